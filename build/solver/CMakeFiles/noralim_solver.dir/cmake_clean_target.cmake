@@ -1,0 +1,3 @@
+file(REMOVE_RECURSE
+  "libnoralim_solver.a"
+)

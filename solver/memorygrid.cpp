@@ -1,0 +1,17 @@
+#include "memorygrid.h"
+
+namespace noralim {
+
+void MemoryGrid::SetCellText(CellIndex i, const CellText& text) {
+  if (trace_ != nullptr) trace_->emplace_back(i, text);
+  CellText& slot = texts_[Slot(i)];
+  if (slot == text) {
+    return;
+  }
+  slot = text;
+  if (on_change_) {
+    on_change_(i);
+  }
+}
+
+}  // namespace noralim

@@ -1,0 +1,19 @@
+#include "solve.h"
+
+namespace noralim {
+
+template void SolveBox<CellGrid>(CellGrid&, UnitNumber);
+template void SolveColumn<CellGrid>(CellGrid&, UnitNumber);
+template void SolveRow<CellGrid>(CellGrid&, UnitNumber);
+template SolveResult RunSolve<CellGrid, WindowServices>(CellGrid&, WindowServices&);
+template void ClearGrid<CellGrid>(CellGrid&);
+
+void cmdExec_Click(std::int16_t index, CellGrid& grid, WindowServices& window) {
+  if (index == kCalcButton) {
+    RunSolve(grid, window);
+  } else {
+    ClearGrid(grid);
+  }
+}
+
+}  // namespace noralim
