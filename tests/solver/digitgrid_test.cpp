@@ -37,8 +37,10 @@ TEST(DigitGridTest, RunsExactlyLikeTheGeneralGrid) {
   std::mt19937 rng(20261207);
   std::array<int, 4> statuses{};
   for (int round = 0; round < 3000; ++round) {
-    // The first grid is a known cycling one, the rest are random.
-    const auto cells = round == 0 ? testing::DigitsFromRows(testing::kCycling) : RandomGrid(rng);
+    // The first grids are a known cycling one and a solvable one; the rest are random.
+    const auto cells = round == 0   ? testing::DigitsFromRows(testing::kCycling)
+                       : round == 1 ? testing::DigitsFromRows(testing::kTwentyEight)
+                                    : RandomGrid(rng);
     GridTexts texts;
     for (std::size_t k = 0; k < cells.size(); ++k) texts[k] = ToCellText(cells[k]);
 

@@ -380,9 +380,10 @@ tests/solver/CMakeFiles/test_solver.dir/celltext_test.cpp.o: /work/main/tests/so
   /usr/include/gtest/gtest_prod.h \
   /work/main/tests/solver/testgrids.h \
   /work/main/solver/geometry.h \
+  /work/main/solver/digitgrid.h \
+  /work/main/solver/textgrid.h \
   /work/main/solver/memorygrid.h \
-  /work/main/solver/cellgrid.h \
-  /work/main/solver/textgrid.h
+  /work/main/solver/cellgrid.h
 
 tests/solver/CMakeFiles/test_solver.dir/digitgrid_test.cpp.o: /work/main/tests/solver/digitgrid_test.cpp \
   /usr/include/stdc-predef.h \
@@ -1563,7 +1564,8 @@ tests/solver/CMakeFiles/test_solver.dir/passes_test.cpp.o: /work/main/tests/solv
   /usr/include/gtest/gtest_pred_impl.h \
   /usr/include/gtest/gtest_prod.h \
   /work/main/solver/memorygrid.h \
-  /work/main/tests/solver/testgrids.h
+  /work/main/tests/solver/testgrids.h \
+  /work/main/solver/digitgrid.h
 
 tests/solver/CMakeFiles/test_solver.dir/solve_test.cpp.o: /work/main/tests/solver/solve_test.cpp \
   /usr/include/stdc-predef.h \
@@ -1949,7 +1951,8 @@ tests/solver/CMakeFiles/test_solver.dir/solve_test.cpp.o: /work/main/tests/solve
   /usr/include/gtest/gtest_pred_impl.h \
   /usr/include/gtest/gtest_prod.h \
   /work/main/solver/memorygrid.h \
-  /work/main/tests/solver/testgrids.h
+  /work/main/tests/solver/testgrids.h \
+  /work/main/solver/digitgrid.h
 
 tests/solver/CMakeFiles/test_solver.dir/status_test.cpp.o: /work/main/tests/solver/status_test.cpp \
   /usr/include/stdc-predef.h \
@@ -2336,6 +2339,7 @@ tests/solver/CMakeFiles/test_solver.dir/status_test.cpp.o: /work/main/tests/solv
   /usr/include/gtest/gtest_pred_impl.h \
   /usr/include/gtest/gtest_prod.h \
   /work/main/tests/solver/testgrids.h \
+  /work/main/solver/digitgrid.h \
   /work/main/solver/memorygrid.h
 
 
@@ -2387,13 +2391,13 @@ tests/solver/CMakeFiles/test_solver.dir/status_test.cpp.o: /work/main/tests/solv
 
 /usr/include/x86_64-linux-gnu/bits/math-vector.h:
 
-/work/main/solver/digitgrid.h:
-
 /work/main/tests/solver/digitgrid_test.cpp:
 
 /work/main/solver/cellgrid.h:
 
 /work/main/solver/memorygrid.h:
+
+/work/main/solver/digitgrid.h:
 
 /work/main/solver/geometry.h:
 

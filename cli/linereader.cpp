@@ -1,0 +1,54 @@
+#include "linereader.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace noralim::cli {
+
+bool LineReader::Refill() {
+  if (eof_ || error_) return false;
+  begin_ = 0;
+  end_ = std::fread(buffer_.data(), 1, buffer_.size(), stream_);
+  if (end_ == 0) {
+    error_ = std::ferror(stream_) != 0;
+    eof_ = !error_;
+    return false;
+  }
+  return true;
+}
+
+LineReader::Status LineReader::Next(std::string* line) {
+  line->clear();
+  bool too_long = false;
+  bool any = false;
+  for (;;) {
+    if (begin_ == end_ && !Refill()) {
+      if (error_) return Status::Error;
+      if (!any) return Status::End;
+      break;  // a last line without a line feed
+    }
+    any = true;
+    const char* start = buffer_.data() + begin_;
+    const char* stop = buffer_.data() + end_;
+    const char* newline = std::find(start, stop, '\n');
+    if (!too_long) {
+      const auto piece = static_cast<std::size_t>(newline - start);
+      if (line->size() + piece > kMaxLineBytes) {
+        too_long = true;
+        line->clear();
+        line->shrink_to_fit();
+      } else {
+        line->append(start, piece);
+      }
+    }
+    begin_ = static_cast<std::size_t>(newline - buffer_.data());
+    if (newline != stop) {
+      ++begin_;
+      break;
+    }
+  }
+  ++line_number_;
+  return too_long ? Status::TooLong : Status::Line;
+}
+
+}  // namespace noralim::cli

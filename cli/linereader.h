@@ -1,0 +1,38 @@
+// Splits a byte stream into lines with bounded memory.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace noralim::cli {
+
+class LineReader {
+ public:
+  // Lines longer than this are reported as too long and skipped whole, so
+  // that no input can make the reader hold more than this in memory.
+  static constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
+
+  enum class Status { Line, TooLong, End, Error };
+
+  explicit LineReader(std::FILE* stream) : stream_(stream) {}
+
+  // Reads the next line into *line (without its line feed). Error means a
+  // read error, reported by errno.
+  Status Next(std::string* line);
+  // 1-based number of the line that Next returned last.
+  [[nodiscard]] long LineNumber() const { return line_number_; }
+
+ private:
+  bool Refill();
+
+  std::FILE* stream_;
+  std::vector<char> buffer_ = std::vector<char>(std::size_t{1} << 16);
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+  bool eof_ = false;
+  bool error_ = false;
+  long line_number_ = 0;
+};
+
+}  // namespace noralim::cli

@@ -1,0 +1,25 @@
+// noralim-solve: the headless solver.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "batch.h"
+#include "options.h"
+
+int main(int argc, char** argv) {
+  using namespace noralim::cli;
+  const Command command = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
+  if (std::holds_alternative<ShowHelp>(command)) {
+    std::fputs(kUsage, stdout);
+    return std::fflush(stdout) == 0 ? 0 : 2;
+  }
+  if (std::holds_alternative<ShowVersion>(command)) {
+    std::printf("noralim-solve %s\n", kVersion);
+    return std::fflush(stdout) == 0 ? 0 : 2;
+  }
+  if (const auto* error = std::get_if<UsageError>(&command)) {
+    std::fprintf(stderr, "noralim-solve: %s\n%s", error->message.c_str(), kUsage);
+    return 2;
+  }
+  return RunBatch(std::get<Options>(command), stdout, stderr);
+}

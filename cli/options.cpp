@@ -1,0 +1,48 @@
+#include "options.h"
+
+namespace noralim::cli {
+
+const char* const kVersion = "1.01";
+
+const char* const kUsage =
+    "Usage: noralim-solve [--json] [--trace] [FILE ...]\n"
+    "Narrows 9x9 number-place puzzles by propagation, one puzzle a line.\n"
+    "Reads the FILEs in order, or standard input when none is named or a name is '-'.\n"
+    "\n"
+    "Input lines: 81 characters row-major ('1'-'9' givens; '.', '0' or '-' empty),\n"
+    "or a JSON array of 81 strings, or a JSON object whose \"cells\" is one.\n"
+    "Blank lines and lines starting with '#' are skipped.\n"
+    "\n"
+    "  --json     one JSON object per puzzle: line, id, cells, status, sweeps\n"
+    "  --trace    also every cell write of the run (implies --json)\n"
+    "  --help     show this text\n"
+    "  --version  show the version\n"
+    "\n"
+    "Status: solved, open, invalid or cycle.\n"
+    "Exit status: 0 every line accepted, 1 some line rejected, 2 usage or read error.\n";
+
+Command ParseArguments(const std::vector<std::string>& args) {
+  Options options;
+  bool operands_only = false;
+  for (const std::string& arg : args) {
+    if (operands_only || arg == "-" || arg.empty() || arg[0] != '-') {
+      options.files.push_back(arg);
+    } else if (arg == "--") {
+      operands_only = true;
+    } else if (arg == "--json") {
+      options.json = true;
+    } else if (arg == "--trace") {
+      options.trace = options.json = true;
+    } else if (arg == "--help" || arg == "-h") {
+      return ShowHelp{};
+    } else if (arg == "--version") {
+      return ShowVersion{};
+    } else {
+      return UsageError{"unknown option '" + arg + "'"};
+    }
+  }
+  if (options.files.empty()) options.files.emplace_back("-");
+  return options;
+}
+
+}  // namespace noralim::cli

@@ -1,0 +1,29 @@
+// The command line of noralim-solve.
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace noralim::cli {
+
+struct Options {
+  bool json = false;
+  bool trace = false;  // implies json
+  std::vector<std::string> files;  // "-" is standard input; none means "-"
+};
+
+struct ShowHelp {};
+struct ShowVersion {};
+struct UsageError {
+  std::string message;
+};
+
+using Command = std::variant<Options, ShowHelp, ShowVersion, UsageError>;
+
+Command ParseArguments(const std::vector<std::string>& args);
+
+extern const char* const kUsage;
+extern const char* const kVersion;
+
+}  // namespace noralim::cli

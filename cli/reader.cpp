@@ -1,0 +1,119 @@
+#include "reader.h"
+
+#include <cstdio>
+
+namespace noralim::cli {
+
+namespace {
+
+constexpr int kMaxJsonDepth = 32;
+
+std::string_view Trim(std::string_view s) {
+  const auto first = s.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+std::string Describe(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  char buffer[16];
+  if (byte >= 0x20 && byte < 0x7F) {
+    std::snprintf(buffer, sizeof buffer, "'%c'", c);
+  } else {
+    std::snprintf(buffer, sizeof buffer, "byte 0x%02X", byte);
+  }
+  return buffer;
+}
+
+LineResult ReadPuzzleLine(std::string_view line, std::size_t column_offset) {
+  Puzzle puzzle;
+  for (std::size_t k = 0; k < line.size(); ++k) {
+    const char c = line[k];
+    const bool empty = c == '.' || c == '0' || c == '-';
+    if (!empty && (c < '1' || c > '9')) {
+      return Rejected{"unexpected character " + Describe(c) + " at column " + std::to_string(column_offset + k + 1)};
+    }
+    if (!empty && k < static_cast<std::size_t>(kCellCount)) {
+      puzzle.texts[CellOfPosition(static_cast<int>(k)) - 1] = CellText(1, static_cast<char32_t>(c));
+    }
+  }
+  if (line.size() != static_cast<std::size_t>(kCellCount)) {
+    return Rejected{"expected 81 cells, got " + std::to_string(line.size())};
+  }
+  return puzzle;
+}
+
+// Nesting depth of a JSON text, outside strings. Checked before parsing so
+// that no input can make the parser or the value's destructor recurse deeply.
+int NestingDepth(std::string_view text) {
+  int depth = 0;
+  int deepest = 0;
+  bool in_string = false;
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    const char c = text[k];
+    if (in_string) {
+      if (c == '\\') ++k;
+      else if (c == '"') in_string = false;
+    } else if (c == '"') {
+      in_string = true;
+    } else if (c == '[' || c == '{') {
+      deepest = std::max(deepest, ++depth);
+    } else if (c == ']' || c == '}') {
+      --depth;
+    }
+  }
+  return deepest;
+}
+
+std::string ParseErrorText(const nlohmann::json::parse_error& e) {
+  std::string what = e.what();
+  const auto close = what.find("] ");
+  return "invalid JSON: " + (close == std::string::npos ? what : what.substr(close + 2));
+}
+
+LineResult ReadCells(const nlohmann::json& cells, Puzzle puzzle) {
+  if (!cells.is_array()) return Rejected{"expected an array of 81 strings"};
+  if (cells.size() != static_cast<std::size_t>(kCellCount)) {
+    return Rejected{"expected 81 cells, got " + std::to_string(cells.size())};
+  }
+  for (int p = 0; p < kCellCount; ++p) {
+    const nlohmann::json& cell = cells[static_cast<std::size_t>(p)];
+    if (!cell.is_string()) return Rejected{"cell " + std::to_string(p + 1) + " is not a string"};
+    auto text = DecodeUtf8(cell.get_ref<const std::string&>());
+    if (!text) return Rejected{"cell " + std::to_string(p + 1) + " is not valid UTF-8"};
+    puzzle.texts[CellOfPosition(p) - 1] = std::move(*text);
+  }
+  return puzzle;
+}
+
+LineResult ReadJsonLine(std::string_view line) {
+  if (NestingDepth(line) > kMaxJsonDepth) {
+    return Rejected{"invalid JSON: nested deeper than " + std::to_string(kMaxJsonDepth) + " levels"};
+  }
+  nlohmann::json value;
+  try {
+    value = nlohmann::json::parse(line);
+  } catch (const nlohmann::json::parse_error& e) {
+    return Rejected{ParseErrorText(e)};
+  }
+  if (value.is_array()) return ReadCells(value, Puzzle{});
+  Puzzle puzzle;
+  if (const auto id = value.find("id"); id != value.end()) puzzle.id = *id;
+  const auto cells = value.find("cells");
+  if (cells == value.end()) return Rejected{"JSON object has no \"cells\""};
+  return ReadCells(*cells, std::move(puzzle));
+}
+
+}  // namespace
+
+CellIndex CellOfPosition(int position) { return CellAt(position / 9 + 1, position % 9 + 1); }
+
+LineResult ReadLine(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  const std::string_view content = Trim(line);
+  if (content.empty() || content.front() == '#') return Skipped{};
+  if (content.front() == '[' || content.front() == '{') return ReadJsonLine(content);
+  return ReadPuzzleLine(content, static_cast<std::size_t>(content.data() - line.data()));
+}
+
+}  // namespace noralim::cli

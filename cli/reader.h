@@ -1,0 +1,42 @@
+// Reading puzzles from lines of text: the puzzle-line and JSON-line formats.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "status.h"
+
+namespace noralim::cli {
+
+// An accepted line: the 81 texts by cell index - 1, and the "id" of a JSON
+// object line when it had one.
+struct Puzzle {
+  GridTexts texts;
+  std::optional<nlohmann::json> id;
+};
+
+// A blank or comment line.
+struct Skipped {};
+
+// A rejected line, with what is wrong in words ("expected 81 cells, got 80").
+struct Rejected {
+  std::string message;
+};
+
+using LineResult = std::variant<Skipped, Puzzle, Rejected>;
+
+// One line without its line feed. A trailing CR is ignored.
+//  - blank (only spaces and tabs) or starting with '#': skipped;
+//  - first non-blank character '[' or '{': a JSON array of 81 strings in
+//    row-major order, or an object whose "cells" is such an array;
+//  - anything else: 81 characters row-major, '1'-'9' givens, '.', '0' and '-'
+//    empty cells, surrounding spaces and tabs ignored.
+LineResult ReadLine(std::string_view line);
+
+// Row-major position 0-80 to cell index and back.
+CellIndex CellOfPosition(int position);
+
+}  // namespace noralim::cli
