@@ -7,3 +7,4 @@
 subdirs("solver")
 subdirs("cli")
 subdirs("tests")
+subdirs("bench")

@@ -13,6 +13,10 @@ set(CMAKE_MAKEFILE_DEPENDS
   "/usr/lib/x86_64-linux-gnu/cmake/GTest/GTestConfigVersion.cmake"
   "/usr/lib/x86_64-linux-gnu/cmake/GTest/GTestTargets-none.cmake"
   "/usr/lib/x86_64-linux-gnu/cmake/GTest/GTestTargets.cmake"
+  "/usr/lib/x86_64-linux-gnu/cmake/benchmark/benchmarkConfig.cmake"
+  "/usr/lib/x86_64-linux-gnu/cmake/benchmark/benchmarkConfigVersion.cmake"
+  "/usr/lib/x86_64-linux-gnu/cmake/benchmark/benchmarkTargets-none.cmake"
+  "/usr/lib/x86_64-linux-gnu/cmake/benchmark/benchmarkTargets.cmake"
   "/usr/share/cmake-3.25/Modules/CMakeCXXInformation.cmake"
   "/usr/share/cmake-3.25/Modules/CMakeCommonLanguageInclude.cmake"
   "/usr/share/cmake-3.25/Modules/CMakeFindDependencyMacro.cmake"
@@ -42,6 +46,7 @@ set(CMAKE_MAKEFILE_DEPENDS
   "/usr/share/cmake/nlohmann_json/nlohmann_jsonConfigVersion.cmake"
   "/usr/share/cmake/nlohmann_json/nlohmann_jsonTargets.cmake"
   "/work/main/CMakeLists.txt"
+  "/work/main/bench/CMakeLists.txt"
   "CMakeFiles/3.25.1/CMakeCXXCompiler.cmake"
   "CMakeFiles/3.25.1/CMakeSystem.cmake"
   "/work/main/cli/CMakeLists.txt"
@@ -65,6 +70,7 @@ set(CMAKE_MAKEFILE_PRODUCTS
   "tests/CMakeFiles/CMakeDirectoryInformation.cmake"
   "tests/solver/CMakeFiles/CMakeDirectoryInformation.cmake"
   "tests/cli/CMakeFiles/CMakeDirectoryInformation.cmake"
+  "bench/CMakeFiles/CMakeDirectoryInformation.cmake"
   )
 
 # Dependency information for all targets:
@@ -74,4 +80,5 @@ set(CMAKE_DEPEND_INFO_FILES
   "cli/CMakeFiles/noralim-solve.dir/DependInfo.cmake"
   "tests/solver/CMakeFiles/test_solver.dir/DependInfo.cmake"
   "tests/cli/CMakeFiles/test_cli.dir/DependInfo.cmake"
+  "bench/CMakeFiles/bench_solve.dir/DependInfo.cmake"
   )

@@ -1,0 +1,85 @@
+// Puzzles per second of RunSolve on the general grid, on the compact grid,
+// and of the plain mask transcription the compact grid is measured against.
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "digitgrid.h"
+#include "maskbaseline.h"
+#include "memorygrid.h"
+#include "reader.h"
+#include "solve.h"
+
+namespace {
+
+using namespace noralim;
+
+const std::vector<GridTexts>& Puzzles() {
+  static const std::vector<GridTexts> puzzles = [] {
+    std::vector<GridTexts> out;
+    std::ifstream in(NORALIM_PUZZLES);
+    std::string line;
+    while (out.size() < 2000 && std::getline(in, line)) {
+      const cli::LineResult result = cli::ReadLine(line);
+      if (const auto* p = std::get_if<cli::Puzzle>(&result)) out.push_back(p->texts);
+    }
+    return out;
+  }();
+  return puzzles;
+}
+
+template <class Run>
+void OverPuzzles(benchmark::State& state, Run run) {
+  const auto& puzzles = Puzzles();
+  if (puzzles.empty()) {
+    state.SkipWithError("puzzle file not found: " NORALIM_PUZZLES);
+    return;
+  }
+  std::size_t k = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(run(puzzles[k]));
+    k = (k + 1) % puzzles.size();
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
+}
+
+void BM_GeneralGrid(benchmark::State& state) {
+  OverPuzzles(state, [](const GridTexts& texts) {
+    MemoryGrid grid(texts);
+    NullWindowServices window;
+    return RunSolve(static_cast<CellGrid&>(grid), static_cast<WindowServices&>(window)).sweeps;
+  });
+}
+
+std::array<DigitSet, kCellCount> Digits(const GridTexts& texts) {
+  std::array<DigitSet, kCellCount> cells{};
+  for (std::size_t k = 0; k < texts.size(); ++k) cells[k] = *ToDigitSet(texts[k]);
+  return cells;
+}
+
+void BM_DigitGrid(benchmark::State& state) {
+  OverPuzzles(state, [](const GridTexts& texts) {
+    DigitGrid grid(Digits(texts));
+    NullWindowServices window;
+    return RunSolve(grid, window).sweeps;
+  });
+}
+
+void BM_MaskBaseline(benchmark::State& state) {
+  OverPuzzles(state, [](const GridTexts& texts) {
+    bench::MaskCells cells{};
+    const auto digits = Digits(texts);
+    for (std::size_t k = 0; k < cells.size(); ++k) cells[k] = digits[k].Bits();
+    return bench::BaselineSolve(cells);
+  });
+}
+
+BENCHMARK(BM_GeneralGrid);
+BENCHMARK(BM_DigitGrid);
+BENCHMARK(BM_MaskBaseline);
+
+}  // namespace
+
+BENCHMARK_MAIN();

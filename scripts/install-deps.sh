@@ -1,0 +1,21 @@
+#!/bin/sh
+# Installs the Debian packages Noralim needs to build, test and run, when any
+# is missing. Uses sudo unless run as root.
+set -eu
+
+packages="cmake make g++ pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  qt6-base-dev libgl-dev fonts-ipafont-gothic xvfb xauth"
+
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing:$missing"
+$sudo apt-get update
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
