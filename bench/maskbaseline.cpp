@@ -1,6 +1,5 @@
 #include "maskbaseline.h"
 
-#include <bit>
 
 #include "geometry.h"
 
@@ -10,7 +9,7 @@ namespace {
 
 constexpr std::uint16_t kFull = 0x1FF;
 
-bool Settled(std::uint16_t m) { return std::popcount(m) == 1; }
+bool Settled(std::uint16_t m) { return m != 0 && (m & (m - 1)) == 0; }
 
 void Box(MaskCells& g, int n) {
   const UnitCells& box = Unit(UnitKind::Box, static_cast<UnitNumber>(n));
