@@ -6,5 +6,6 @@
 # testing this directory and lists subdirectories to be tested as well.
 subdirs("solver")
 subdirs("cli")
+subdirs("ui")
 subdirs("tests")
 subdirs("bench")
