@@ -1,2 +1,0 @@
-# Empty dependencies file for noralim_solver.
-# This may be replaced when dependencies are built.

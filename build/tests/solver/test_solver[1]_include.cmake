@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build/tests/solver/test_solver[1]_tests.cmake")
-  include("/work/main/build/tests/solver/test_solver[1]_tests.cmake")
-else()
-  add_test(test_solver_NOT_BUILT test_solver_NOT_BUILT)
-endif()
