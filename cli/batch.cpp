@@ -2,6 +2,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -69,13 +74,19 @@ class Batch {
     std::string line;
     for (;;) {
       const LineReader::Status status = reader.Next(&line);
-      if (status == LineReader::Status::End) return;
-      if (status == LineReader::Status::Error) return Fail(name + ": read error: " + std::strerror(errno));
-      if (status == LineReader::Status::TooLong) {
-        Reject(name, reader.LineNumber(), "line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes");
-        continue;
+      if (status == LineReader::Status::End) return Flush(name);
+      if (status == LineReader::Status::Error) {
+        const int error = errno;
+        Flush(name);
+        return Fail(name + ": read error: " + std::strerror(error));
       }
-      Handle(name, reader.LineNumber(), ReadLine(line));
+      if (status == LineReader::Status::TooLong) {
+        pending_.push_back({reader.LineNumber(),
+                            Rejected{"line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes"}, {}});
+      } else {
+        pending_.push_back({reader.LineNumber(), ReadLine(line), {}});
+      }
+      if (pending_.size() >= kBatchLines) Flush(name);
     }
   }
 
@@ -88,16 +99,51 @@ class Batch {
   }
 
  private:
-  void Handle(const std::string& name, long number, const LineResult& result) {
-    if (const auto* rejected = std::get_if<Rejected>(&result)) return Reject(name, number, rejected->message);
-    const auto* puzzle = std::get_if<Puzzle>(&result);
+  // Lines are read in batches, solved on options_.jobs threads, and written
+  // in input order, so memory stays bounded and the output is the same for
+  // every number of threads.
+  static constexpr std::size_t kBatchLines = 4096;
+
+  struct Entry {
+    long number;
+    LineResult result;
+    std::string output;
+  };
+
+  void Solve(Entry& entry) const {
+    const auto* puzzle = std::get_if<Puzzle>(&entry.result);
     if (puzzle == nullptr) return;
     const Solution solution = SolvePuzzle(puzzle->texts, options_.trace);
-    const std::string text =
-        options_.json ? FormatJson(number, *puzzle, solution, options_.trace) : FormatPlain(solution);
-    std::fwrite(text.data(), 1, text.size(), out_);
-    std::fputc('\n', out_);
-    progress_.Count();
+    entry.output = options_.json ? FormatJson(entry.number, *puzzle, solution, options_.trace) : FormatPlain(solution);
+  }
+
+  void SolvePending() {
+    const auto threads = std::min<std::size_t>(static_cast<std::size_t>(options_.jobs), pending_.size());
+    if (threads <= 1) {
+      for (Entry& entry : pending_) Solve(entry);
+      return;
+    }
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+      for (std::size_t k = next++; k < pending_.size(); k = next++) Solve(pending_[k]);
+    };
+    std::vector<std::jthread> workers;
+    for (std::size_t t = 1; t < threads; ++t) workers.emplace_back(work);
+    work();
+  }
+
+  void Flush(const std::string& name) {
+    SolvePending();
+    for (const Entry& entry : pending_) {
+      if (const auto* rejected = std::get_if<Rejected>(&entry.result)) {
+        Reject(name, entry.number, rejected->message);
+      } else if (std::holds_alternative<Puzzle>(entry.result)) {
+        std::fwrite(entry.output.data(), 1, entry.output.size(), out_);
+        std::fputc('\n', out_);
+        progress_.Count();
+      }
+    }
+    pending_.clear();
   }
 
   void Reject(const std::string& name, long number, const std::string& message) {
@@ -114,6 +160,7 @@ class Batch {
   std::FILE* out_;
   std::FILE* err_;
   Progress progress_;
+  std::vector<Entry> pending_;
   int exit_status_ = 0;
 };
 

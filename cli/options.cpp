@@ -1,11 +1,15 @@
 #include "options.h"
 
+#include <algorithm>
+#include <charconv>
+#include <thread>
+
 namespace noralim::cli {
 
 const char* const kVersion = "1.01";
 
 const char* const kUsage =
-    "Usage: noralim-solve [--json] [--trace] [FILE ...]\n"
+    "Usage: noralim-solve [--json] [--trace] [-j N] [FILE ...]\n"
     "Narrows 9x9 number-place puzzles by propagation, one puzzle a line.\n"
     "Reads the FILEs in order, or standard input when none is named or a name is '-'.\n"
     "\n"
@@ -15,17 +19,36 @@ const char* const kUsage =
     "\n"
     "  --json     one JSON object per puzzle: line, id, cells, status, sweeps\n"
     "  --trace    also every cell write of the run (implies --json)\n"
+    "  -j N       solve on N threads (default: the number of cores); same output\n"
     "  --help     show this text\n"
     "  --version  show the version\n"
     "\n"
     "Status: solved, open, invalid or cycle.\n"
     "Exit status: 0 every line accepted, 1 some line rejected, 2 usage or read error.\n";
 
+namespace {
+
+constexpr int kMaxJobs = 256;
+
+bool ParseJobs(const std::string& text, int* jobs) {
+  const char* end = text.data() + text.size();
+  const auto [rest, error] = std::from_chars(text.data(), end, *jobs);
+  return error == std::errc() && rest == end && *jobs >= 1 && *jobs <= kMaxJobs;
+}
+
+}  // namespace
+
 Command ParseArguments(const std::vector<std::string>& args) {
   Options options;
+  options.jobs = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
   bool operands_only = false;
-  for (const std::string& arg : args) {
-    if (operands_only || arg == "-" || arg.empty() || arg[0] != '-') {
+  for (std::size_t k = 0; k < args.size(); ++k) {
+    const std::string& arg = args[k];
+    if (!operands_only && arg.rfind("-j", 0) == 0) {
+      std::string value = arg.substr(2);
+      if (value.empty() && k + 1 < args.size()) value = args[++k];
+      if (!ParseJobs(value, &options.jobs)) return UsageError{"-j takes a number of threads from 1 to 256"};
+    } else if (operands_only || arg == "-" || arg.empty() || arg[0] != '-') {
       options.files.push_back(arg);
     } else if (arg == "--") {
       operands_only = true;

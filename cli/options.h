@@ -10,6 +10,7 @@ namespace noralim::cli {
 struct Options {
   bool json = false;
   bool trace = false;  // implies json
+  int jobs = 1;        // solving threads
   std::vector<std::string> files;  // "-" is standard input; none means "-"
 };
 

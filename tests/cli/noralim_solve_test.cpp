@@ -61,8 +61,22 @@ TEST(NoralimSolveTest, JsonOutputKeepsInputOrderAndLineNumbers) {
   EXPECT_NE(run.out.find("\n{\"line\":4,"), std::string::npos);
 }
 
+TEST(NoralimSolveTest, ThreadsGiveTheSameOutputInInputOrder) {
+  // Enough lines for several batches, mixed with rejected ones.
+  const std::string samples = Slurp(kSamples);
+  std::string input;
+  for (int k = 0; k < 1000; ++k) input += samples + (k % 100 == 0 ? "\nbad line\n" : "\n");
+  const ProcessRun one = Solve("-j 1 --json", input);
+  const ProcessRun two = Solve("-j2 --json", input);
+  EXPECT_EQ(one.status, 1);
+  EXPECT_GT(std::count(one.out.begin(), one.out.end(), '\n'), 4096);
+  EXPECT_EQ(one.out, two.out);
+  EXPECT_EQ(one.err, two.err);
+}
+
 TEST(NoralimSolveTest, UsageAndFileErrorsExitWithTwo) {
   EXPECT_EQ(Solve("--bogus").status, 2);
+  EXPECT_EQ(Solve("-j 0").status, 2);
   const ProcessRun missing = Solve("/nonexistent/puzzles.txt " + kSamples);
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("/nonexistent/puzzles.txt"), std::string::npos);
