@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "batch.h"
 #include "digitgrid.h"
 #include "maskbaseline.h"
 #include "memorygrid.h"
@@ -76,6 +77,44 @@ void BM_MaskBaseline(benchmark::State& state) {
   });
 }
 
+// The whole file, as noralim-solve -j 1 runs it: read, parse, solve, classify, format, write.
+void BM_NoralimSolveWholeFile(benchmark::State& state) {
+  cli::Options options;
+  options.files = {NORALIM_PUZZLES};
+  std::FILE* sink = std::fopen("/dev/null", "w");
+  for (auto _ : state) benchmark::DoNotOptimize(cli::RunBatch(options, sink, stderr));
+  std::fclose(sink);
+}
+
+// The yardstick over the whole file: the same reading, the mask transcription,
+// and a plain output line (the 81 cells and the sweep count).
+void BM_MaskBaselineWholeFile(benchmark::State& state) {
+  std::FILE* sink = std::fopen("/dev/null", "w");
+  for (auto _ : state) {
+    std::ifstream in(NORALIM_PUZZLES);
+    std::string line;
+    while (std::getline(in, line)) {
+      if (line.size() < 81) continue;
+      bench::MaskCells cells{};
+      for (int p = 0; p < 81; ++p) {
+        const char c = line[static_cast<std::size_t>(p)];
+        if (c >= '1' && c <= '9') cells[CellAt(p / 9 + 1, p % 9 + 1) - 1] = static_cast<std::uint16_t>(1U << (c - '1'));
+      }
+      const int sweeps = bench::BaselineSolve(cells);
+      std::string out(81, '.');
+      for (int p = 0; p < 81; ++p) {
+        const std::uint16_t m = cells[CellAt(p / 9 + 1, p % 9 + 1) - 1];
+        if (m != 0 && (m & (m - 1)) == 0) out[static_cast<std::size_t>(p)] = static_cast<char>('1' + __builtin_ctz(m));
+      }
+      out += ' ' + std::to_string(sweeps) + '\n';
+      std::fwrite(out.data(), 1, out.size(), sink);
+    }
+  }
+  std::fclose(sink);
+}
+
+BENCHMARK(BM_NoralimSolveWholeFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_MaskBaselineWholeFile)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_GeneralGrid);
 BENCHMARK(BM_DigitGrid);
 BENCHMARK(BM_MaskBaseline);

@@ -1,133 +1,98 @@
 #include "form1.h"
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 
+#include "cellstyle.h"
 #include "solve.h"
 
 namespace noralim::ui {
 
 namespace {
 
-// Layout in pixels: 15 twips a pixel. A box is 98 px, a cell 33 px and the
-// step inside a box 32 px, so neighbours in a box share a frame line and
-// boxes stand one pixel apart.
+// Layout in pixels, 15 twips a pixel. A box is 98 px apart from the next, a
+// cell 33 px square and 32 px from its neighbour inside a box: neighbours in
+// a box share a frame line, and boxes stand one pixel apart.
 constexpr int kBoxStep = 98;
 constexpr int kCellStep = 32;
 constexpr int kCellSize = 33;
+constexpr QSize kClientSize(293, 323);
 
-QFont CellFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"),
-                    QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("monospace")});
-  font.setStyleHint(QFont::TypeWriter);
-  font.setPointSize(9);
-  font.setBold(false);
-  return font;
+QRect CellRect(int i) {
+  const int b = (i - 1) / 9;
+  const int p = (i - 1) % 9;
+  return {kBoxStep * (b % 3) + kCellStep * (p % 3), kBoxStep * (b / 3) + kCellStep * (p / 3), kCellSize, kCellSize};
 }
 
 }  // namespace
 
-CellText Form1Grid::GetCellText(CellIndex i) const { return form_.Text1(i)->CellTextValue(); }
-
-void Form1Grid::SetCellText(CellIndex i, const CellText& text) {
-  if (form_.Closing()) throw SolveStopped();
-  form_.Text1(i)->SetCellTextValue(text);
-  // The change notification may have processed a close of the window.
-  if (form_.Closing()) throw SolveStopped();
-}
-
-Form1Services::~Form1Services() {
-  if (busy_) QApplication::restoreOverrideCursor();
-}
-
-void Form1Services::SetMousePointer(MousePointer pointer) {
-  // An application-wide override, so the wait cursor also shows over the
-  // cells, which otherwise keep their I-beam.
-  const bool busy = pointer == MousePointer::Hourglass;
-  if (busy == busy_) return;
-  busy_ = busy;
-  if (busy) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-  } else {
-    QApplication::restoreOverrideCursor();
-  }
-}
-
-void Form1Services::SetCalcEnabled(bool enabled) { form_.cmdExec(kCalcButton)->setEnabled(enabled); }
-
-void Form1Services::ProcessPendingEvents() {
-  QCoreApplication::processEvents();
-  if (form_.Closing()) throw SolveStopped();
-}
-
 Form1::Form1(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Noralim"));
-  setFixedSize(293, 323);
-  CreateControls();
+  setFixedSize(kClientSize);
+  CreateCells();
+  CreateButtons();
+  grid_ = std::make_unique<WindowGrid>(cells_, closing_);
+  services_ = std::make_unique<FormServices>(*cmdExec(kCalcButton), closing_);
   Form_Load();
 }
 
-void Form1::CreateControls() {
+Form1::~Form1() = default;
+
+void Form1::CreateCells() {
   const QFont font = CellFont();
   for (int i = 1; i <= kCellCount; ++i) {
-    const int b = (i - 1) / 9;
-    const int p = (i - 1) % 9;
-    auto* cell = new CellField(this);
-    cell->setGeometry(kBoxStep * (b % 3) + kCellStep * (p % 3), kBoxStep * (b / 3) + kCellStep * (p / 3), kCellSize,
-                      kCellSize);
-    cell->setFont(font);
     const auto index = static_cast<CellIndex>(i);
+    auto* cell = new CellField(this);
+    cell->setGeometry(CellRect(i));
+    cell->setFont(font);
     cell->setAccessibleName(QStringLiteral("Row %1, column %2").arg(RowOf(index)).arg(ColumnOf(index)));
     connect(cell, &QPlainTextEdit::textChanged, this, [this, index] { Text1_Change(index); });
     cells_[static_cast<std::size_t>(i - 1)] = cell;
   }
-  const QString captions[2] = {QStringLiteral("Calc"), QStringLiteral("Clear")};
-  const QRect places[2] = {QRect(0, 296, 147, 25), QRect(150, 296, 139, 25)};
-  for (int k = 0; k < 2; ++k) {
+}
+
+void Form1::CreateButtons() {
+  const std::array<QString, 2> captions = {QStringLiteral("Calc"), QStringLiteral("Clear")};
+  const std::array<QRect, 2> places = {QRect(0, 296, 147, 25), QRect(150, 296, 139, 25)};
+  for (std::size_t k = 0; k < 2; ++k) {
     auto* button = new QPushButton(captions[k], this);
     button->setGeometry(places[k]);
     button->setAccessibleName(captions[k]);
-    connect(button, &QPushButton::clicked, this, [this, k] { cmdExec_Click(static_cast<std::int16_t>(k)); });
-    buttons_[static_cast<std::size_t>(k)] = button;
+    const auto index = static_cast<std::int16_t>(k);
+    connect(button, &QPushButton::clicked, this, [this, index] { cmdExec_Click(index); });
+    buttons_[k] = button;
   }
 }
 
 void Form1::Form_Load() {
+  // Tab position i - 1, then the empty text, cell by cell; the buttons follow.
   for (CellIndex i = 1; i <= kCellCount; ++i) {
     if (i > 1) setTabOrder(Text1(static_cast<CellIndex>(i - 1)), Text1(i));
-    Text1(i)->SetCellTextValue({});
+    grid_->SetCellText(i, {});
   }
-  setTabOrder(Text1(kCellCount), cmdExec(0));
-  setTabOrder(cmdExec(0), cmdExec(1));
+  setTabOrder(Text1(kCellCount), cmdExec(kCalcButton));
+  setTabOrder(cmdExec(kCalcButton), cmdExec(kClearButton));
   Text1(1)->setFocus();
 }
 
 void Form1::cmdExec_Click(std::int16_t index) {
   // Runs inside the toolkit's event dispatch: nothing may escape from here.
   try {
-    noralim::cmdExec_Click(index, grid_, services_);
+    noralim::cmdExec_Click(index, *grid_, *services_);
   } catch (const SolveStopped&) {
-    // The window was closed during the command; it has already stopped.
+    // The window was closed during the command, which has stopped writing;
+    // "Calc" and the pointer are already back to idle.
   }
 }
 
 void Form1::Text1_Change(CellIndex index) {
-  ApplyCellStyle(Text1(index));
+  ApplyCellStyle(*Text1(index));
   QCoreApplication::processEvents();
-}
-
-void Form1::ApplyCellStyle(CellField* cell) {
-  const std::size_t length = cell->CellTextValue().size();
-  QFont font = cell->font();
-  font.setBold(length == 1);
-  font.setPointSizeF(length == 1 ? 20.0 : length == 2 ? 12.0 : length == 3 ? 11.0 : 10.0);
-  cell->setFont(font);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
   closing_ = true;
-  event->accept();
+  QWidget::closeEvent(event);
 }
 
 }  // namespace noralim::ui

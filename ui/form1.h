@@ -4,70 +4,49 @@
 #include <QPushButton>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "cellfield.h"
-#include "cellgrid.h"
-#include "windowservices.h"
+#include "formservices.h"
+#include "windowgrid.h"
 
 namespace noralim::ui {
 
-class Form1;
-
-// CellGrid backed by the window's cells; it holds no copy of the puzzle.
-class Form1Grid final : public CellGrid {
- public:
-  explicit Form1Grid(Form1& form) : form_(form) {}
-  [[nodiscard]] CellText GetCellText(CellIndex i) const override;
-  // Throws SolveStopped instead of writing once the window is closing.
-  void SetCellText(CellIndex i, const CellText& text) override;
-
- private:
-  Form1& form_;
-};
-
-// The window's pointer, "Calc" button and event pump.
-class Form1Services final : public WindowServices {
- public:
-  explicit Form1Services(Form1& form) : form_(form) {}
-  ~Form1Services() override;
-  Form1Services(const Form1Services&) = delete;
-  Form1Services& operator=(const Form1Services&) = delete;
-  void SetMousePointer(MousePointer pointer) override;
-  void SetCalcEnabled(bool enabled) override;
-  // Throws SolveStopped when the window was closed while events ran.
-  void ProcessPendingEvents() override;
-
- private:
-  Form1& form_;
-  bool busy_ = false;
-};
-
-class Form1 : public QWidget {
+// A fixed layout of 293 x 323 pixels: the cells `Text1`(1..81), box-major,
+// and below them `cmdExec`(0) "Calc" and `cmdExec`(1) "Clear".
+class Form1 final : public QWidget {
   Q_OBJECT
 
  public:
   explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
 
-  // Cell i, 1 to 81, box-major; button 0 "Calc", 1 "Clear".
+  // Cell i, 1 to 81, box-major.
   [[nodiscard]] CellField* Text1(CellIndex i) const { return cells_.at(static_cast<std::size_t>(i - 1)); }
+  // Button 0 "Calc", 1 "Clear".
   [[nodiscard]] QPushButton* cmdExec(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
-  [[nodiscard]] bool Closing() const { return closing_; }
+  // The cells as the solver's grid.
+  [[nodiscard]] CellGrid& Grid() const { return *grid_; }
 
  protected:
+  // Marks the window as closing, so that a running solve stops at its next
+  // write or event step instead of carrying on behind a closed window.
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void CreateControls();
+  void CreateCells();
+  void CreateButtons();
   void Form_Load();
   void cmdExec_Click(std::int16_t index);
   void Text1_Change(CellIndex index);
-  void ApplyCellStyle(CellField* cell);
 
-  std::array<CellField*, kCellCount> cells_{};
+  WindowGrid::Cells cells_{};
   std::array<QPushButton*, 2> buttons_{};
-  Form1Grid grid_{*this};
-  Form1Services services_{*this};
   bool closing_ = false;
+  std::unique_ptr<WindowGrid> grid_;
+  std::unique_ptr<FormServices> services_;
 };
 
 }  // namespace noralim::ui

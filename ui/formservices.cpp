@@ -1,0 +1,30 @@
+#include "formservices.h"
+
+#include <QGuiApplication>
+
+namespace noralim::ui {
+
+FormServices::~FormServices() {
+  if (busy_) QGuiApplication::restoreOverrideCursor();
+}
+
+void FormServices::SetMousePointer(MousePointer pointer) {
+  const bool busy = pointer == MousePointer::Hourglass;
+  if (busy == busy_) return;  // overrides stack; keep exactly one of ours
+  busy_ = busy;
+  if (busy) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QGuiApplication::restoreOverrideCursor();
+  }
+}
+
+void FormServices::SetCalcEnabled(bool enabled) { calc_.setEnabled(enabled); }
+
+void FormServices::ProcessPendingEvents() {
+  if (closing_) throw SolveStopped();
+  QCoreApplication::processEvents();
+  if (closing_) throw SolveStopped();
+}
+
+}  // namespace noralim::ui
