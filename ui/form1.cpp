@@ -36,7 +36,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+  // The cells outlive this destructor (the base class deletes its children),
+  // so no change of theirs may reach the handlers of a window that is gone.
+  for (CellField* cell : cells_) disconnect(cell, nullptr, this, nullptr);
+}
 
 void Form1::CreateCells() {
   const QFont font = CellFont();
