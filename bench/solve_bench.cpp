@@ -98,12 +98,12 @@ void BM_MaskBaselineWholeFile(benchmark::State& state) {
       bench::MaskCells cells{};
       for (int p = 0; p < 81; ++p) {
         const char c = line[static_cast<std::size_t>(p)];
-        if (c >= '1' && c <= '9') cells[CellAt(p / 9 + 1, p % 9 + 1) - 1] = static_cast<std::uint16_t>(1U << (c - '1'));
+        if (c >= '1' && c <= '9') cells[CellAtPosition(p) - 1] = static_cast<std::uint16_t>(1U << (c - '1'));
       }
       const int sweeps = bench::BaselineSolve(cells);
       std::string out(81, '.');
       for (int p = 0; p < 81; ++p) {
-        const std::uint16_t m = cells[CellAt(p / 9 + 1, p % 9 + 1) - 1];
+        const std::uint16_t m = cells[CellAtPosition(p) - 1];
         if (m != 0 && (m & (m - 1)) == 0) out[static_cast<std::size_t>(p)] = static_cast<char>('1' + __builtin_ctz(m));
       }
       out += ' ' + std::to_string(sweeps) + '\n';

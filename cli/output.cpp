@@ -6,8 +6,8 @@ std::string FormatPlain(const Solution& solution) {
   std::string out;
   out.reserve(kCellCount + 16);
   for (int p = 0; p < kCellCount; ++p) {
-    const CellText& t = solution.texts[CellOfPosition(p) - 1];
-    out.push_back(t.size() == 1 && t[0] >= U'1' && t[0] <= U'9' ? static_cast<char>(t[0]) : '.');
+    const CellText& t = solution.texts[CellAtPosition(p) - 1];
+    out.push_back(IsDigitValue(t) ? static_cast<char>(t[0]) : '.');
   }
   out += ' ';
   out += StatusName(solution.status);
@@ -21,7 +21,7 @@ std::string FormatJson(long line, const Puzzle& puzzle, const Solution& solution
   out["line"] = line;
   if (puzzle.id) out["id"] = *puzzle.id;
   nlohmann::ordered_json cells = nlohmann::ordered_json::array();
-  for (int p = 0; p < kCellCount; ++p) cells.push_back(EncodeUtf8(solution.texts[CellOfPosition(p) - 1]));
+  for (int p = 0; p < kCellCount; ++p) cells.push_back(EncodeUtf8(solution.texts[CellAtPosition(p) - 1]));
   out["cells"] = std::move(cells);
   out["status"] = StatusName(solution.status);
   out["sweeps"] = solution.result.sweeps;

@@ -34,7 +34,7 @@ LineResult ReadPuzzleLine(std::string_view line, std::size_t column_offset) {
       return Rejected{"unexpected character " + Describe(c) + " at column " + std::to_string(column_offset + k + 1)};
     }
     if (!empty && k < static_cast<std::size_t>(kCellCount)) {
-      puzzle.texts[CellOfPosition(static_cast<int>(k)) - 1] = CellText(1, static_cast<char32_t>(c));
+      puzzle.texts[CellAtPosition(static_cast<int>(k)) - 1] = CellText(1, static_cast<char32_t>(c));
     }
   }
   if (line.size() != static_cast<std::size_t>(kCellCount)) {
@@ -81,7 +81,7 @@ LineResult ReadCells(const nlohmann::json& cells, Puzzle puzzle) {
     if (!cell.is_string()) return Rejected{"cell " + std::to_string(p + 1) + " is not a string"};
     auto text = DecodeUtf8(cell.get_ref<const std::string&>());
     if (!text) return Rejected{"cell " + std::to_string(p + 1) + " is not valid UTF-8"};
-    puzzle.texts[CellOfPosition(p) - 1] = std::move(*text);
+    puzzle.texts[CellAtPosition(p) - 1] = std::move(*text);
   }
   return puzzle;
 }
@@ -105,8 +105,6 @@ LineResult ReadJsonLine(std::string_view line) {
 }
 
 }  // namespace
-
-CellIndex CellOfPosition(int position) { return CellAt(position / 9 + 1, position % 9 + 1); }
 
 LineResult ReadLine(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);

@@ -36,7 +36,4 @@ using LineResult = std::variant<Skipped, Puzzle, Rejected>;
 //    empty cells, surrounding spaces and tabs ignored.
 LineResult ReadLine(std::string_view line);
 
-// Row-major position 0-80 to cell index and back.
-CellIndex CellOfPosition(int position);
-
 }  // namespace noralim::cli

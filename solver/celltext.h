@@ -32,6 +32,9 @@ bool ContainsText(const CellText& s, const CellText& t);
 // The decimal text of a non-negative integer: "1" to "9" for 1 to 9.
 CellText DigitText(int d);
 
+// True when the text is one of the digits "1" to "9".
+inline bool IsDigitValue(const CellText& t) { return t.size() == 1 && t[0] >= U'1' && t[0] <= U'9'; }
+
 // "123456789", the nine digits in ascending order.
 const CellText& FullCandidateString();
 

@@ -41,6 +41,10 @@ constexpr CellIndex CellAt(int row, int column) {
                                 3 * ((row - 1) % 3) + (column - 1) % 3 + 1);
 }
 
+// The cell at row-major position 0 to 80 (row 1 left to right, then row 2...),
+// the order in which puzzle files list the cells.
+constexpr CellIndex CellAtPosition(int position) { return CellAt(position / 9 + 1, position % 9 + 1); }
+
 namespace detail {
 constexpr std::array<UnitCells, kUnitSize> MakeUnits(UnitKind kind) {
   std::array<UnitCells, kUnitSize> units{};

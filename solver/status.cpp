@@ -29,7 +29,7 @@ GridStatus Classify(const GridTexts& texts, SolveEnd end) {
   bool solved = true;
   for (const CellText& t : texts) {
     if (t.empty()) return GridStatus::Invalid;
-    solved = solved && t.size() == 1 && t[0] >= U'1' && t[0] <= U'9';
+    solved = solved && IsDigitValue(t);
   }
   if (HasRepeatedValue(texts)) return GridStatus::Invalid;
   return solved ? GridStatus::Solved : GridStatus::Open;

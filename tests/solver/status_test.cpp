@@ -29,7 +29,7 @@ TEST_P(ClassifyTest, NamesWhatTheTextsSay) {
     if (t.empty()) t = T("123");
   }
   const int p = static_cast<int>(c.poke);
-  texts[CellAt(p / 9 + 1, p % 9 + 1) - 1] = T(c.poked);
+  texts[CellAtPosition(p) - 1] = T(c.poked);
   EXPECT_EQ(Classify(texts, SolveEnd::Settled), c.expected);
   EXPECT_EQ(Classify(texts, SolveEnd::Cycle), GridStatus::Cycle);
 }

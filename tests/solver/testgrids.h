@@ -21,7 +21,7 @@ inline CellText T(std::string_view utf8) {
 inline MemoryGrid FromRows(std::string_view rows) {
   std::array<CellText, kCellCount> texts{};
   for (int p = 0; p < kCellCount; ++p) {
-    if (rows[p] != '.') texts[CellAt(p / 9 + 1, p % 9 + 1) - 1] = CellText(1, static_cast<char32_t>(rows[p]));
+    if (rows[p] != '.') texts[CellAtPosition(p) - 1] = CellText(1, static_cast<char32_t>(rows[p]));
   }
   return MemoryGrid(texts);
 }
@@ -30,7 +30,7 @@ inline MemoryGrid FromRows(std::string_view rows) {
 inline std::array<DigitSet, kCellCount> DigitsFromRows(std::string_view rows) {
   std::array<DigitSet, kCellCount> cells{};
   for (int p = 0; p < kCellCount; ++p) {
-    if (rows[p] != '.') cells[CellAt(p / 9 + 1, p % 9 + 1) - 1] = DigitSet::Of(rows[p] - '0');
+    if (rows[p] != '.') cells[CellAtPosition(p) - 1] = DigitSet::Of(rows[p] - '0');
   }
   return cells;
 }
@@ -39,8 +39,8 @@ inline std::array<DigitSet, kCellCount> DigitsFromRows(std::string_view rows) {
 inline std::string ToRows(const MemoryGrid& grid) {
   std::string out;
   for (int p = 0; p < kCellCount; ++p) {
-    const CellText t = grid.GetCellText(CellAt(p / 9 + 1, p % 9 + 1));
-    out.push_back(t.size() == 1 && t[0] >= U'1' && t[0] <= U'9' ? static_cast<char>(t[0]) : '.');
+    const CellText t = grid.GetCellText(CellAtPosition(p));
+    out.push_back(IsDigitValue(t) ? static_cast<char>(t[0]) : '.');
   }
   return out;
 }

@@ -32,16 +32,15 @@ constexpr const char* kHard =
 constexpr const char* kCycling =
     "...1..6...3.2.1.....8..2595......22..125....4...9...7.9..47.3...1.8.9....4.7.1...";
 
-CellIndex CellOf(int position) { return CellAt(position / 9 + 1, position % 9 + 1); }
 
 // Types each character into its cell, key by key; '|' presses Enter.
 void TypePuzzle(Form1& form, const QString& rows) {
   for (int p = 0; p < 81; ++p) {
     const QChar c = rows.at(p);
     if (c == QLatin1Char('|')) {
-      QTest::keyClick(form.Text1(CellOf(p)), Qt::Key_Return);
+      QTest::keyClick(form.Text1(noralim::CellAtPosition(p)), Qt::Key_Return);
     } else if (c != QLatin1Char('.')) {
-      QTest::keyClicks(form.Text1(CellOf(p)), QString(c));
+      QTest::keyClicks(form.Text1(noralim::CellAtPosition(p)), QString(c));
     }
   }
 }
@@ -55,7 +54,7 @@ Texts ReadAll(const Form1& form) {
 QString SettledRowMajor(const Form1& form) {
   QString out;
   for (int p = 0; p < 81; ++p) {
-    const CellText t = form.Grid().GetCellText(CellOf(p));
+    const CellText t = form.Grid().GetCellText(noralim::CellAtPosition(p));
     out += t.size() == 1 ? QString::fromUcs4(t.data(), 1) : QStringLiteral(".");
   }
   return out;
