@@ -2,13 +2,22 @@
 
 namespace noralim::cli {
 
+namespace {
+
+// A cell of the plain output line: its digit, or '.' for anything else.
+char PlainChar(DigitSet s) { return IsDigitValue(s) ? static_cast<char>('0' + DigitOf(s)) : '.'; }
+char PlainChar(const CellText& t) { return IsDigitValue(t) ? static_cast<char>(t[0]) : '.'; }
+
+}  // namespace
+
 std::string FormatPlain(const Solution& solution) {
   std::string out;
   out.reserve(kCellCount + 16);
-  for (int p = 0; p < kCellCount; ++p) {
-    const CellText& t = solution.texts[CellAtPosition(p) - 1];
-    out.push_back(IsDigitValue(t) ? static_cast<char>(t[0]) : '.');
-  }
+  std::visit(
+      [&out](const auto& cells) {
+        for (int p = 0; p < kCellCount; ++p) out.push_back(PlainChar(cells[CellAtPosition(p) - 1]));
+      },
+      solution.cells);
   out += ' ';
   out += StatusName(solution.status);
   out += ' ';
@@ -21,7 +30,7 @@ std::string FormatJson(long line, const Puzzle& puzzle, const Solution& solution
   out["line"] = line;
   if (puzzle.id) out["id"] = *puzzle.id;
   nlohmann::ordered_json cells = nlohmann::ordered_json::array();
-  for (int p = 0; p < kCellCount; ++p) cells.push_back(EncodeUtf8(solution.texts[CellAtPosition(p) - 1]));
+  for (int p = 0; p < kCellCount; ++p) cells.push_back(EncodeUtf8(solution.Text(CellAtPosition(p))));
   out["cells"] = std::move(cells);
   out["status"] = StatusName(solution.status);
   out["sweeps"] = solution.result.sweeps;

@@ -1,14 +1,13 @@
 #include "solution.h"
 
-#include "digitgrid.h"
 #include "memorygrid.h"
 
 namespace noralim::cli {
 
 namespace {
 
-std::optional<std::array<DigitSet, kCellCount>> AsDigitSets(const GridTexts& texts) {
-  std::array<DigitSet, kCellCount> cells{};
+std::optional<DigitCells> AsDigitSets(const GridTexts& texts) {
+  DigitCells cells{};
   for (std::size_t k = 0; k < texts.size(); ++k) {
     const auto set = ToDigitSet(texts[k]);
     if (!set) return std::nullopt;
@@ -17,14 +16,15 @@ std::optional<std::array<DigitSet, kCellCount>> AsDigitSets(const GridTexts& tex
   return cells;
 }
 
-Solution SolveDigits(const std::array<DigitSet, kCellCount>& cells, bool trace) {
+Solution SolveDigits(const DigitCells& cells, bool trace) {
   DigitGrid grid(cells);
   std::vector<Write<DigitSet>> writes;
   if (trace) grid.RecordWrites(&writes);
   NullWindowServices window;
   Solution solution;
   solution.result = RunSolve(grid, window);
-  for (std::size_t k = 0; k < cells.size(); ++k) solution.texts[k] = ToCellText(grid.Cells()[k]);
+  solution.status = Classify(grid.Cells(), solution.result.end);
+  solution.cells = grid.Cells();
   solution.writes.reserve(writes.size());
   for (const auto& [cell, set] : writes) solution.writes.emplace_back(cell, ToCellText(set));
   return solution;
@@ -36,17 +36,22 @@ Solution SolveTexts(const GridTexts& start, bool trace) {
   if (trace) grid.RecordWrites(&solution.writes);
   NullWindowServices window;
   solution.result = RunSolve(static_cast<CellGrid&>(grid), static_cast<WindowServices&>(window));
-  solution.texts = grid.Texts();
+  solution.status = Classify(grid.Texts(), solution.result.end);
+  solution.cells = grid.Texts();
   return solution;
 }
 
 }  // namespace
 
+CellText Solution::Text(CellIndex i) const {
+  const auto k = static_cast<std::size_t>(i - 1);
+  if (const auto* digits = std::get_if<DigitCells>(&cells)) return ToCellText((*digits)[k]);
+  return std::get<GridTexts>(cells)[k];
+}
+
 Solution SolvePuzzle(const GridTexts& start, bool trace) {
   const auto digits = AsDigitSets(start);
-  Solution solution = digits ? SolveDigits(*digits, trace) : SolveTexts(start, trace);
-  solution.status = Classify(solution.texts, solution.result.end);
-  return solution;
+  return digits ? SolveDigits(*digits, trace) : SolveTexts(start, trace);
 }
 
 }  // namespace noralim::cli

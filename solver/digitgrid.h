@@ -58,6 +58,10 @@ constexpr bool ContainsText(DigitSet s, DigitSet t) {
   return s.Bits() != 0 && (s.Bits() & t.Bits()) == t.Bits();
 }
 constexpr std::size_t HashText(DigitSet s) { return s.Bits(); }
+// Every one-digit set is a digit value; there is no other one-character text.
+constexpr bool IsDigitValue(DigitSet s) { return Length(s) == 1; }
+// The digit of a one-digit set.
+constexpr int DigitOf(DigitSet s) { return std::countr_zero(s.Bits()) + 1; }
 
 template <>
 struct TextConstants<DigitSet> {
@@ -69,12 +73,15 @@ struct TextConstants<DigitSet> {
 std::optional<DigitSet> ToDigitSet(const CellText& text);
 CellText ToCellText(DigitSet set);
 
+// A grid's masks by cell index - 1.
+using DigitCells = std::array<DigitSet, kCellCount>;
+
 class DigitGrid {
  public:
   using Text = DigitSet;
 
   DigitGrid() = default;
-  explicit DigitGrid(const std::array<DigitSet, kCellCount>& cells) : cells_(cells) {}
+  explicit DigitGrid(const DigitCells& cells) : cells_(cells) {}
 
   [[nodiscard]] DigitSet GetCellText(CellIndex i) const { return cells_[static_cast<std::size_t>(i - 1)]; }
   void SetCellText(CellIndex i, DigitSet text) {
@@ -84,10 +91,10 @@ class DigitGrid {
 
   // Records every later SetCellText call into *trace (nullptr: none).
   void RecordWrites(std::vector<Write<DigitSet>>* trace) { trace_ = trace; }
-  [[nodiscard]] const std::array<DigitSet, kCellCount>& Cells() const { return cells_; }
+  [[nodiscard]] const DigitCells& Cells() const { return cells_; }
 
  private:
-  std::array<DigitSet, kCellCount> cells_{};
+  DigitCells cells_{};
   std::vector<Write<DigitSet>>* trace_ = nullptr;
 };
 
