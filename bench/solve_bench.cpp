@@ -23,8 +23,8 @@ const std::vector<GridTexts>& Puzzles() {
     std::ifstream in(NORALIM_PUZZLES);
     std::string line;
     while (out.size() < 2000 && std::getline(in, line)) {
-      const cli::LineResult result = cli::ReadLine(line);
-      if (const auto* p = std::get_if<cli::Puzzle>(&result)) out.push_back(p->texts);
+      const LineResult result = ReadLine(line);
+      if (const auto* p = std::get_if<Puzzle>(&result)) out.push_back(p->texts);
     }
     return out;
   }();

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace noralim::cli {
+namespace noralim {
 namespace {
 
 std::string Empty81() { return std::string(81, '.'); }
@@ -93,4 +93,4 @@ TEST(ReaderTest, JsonLinesKeepEveryTextAndTheId) {
 }
 
 }  // namespace
-}  // namespace noralim::cli
+}  // namespace noralim

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace noralim::cli {
+namespace noralim {
 
 class LineReader {
  public:
@@ -35,4 +35,4 @@ class LineReader {
   long line_number_ = 0;
 };
 
-}  // namespace noralim::cli
+}  // namespace noralim

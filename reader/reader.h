@@ -9,7 +9,7 @@
 
 #include "status.h"
 
-namespace noralim::cli {
+namespace noralim {
 
 // An accepted line: the 81 texts by cell index - 1, and the "id" of a JSON
 // object line when it had one.
@@ -36,4 +36,4 @@ using LineResult = std::variant<Skipped, Puzzle, Rejected>;
 //    empty cells, surrounding spaces and tabs ignored.
 LineResult ReadLine(std::string_view line);
 
-}  // namespace noralim::cli
+}  // namespace noralim

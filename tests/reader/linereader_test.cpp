@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace noralim::cli {
+namespace noralim {
 namespace {
 
 // All lines of `input` as the reader returns them; too-long lines as "<long>".
@@ -40,4 +40,4 @@ TEST(LineReaderTest, OverlongLinesAreSkippedWholeAndCounted) {
 }
 
 }  // namespace
-}  // namespace noralim::cli
+}  // namespace noralim

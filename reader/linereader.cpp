@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace noralim::cli {
+namespace noralim {
 
 bool LineReader::Refill() {
   if (eof_ || error_) return false;
@@ -51,4 +51,4 @@ LineReader::Status LineReader::Next(std::string* line) {
   return too_long ? Status::TooLong : Status::Line;
 }
 
-}  // namespace noralim::cli
+}  // namespace noralim

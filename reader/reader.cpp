@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace noralim::cli {
+namespace noralim {
 
 namespace {
 
@@ -114,4 +114,4 @@ LineResult ReadLine(std::string_view line) {
   return ReadPuzzleLine(content, static_cast<std::size_t>(content.data() - line.data()));
 }
 
-}  // namespace noralim::cli
+}  // namespace noralim

@@ -1,0 +1,106 @@
+#include "source.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "linereader.h"
+
+namespace noralim {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+bool IsPuzzleLiteral(std::string_view operand) {
+  return operand.size() == static_cast<std::size_t>(kCellCount) &&
+         operand.find_first_not_of("123456789.0-") == std::string_view::npos;
+}
+
+// The line number of a FILE:LINE operand, or nullopt when there is none.
+std::optional<long> LineSuffix(std::string_view operand, std::string_view* file) {
+  const auto colon = operand.rfind(':');
+  if (colon == std::string_view::npos || colon == 0) return std::nullopt;
+  const std::string_view digits = operand.substr(colon + 1);
+  long number = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+  if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size() || number < 1) {
+    return std::nullopt;
+  }
+  *file = operand.substr(0, colon);
+  return number;
+}
+
+Rejected Problem(std::string_view file, long line, const std::string& what) {
+  return Rejected{std::string(file) + ":" + std::to_string(line) + ": " + what};
+}
+
+Rejected Problem(std::string_view file, const std::string& what) { return Rejected{std::string(file) + ": " + what}; }
+
+LineResult ReadOne(LineReader::Status status, const std::string& text) {
+  if (status == LineReader::Status::TooLong) {
+    return Rejected{"line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes"};
+  }
+  return ReadLine(text);
+}
+
+// Line `wanted` of the file, or its first accepted line when wanted is 0.
+std::variant<Puzzle, Rejected> FromFile(std::FILE* in, std::string_view name, long wanted) {
+  LineReader reader(in);
+  std::string text;
+  std::optional<Rejected> first_rejected;
+  for (;;) {
+    const LineReader::Status status = reader.Next(&text);
+    if (status == LineReader::Status::End) break;
+    if (status == LineReader::Status::Error) return Problem(name, std::string("read error: ") + std::strerror(errno));
+    const long number = reader.LineNumber();
+    if (wanted != 0 && number != wanted) continue;
+    LineResult result = ReadOne(status, text);
+    if (auto* puzzle = std::get_if<Puzzle>(&result)) return std::move(*puzzle);
+    if (const auto* rejected = std::get_if<Rejected>(&result)) {
+      if (wanted != 0) return Problem(name, number, rejected->message);
+      if (!first_rejected) first_rejected = Problem(name, number, rejected->message);
+    } else if (wanted != 0) {
+      return Problem(name, number, "no puzzle on this line (blank or a comment)");
+    }
+  }
+  if (wanted != 0) {
+    return Problem(name, "has no line " + std::to_string(wanted) + " (" + std::to_string(reader.LineNumber()) + " lines)");
+  }
+  if (first_rejected) return *first_rejected;
+  return Problem(name, "no puzzle in the file");
+}
+
+}  // namespace
+
+std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand) {
+  if (IsPuzzleLiteral(operand)) {
+    LineResult result = ReadLine(operand);
+    if (auto* puzzle = std::get_if<Puzzle>(&result)) return std::move(*puzzle);
+  }
+  const std::string whole(operand);
+  if (File file(std::fopen(whole.c_str(), "rb")); file) return FromFile(file.get(), operand, 0);
+  const int open_error = errno;
+  std::string_view name;
+  if (const auto line = LineSuffix(operand, &name)) {
+    const std::string path(name);
+    if (File file(std::fopen(path.c_str(), "rb")); file) return FromFile(file.get(), name, *line);
+  }
+  // An operand as long as a puzzle line that is no file is most likely a
+  // mistyped puzzle: say what is wrong with it as a puzzle.
+  if (operand.size() == static_cast<std::size_t>(kCellCount)) {
+    if (const LineResult result = ReadLine(operand); std::holds_alternative<Rejected>(result)) {
+      return Rejected{"puzzle: " + std::get<Rejected>(result).message};
+    }
+  }
+  return Problem(operand, std::strerror(open_error));
+}
+
+}  // namespace noralim

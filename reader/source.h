@@ -1,0 +1,19 @@
+// Finding one puzzle from a command-line operand.
+#pragma once
+
+#include <string_view>
+
+#include "reader.h"
+
+namespace noralim {
+
+// The puzzle an operand names:
+//  - exactly 81 puzzle-line characters: that puzzle;
+//  - FILE: the first accepted line of the file;
+//  - FILE:LINE (LINE a positive decimal number, and FILE:LINE itself not the
+//    name of a file): line LINE of the file, which must hold a puzzle.
+// A Rejected message names where the problem is: "FILE:LINE: what is wrong"
+// or "FILE: what is wrong"; for a literal puzzle it is the reader's message.
+std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand);
+
+}  // namespace noralim

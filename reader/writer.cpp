@@ -1,0 +1,31 @@
+#include "writer.h"
+
+namespace noralim {
+
+nlohmann::ordered_json CellsArray(const GridTexts& texts) {
+  nlohmann::ordered_json cells = nlohmann::ordered_json::array();
+  for (int p = 0; p < kCellCount; ++p) cells.push_back(EncodeUtf8(texts[CellAtPosition(p) - 1]));
+  return cells;
+}
+
+std::optional<std::string> PuzzleLine(const GridTexts& texts) {
+  std::string line(kCellCount, '.');
+  for (int p = 0; p < kCellCount; ++p) {
+    const CellText& t = texts[CellAtPosition(p) - 1];
+    if (IsDigitValue(t)) {
+      line[static_cast<std::size_t>(p)] = static_cast<char>(t[0]);
+    } else if (!t.empty()) {
+      return std::nullopt;
+    }
+  }
+  return line;
+}
+
+std::string GridLine(const GridTexts& texts) {
+  if (auto line = PuzzleLine(texts)) return *std::move(line);
+  nlohmann::ordered_json object;
+  object["cells"] = CellsArray(texts);
+  return object.dump();
+}
+
+}  // namespace noralim
