@@ -17,6 +17,7 @@
 #include "output.h"
 #include "reader.h"
 #include "solution.h"
+#include "summary.h"
 
 namespace noralim::cli {
 
@@ -60,13 +61,14 @@ struct FileCloser {
 
 class Batch {
  public:
-  Batch(const Options& options, std::FILE* out, std::FILE* err) : options_(options), out_(out), err_(err), progress_(err) {}
+  Batch(const Options& options, std::FILE* out, std::FILE* err, const InputOpener& open)
+      : options_(options), out_(out), err_(err), open_(open), progress_(err) {}
 
   void RunFile(const std::string& name) {
     std::unique_ptr<std::FILE, FileCloser> owned;
     std::FILE* in = stdin;
     if (name != "-") {
-      owned.reset(std::fopen(name.c_str(), "rb"));
+      owned.reset(open_(name));
       in = owned.get();
       if (in == nullptr) return Fail(name + ": " + std::strerror(errno));
     }
@@ -82,12 +84,20 @@ class Batch {
       }
       if (status == LineReader::Status::TooLong) {
         pending_.push_back({reader.LineNumber(),
-                            Rejected{"line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes"}, {}});
+                            Rejected{"line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes"}, {}, {}});
       } else {
-        pending_.push_back({reader.LineNumber(), ReadLine(line), {}});
+        pending_.push_back({reader.LineNumber(), ReadLine(line), {}, {}});
       }
       if (pending_.size() >= kBatchLines) Flush(name);
     }
+  }
+
+  // The -p puzzles, as the lines of a source named "-p".
+  void RunLiterals(const std::vector<std::string>& puzzles) {
+    for (const std::string& puzzle : puzzles) {
+      pending_.push_back({static_cast<long>(pending_.size()) + 1, ReadLine(puzzle), {}, {}});
+    }
+    Flush("-p");
   }
 
   int Finish() {
@@ -95,6 +105,7 @@ class Batch {
       std::fprintf(err_, "noralim-solve: write error: %s\n", std::strerror(errno));
       exit_status_ = 2;
     }
+    if (options_.summary) std::fputs(summary_.Text().c_str(), err_);
     return exit_status_;
   }
 
@@ -108,12 +119,14 @@ class Batch {
     long number;
     LineResult result;
     std::string output;
+    std::pair<GridStatus, int> outcome;  // status and sweeps, for the summary
   };
 
   void Solve(Entry& entry) const {
     const auto* puzzle = std::get_if<Puzzle>(&entry.result);
     if (puzzle == nullptr) return;
     const Solution solution = SolvePuzzle(puzzle->texts, options_.trace);
+    entry.outcome = {solution.status, solution.result.sweeps};
     entry.output = options_.json ? FormatJson(entry.number, *puzzle, solution, options_.trace) : FormatPlain(solution);
   }
 
@@ -140,6 +153,7 @@ class Batch {
       } else if (std::holds_alternative<Puzzle>(entry.result)) {
         std::fwrite(entry.output.data(), 1, entry.output.size(), out_);
         std::fputc('\n', out_);
+        summary_.Add(entry.outcome.first, entry.outcome.second);
         progress_.Count();
       }
     }
@@ -159,15 +173,20 @@ class Batch {
   const Options& options_;
   std::FILE* out_;
   std::FILE* err_;
+  const InputOpener& open_;
   Progress progress_;
+  Summary summary_;
   std::vector<Entry> pending_;
   int exit_status_ = 0;
 };
 
 }  // namespace
 
-int RunBatch(const Options& options, std::FILE* out, std::FILE* err) {
-  Batch batch(options, out, err);
+std::FILE* OpenFile(const std::string& name) { return std::fopen(name.c_str(), "rb"); }
+
+int RunBatch(const Options& options, std::FILE* out, std::FILE* err, const InputOpener& open) {
+  Batch batch(options, out, err, open);
+  if (!options.puzzles.empty()) batch.RunLiterals(options.puzzles);
   for (const std::string& name : options.files) batch.RunFile(name);
   return batch.Finish();
 }

@@ -1,4 +1,5 @@
 // noralim-solve: the headless solver.
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -8,13 +9,16 @@
 
 int main(int argc, char** argv) {
   using namespace noralim::cli;
+  // A reader that has gone (noralim-solve ... | head) ends the run quietly,
+  // as for any filter, even when the parent started us with SIGPIPE ignored.
+  std::signal(SIGPIPE, SIG_DFL);
   const Command command = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (std::holds_alternative<ShowHelp>(command)) {
     std::fputs(kUsage, stdout);
     return std::fflush(stdout) == 0 ? 0 : 2;
   }
   if (std::holds_alternative<ShowVersion>(command)) {
-    std::printf("noralim-solve %s\n", kVersion);
+    std::printf("%s\n", kVersion);
     return std::fflush(stdout) == 0 ? 0 : 2;
   }
   if (const auto* error = std::get_if<UsageError>(&command)) {

@@ -9,9 +9,10 @@ namespace noralim::cli {
 const char* const kVersion = "1.01";
 
 const char* const kUsage =
-    "Usage: noralim-solve [--json] [--trace] [-j N] [FILE ...]\n"
+    "Usage: noralim-solve [--json] [--trace] [--summary] [-j N] [-p PUZZLE]... [FILE ...]\n"
     "Narrows 9x9 number-place puzzles by propagation, one puzzle a line.\n"
-    "Reads the FILEs in order, or standard input when none is named or a name is '-'.\n"
+    "Solves the -p PUZZLEs, then reads the FILEs in order; standard input when\n"
+    "neither is given or a name is '-'.\n"
     "\n"
     "Input lines: 81 characters row-major ('1'-'9' givens; '.', '0' or '-' empty),\n"
     "or a JSON array of 81 strings, or a JSON object whose \"cells\" is one.\n"
@@ -20,6 +21,11 @@ const char* const kUsage =
     "  --json     one JSON object per puzzle: line, id, cells, status, sweeps\n"
     "  --trace    also every cell write of the run (implies --json)\n"
     "  -j N       solve on N threads (default: the number of cores); same output\n"
+    "  -p PUZZLE, --puzzle PUZZLE\n"
+    "             solve PUZZLE, a puzzle line or JSON line given as the argument;\n"
+    "             repeatable; its messages name it \"-p:N\" for the N-th one\n"
+    "  --summary  after the last line, write to stderr the count of each status\n"
+    "             and the sweeps' minimum, median, maximum and histogram\n"
     "  --help     show this text\n"
     "  --version  show the version\n"
     "\n"
@@ -56,6 +62,11 @@ Command ParseArguments(const std::vector<std::string>& args) {
       options.json = true;
     } else if (arg == "--trace") {
       options.trace = options.json = true;
+    } else if (arg == "-p" || arg == "--puzzle") {
+      if (k + 1 >= args.size()) return UsageError{arg + " takes a puzzle"};
+      options.puzzles.push_back(args[++k]);
+    } else if (arg == "--summary") {
+      options.summary = true;
     } else if (arg == "--help" || arg == "-h") {
       return ShowHelp{};
     } else if (arg == "--version") {
@@ -64,7 +75,7 @@ Command ParseArguments(const std::vector<std::string>& args) {
       return UsageError{"unknown option '" + arg + "'"};
     }
   }
-  if (options.files.empty()) options.files.emplace_back("-");
+  if (options.files.empty() && options.puzzles.empty()) options.files.emplace_back("-");
   return options;
 }
 

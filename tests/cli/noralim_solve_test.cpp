@@ -93,6 +93,32 @@ TEST(NoralimSolveTest, AFullOutputDeviceIsAnErrorNotASuccess) {
   EXPECT_EQ(WEXITSTATUS(raw), 2);
 }
 
+TEST(NoralimSolveTest, AReaderThatGoesAwayEndsTheRunQuietly) {
+  // Far more output than a pipe holds, so the writes meet the closed pipe.
+  const std::string samples = Slurp(kSamples);
+  std::string input;
+  for (int k = 0; k < 20000; ++k) input += samples;
+  const std::string dir = ::testing::TempDir();
+  std::ofstream(dir + "/big.txt", std::ios::binary) << input;
+  // The parent's SIGPIPE disposition is inherited; ignore it to show the
+  // program does not rely on it.
+  const std::string command = "trap '' PIPE; " + std::string(NORALIM_SOLVE) + " -j 1 " + dir + "/big.txt 2>" + dir +
+                              "/pipe_err.txt | head -n 1 >" + dir + "/pipe_out.txt";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  const std::string out = Slurp(dir + "/pipe_out.txt");
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1);
+  EXPECT_EQ(Slurp(dir + "/pipe_err.txt"), "");
+}
+
+TEST(NoralimSolveTest, PuzzleArgumentsAndVersion) {
+  const ProcessRun run = Solve("-p " + std::string(81, '.') + " --puzzle '[\"1\"]'", "not read\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, std::string(81, '.') + " open 2\n");
+  EXPECT_EQ(run.err, "-p:2: expected 81 cells, got 1\n");
+  EXPECT_EQ(Solve("-p").status, 2);
+  EXPECT_EQ(Solve("--version").out, "1.01\n");
+}
+
 TEST(NoralimSolveTest, BinaryInputIsRejectedLineByLineWithoutACrash) {
   std::string junk;
   for (int k = 0; k < 5000; ++k) junk.push_back(static_cast<char>((k * 7919) % 256));

@@ -1,0 +1,76 @@
+#include "summary.h"
+
+#include <algorithm>
+
+namespace noralim::cli {
+
+namespace {
+
+constexpr std::array kStatusOrder = {GridStatus::Solved, GridStatus::Open, GridStatus::Invalid, GridStatus::Cycle};
+constexpr long kBarWidth = 40;
+// Up to this many rows every sweep count from min to max gets one, so gaps
+// show; beyond it only the counts that occurred.
+constexpr int kMaxDenseRows = 50;
+
+}  // namespace
+
+void Summary::Add(GridStatus status, int sweeps) {
+  ++statuses_[static_cast<std::size_t>(status)];
+  ++sweeps_[sweeps];
+}
+
+long Summary::Total() const {
+  long total = 0;
+  for (const long n : statuses_) total += n;
+  return total;
+}
+
+// The lower median: the sweep count of the puzzle at position (total-1)/2 in
+// sorted order, so the figure is always a count some puzzle really had.
+int Summary::Median() const {
+  long remaining = (Total() - 1) / 2;
+  for (const auto& [sweeps, count] : sweeps_) {
+    if (remaining < count) return sweeps;
+    remaining -= count;
+  }
+  return 0;
+}
+
+std::string Summary::Text() const {
+  const long total = Total();
+  std::string out = std::to_string(total) + (total == 1 ? " puzzle:" : " puzzles:");
+  const char* separator = " ";
+  for (const GridStatus status : kStatusOrder) {
+    out += separator + std::to_string(statuses_[static_cast<std::size_t>(status)]) + " ";
+    out += StatusName(status);
+    separator = ", ";
+  }
+  out += '\n';
+  if (sweeps_.empty()) return out;
+  const int low = sweeps_.begin()->first;
+  const int high = sweeps_.rbegin()->first;
+  out += "sweeps: min " + std::to_string(low) + ", median " + std::to_string(Median()) + ", max " +
+         std::to_string(high) + "\n";
+  long most = 0;
+  for (const auto& entry : sweeps_) most = std::max(most, entry.second);
+  const int label_width = static_cast<int>(std::to_string(high).size());
+  const auto row = [&](int sweeps, long count) {
+    // A bar of at least one mark for any count above zero.
+    const long bar = count == 0 ? 0 : std::max(1L, count * kBarWidth / most);
+    const std::string label = std::to_string(sweeps);
+    out += std::string(static_cast<std::size_t>(label_width) - label.size(), ' ') + label + " | ";
+    out += std::string(static_cast<std::size_t>(bar), '#');
+    out += std::string(static_cast<std::size_t>(kBarWidth - bar + 1), ' ') + std::to_string(count) + "\n";
+  };
+  if (high - low < kMaxDenseRows) {
+    for (int sweeps = low; sweeps <= high; ++sweeps) {
+      const auto found = sweeps_.find(sweeps);
+      row(sweeps, found == sweeps_.end() ? 0 : found->second);
+    }
+  } else {
+    for (const auto& [sweeps, count] : sweeps_) row(sweeps, count);
+  }
+  return out;
+}
+
+}  // namespace noralim::cli
