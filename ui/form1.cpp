@@ -1,9 +1,12 @@
 #include "form1.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QShortcut>
 
 #include "cellstyle.h"
+#include "gridclipboard.h"
 #include "solve.h"
 
 namespace noralim::ui {
@@ -31,6 +34,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setFixedSize(kClientSize);
   CreateCells();
   CreateButtons();
+  CreateShortcuts();
   grid_ = std::make_unique<WindowGrid>(cells_, closing_);
   services_ = std::make_unique<FormServices>(*cmdExec(kCalcButton), closing_);
   Form_Load();
@@ -66,6 +70,34 @@ void Form1::CreateButtons() {
     connect(button, &QPushButton::clicked, this, [this, index] { cmdExec_Click(index); });
     buttons_[k] = button;
   }
+}
+
+void Form1::CreateShortcuts() {
+  // Keys no cell uses, so a cell's own Ctrl+C and Ctrl+V stay as they are.
+  auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+  connect(copy, &QShortcut::activated, this, &Form1::CopyGrid);
+  auto* paste = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this);
+  connect(paste, &QShortcut::activated, this, &Form1::PasteGrid);
+}
+
+void Form1::LoadTexts(const GridTexts& texts) {
+  // Runs inside the toolkit's event dispatch when pasting: nothing may escape.
+  try {
+    WriteTexts(*grid_, texts);
+  } catch (const SolveStopped&) {
+    // The window was closed while the texts went in; the rest stay unwritten.
+  }
+}
+
+void Form1::CopyGrid() const { QGuiApplication::clipboard()->setText(GridToLine(*grid_)); }
+
+void Form1::PasteGrid() {
+  const auto texts = LineToTexts(QGuiApplication::clipboard()->text());
+  if (!texts) {
+    QApplication::beep();
+    return;
+  }
+  LoadTexts(*texts);
 }
 
 void Form1::Form_Load() {

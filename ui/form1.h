@@ -8,6 +8,7 @@
 
 #include "cellfield.h"
 #include "formservices.h"
+#include "status.h"
 #include "windowgrid.h"
 
 namespace noralim::ui {
@@ -30,6 +31,14 @@ class Form1 final : public QWidget {
   // The cells as the solver's grid.
   [[nodiscard]] CellGrid& Grid() const { return *grid_; }
 
+  // Writes the texts into the cells, as if typed: no solve starts.
+  void LoadTexts(const GridTexts& texts);
+  // Ctrl+Shift+C: the whole grid onto the clipboard as one line.
+  void CopyGrid() const;
+  // Ctrl+Shift+V: fills the grid from a puzzle line or JSON line on the
+  // clipboard; beeps and leaves every cell as it is for anything else.
+  void PasteGrid();
+
  protected:
   // Marks the window as closing, so that a running solve stops at its next
   // write or event step instead of carrying on behind a closed window.
@@ -38,6 +47,7 @@ class Form1 final : public QWidget {
  private:
   void CreateCells();
   void CreateButtons();
+  void CreateShortcuts();
   void Form_Load();
   void cmdExec_Click(std::int16_t index);
   void Text1_Change(CellIndex index);

@@ -1,18 +1,39 @@
 // noralim: the window.
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "form1.h"
+#include "startup.h"
 
 int main(int argc, char** argv) {
+  using namespace noralim::ui;
+  // Read before the toolkit starts, so that these need no display.
+  const StartupCommand command = ParseStartup(std::vector<std::string>(argv + 1, argv + argc));
+  if (std::holds_alternative<ShowHelp>(command)) {
+    std::fputs(kWindowUsage, stdout);
+    return std::fflush(stdout) == 0 ? 0 : 2;
+  }
+  if (std::holds_alternative<ShowVersion>(command)) {
+    std::printf("%s\n", kWindowVersion);
+    return std::fflush(stdout) == 0 ? 0 : 2;
+  }
+  if (const auto* error = std::get_if<StartupError>(&command)) {
+    std::fprintf(stderr, "%s\n", error->message.c_str());
+    return 2;
+  }
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Noralim"));
-  QApplication::setApplicationVersion(QStringLiteral("1.01"));
+  QApplication::setApplicationVersion(QString::fromLatin1(kWindowVersion));
   QIcon icon;
   icon.addFile(QStringLiteral(":/icons/noralim-16.png"), QSize(16, 16));
   icon.addFile(QStringLiteral(":/icons/noralim-32.png"), QSize(32, 32));
   QApplication::setWindowIcon(icon);
-  noralim::ui::Form1 form;
+  Form1 form;
+  if (const auto& texts = std::get<OpenWindow>(command).texts) form.LoadTexts(*texts);
   form.show();
   return QApplication::exec();
 }

@@ -1,0 +1,24 @@
+// The whole grid as one line of text, for the clipboard.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "cellgrid.h"
+#include "status.h"
+
+namespace noralim::ui {
+
+// The 81 texts as a puzzle line when every cell is empty or one digit, else
+// as the JSON object line the command line reads.
+QString GridToLine(const CellGrid& grid);
+
+// The texts of the first line of `text` that is not blank or a comment, when
+// it is a puzzle line or a JSON line; nullopt for anything else.
+std::optional<GridTexts> LineToTexts(const QString& text);
+
+// Writes the texts into cells 1 to 81 in order, through the grid's ordinary
+// writes (so each raises its change notification).
+void WriteTexts(CellGrid& grid, const GridTexts& texts);
+
+}  // namespace noralim::ui
