@@ -2,6 +2,9 @@
 // that fail in the middle.
 #include "batch.h"
 
+#include "linereader.h"
+#include "summary.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -86,6 +89,29 @@ TEST(BatchTest, SummaryCountsStatusesAndSpreadsSweeps) {
 TEST(BatchTest, SummaryOfNothingIsOneLine) {
   Options options = WithPuzzles({"# only a comment"}, true);
   EXPECT_EQ(RunWith(options).err, "0 puzzles: 0 solved, 0 open, 0 invalid, 0 cycle\n");
+}
+
+TEST(BatchTest, ASparseHistogramShowsOnlyTheCountsThatOccurred) {
+  Summary summary;
+  summary.Add(GridStatus::Open, 2);
+  summary.Add(GridStatus::Cycle, 90);
+  summary.Add(GridStatus::Open, 2);
+  EXPECT_EQ(summary.Text(),
+            "3 puzzles: 0 solved, 2 open, 0 invalid, 1 cycle\n"
+            "sweeps: min 2, median 2, max 90\n"
+            " 2 | ######################################## 2\n"
+            "90 | ####################                     1\n");
+}
+
+TEST(BatchTest, AnOverlongLineIsRejectedAndTheNextOneSolved) {
+  std::string content = std::string(LineReader::kMaxLineBytes + 1, '.') + "\n" + kEmpty + "\n";
+  const InputOpener open = [&content](const std::string&) { return fmemopen(content.data(), content.size(), "r"); };
+  Options options;
+  options.files = {"big.txt"};
+  const BatchRun run = RunWith(options, open);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "big.txt:1: line longer than 1048576 bytes\n");
+  EXPECT_EQ(run.out, kEmpty + " open 2\n");
 }
 
 // Two good lines, then the device fails.

@@ -17,6 +17,16 @@ TEST(OutputTest, PlainLineShowsDigitsStatusAndSweeps) {
   EXPECT_EQ(FormatPlain(SolvePuzzle(puzzle.texts, false)), std::string(81, '.') + " open 2");
 }
 
+TEST(OutputTest, PlainLineOfArbitraryTextsShowsOnlyDigits) {
+  // A letter in cell 1 and a line break after a digit in cell 2 (row 1, column 2).
+  std::string line = "[\"a\",\"5\\r\\n\",\"7\"";
+  for (int k = 3; k < 81; ++k) line += ",\"\"";
+  const Solution solution = SolvePuzzle(Read(line + "]").texts, false);
+  const std::string plain = FormatPlain(solution);
+  EXPECT_EQ(plain.substr(0, 3), "..7");
+  EXPECT_EQ(solution.Text(1), U"a");
+}
+
 TEST(OutputTest, TraceOfTheEmptyGridListsEveryWriteOfBothSweepsInPassOrder) {
   const Puzzle puzzle = Read(std::string(81, '.'));
   const Solution solution = SolvePuzzle(puzzle.texts, true);

@@ -1,0 +1,32 @@
+#!/bin/sh
+# Builds and runs the tests with line coverage (the "coverage" CMake preset),
+# writes the HTML report to build-coverage/coverage/index.html, prints the
+# line coverage of each part, and fails when a part is below its floor.
+set -eu
+cd "$(dirname "$0")/.."
+
+if ! command -v gcovr >/dev/null; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends gcovr
+fi
+
+cmake --workflow --preset coverage
+
+report=build-coverage/coverage
+mkdir -p "$report"
+gcovr --root . --object-directory build-coverage \
+  --filter 'solver/' --filter 'reader/' --filter 'cli/' --filter 'ui/' --exclude 'build-coverage/' \
+  --exclude-unreachable-branches --html-details "$report/index.html" --print-summary
+
+status=0
+# part, floor in percent
+for entry in solver:95 reader:95 cli:95 ui:85; do
+  part=${entry%%:*}
+  floor=${entry##*:}
+  percent=$(gcovr --root . --object-directory build-coverage --filter "$part/" --print-summary --output /dev/null 2>/dev/null |
+    sed -n 's/^lines: \([0-9.]*\)%.*/\1/p')
+  if awk "BEGIN { exit !($percent >= $floor) }"; then verdict=ok; else verdict="BELOW $floor%"; status=1; fi
+  printf '%-7s %6s%% lines  %s\n' "$part/" "$percent" "$verdict"
+done
+exit $status
