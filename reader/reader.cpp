@@ -52,8 +52,11 @@ int NestingDepth(std::string_view text) {
   for (std::size_t k = 0; k < text.size(); ++k) {
     const char c = text[k];
     if (in_string) {
-      if (c == '\\') ++k;
-      else if (c == '"') in_string = false;
+      if (c == '\\') {
+        ++k;
+      } else if (c == '"') {
+        in_string = false;
+      }
     } else if (c == '"') {
       in_string = true;
     } else if (c == '[' || c == '{') {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "cellgrid.h"
@@ -16,7 +17,7 @@ class MemoryGrid final : public CellGrid {
   using ChangeHandler = std::function<void(CellIndex i)>;
 
   MemoryGrid() = default;
-  explicit MemoryGrid(const std::array<CellText, kCellCount>& texts) : texts_(texts) {}
+  explicit MemoryGrid(std::array<CellText, kCellCount> texts) : texts_(std::move(texts)) {}
 
   [[nodiscard]] CellText GetCellText(CellIndex i) const override { return texts_[Slot(i)]; }
   void SetCellText(CellIndex i, const CellText& text) override;
