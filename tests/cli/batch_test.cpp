@@ -122,7 +122,7 @@ ssize_t FailingRead(void* cookie, char* buffer, std::size_t size) {
     return -1;
   }
   const std::size_t n = std::min(size, left->size());
-  std::memcpy(buffer, left->data(), n);
+  std::copy_n(left->data(), n, buffer);
   left->erase(0, n);
   return static_cast<ssize_t>(n);
 }

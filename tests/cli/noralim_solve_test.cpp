@@ -55,7 +55,7 @@ TEST(NoralimSolveTest, RejectedLinesAreNamedAndTheRestIsStillSolved) {
 
 TEST(NoralimSolveTest, JsonOutputKeepsInputOrderAndLineNumbers) {
   const std::string empty(81, '.');
-  const ProcessRun run = Solve("--json", empty + "\n\n{\"id\": 9, \"cells\": [" + std::string(80 * 3, ' ') + "]}\n" + empty + "\n");
+  const ProcessRun run = Solve("--json", empty + "\n\n{\"id\": 9, \"cells\": [" + std::string(std::size_t{80} * 3, ' ') + "]}\n" + empty + "\n");
   EXPECT_EQ(run.status, 1);  // the object with no cells is rejected
   EXPECT_EQ(run.out.substr(0, 10), "{\"line\":1,");
   EXPECT_NE(run.out.find("\n{\"line\":4,"), std::string::npos);

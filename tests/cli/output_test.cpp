@@ -19,7 +19,7 @@ TEST(OutputTest, PlainLineShowsDigitsStatusAndSweeps) {
 
 TEST(OutputTest, PlainLineOfArbitraryTextsShowsOnlyDigits) {
   // A letter in cell 1 and a line break after a digit in cell 2 (row 1, column 2).
-  std::string line = "[\"a\",\"5\\r\\n\",\"7\"";
+  std::string line = R"(["a","5\r\n","7")";
   for (int k = 3; k < 81; ++k) line += ",\"\"";
   const Solution solution = SolvePuzzle(Read(line + "]").texts, false);
   const std::string plain = FormatPlain(solution);
@@ -40,9 +40,9 @@ TEST(OutputTest, TraceOfTheEmptyGridListsEveryWriteOfBothSweepsInPassOrder) {
 }
 
 TEST(OutputTest, JsonLineCarriesIdTextsAndTrace) {
-  std::string cells = "[\"5\\r\\n\",\"a\"";
-  for (int k = 2; k < 81; ++k) cells += ",\"\"";
-  const Puzzle puzzle = Read("{\"id\":\"p1\",\"cells\":" + cells + "]}");
+  std::string cells = R"(["5\r\n","a")";
+  for (int k = 2; k < 81; ++k) cells += R"(,"")";
+  const Puzzle puzzle = Read(R"({"id":"p1","cells":)" + cells + "]}");
   const Solution solution = SolvePuzzle(puzzle.texts, true);
   const auto json = nlohmann::json::parse(FormatJson(4, puzzle, solution, true));
   EXPECT_EQ(json["line"], 4);

@@ -7,7 +7,7 @@
 namespace noralim {
 namespace {
 
-std::string Empty81() { return std::string(81, '.'); }
+std::string Empty81() { return {std::string(81, '.')}; }
 
 std::string JsonCells(const std::string& first, int count = 81) {
   std::string out = "[" + first;
@@ -80,9 +80,9 @@ TEST(ReaderTest, JsonLinesKeepEveryTextAndTheId) {
   std::string cells = "[\"5\\r\\n\",\"a\",\"\xEF\xBC\x95\",\"12\"";
   for (int k = 4; k < 81; ++k) cells += ",\"\"";
   cells += "]";
-  const LineResult result = ReadLine("{\"id\": [\"x\", 2], \"other\": 0, \"cells\": " + cells + "}");
+  const LineResult result = ReadLine(R"({"id": ["x", 2], "other": 0, "cells": )" + cells + "}");
   ASSERT_TRUE(std::holds_alternative<Puzzle>(result));
-  const Puzzle& puzzle = std::get<Puzzle>(result);
+  const auto& puzzle = std::get<Puzzle>(result);
   EXPECT_EQ(puzzle.texts[0], U"5\r\n");
   EXPECT_EQ(puzzle.texts[1], U"a");
   EXPECT_EQ(puzzle.texts[2], U"\uFF15");

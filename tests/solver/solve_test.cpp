@@ -21,12 +21,12 @@ using testing::kCycling;
 class LoggingServices final : public WindowServices {
  public:
   void SetMousePointer(MousePointer pointer) override {
-    log.push_back(pointer == MousePointer::Hourglass ? "busy" : "default");
+    log.emplace_back(pointer == MousePointer::Hourglass ? "busy" : "default");
   }
-  void SetCalcEnabled(bool enabled) override { log.push_back(enabled ? "calc on" : "calc off"); }
+  void SetCalcEnabled(bool enabled) override { log.emplace_back(enabled ? "calc on" : "calc off"); }
   void ProcessPendingEvents() override {
     ++pumps;
-    log.push_back("events");
+    log.emplace_back("events");
     if (on_pump) on_pump(pumps);
   }
 

@@ -1,0 +1,21 @@
+#!/bin/sh
+# clang-tidy over every source file of the project and clang-format over
+# every source and header; fails on any finding or formatting difference.
+set -eu
+cd "$(dirname "$0")/.."
+
+build=build-tidy
+cmake -S . -B "$build" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DNORALIM_BUILD_BENCH=ON >/dev/null
+# Generated sources (moc, resources) must exist for the analysis.
+cmake --build "$build" -j2 >/dev/null
+
+files=$(git ls-files '*.cpp' '*.h')
+status=0
+# The fuzz targets build only with clang and libFuzzer, in their own tree.
+for f in $(echo "$files" | grep '\.cpp$' | grep -v '^fuzz/'); do
+  clang-tidy -p "$build" --quiet "$f" 2>/dev/null || status=1
+done
+# shellcheck disable=SC2086
+clang-format --dry-run -Werror $files || status=1
+[ $status -eq 0 ] && echo "static checks: clean"
+exit $status
