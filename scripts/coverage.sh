@@ -5,11 +5,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-if ! command -v gcovr >/dev/null; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends gcovr
-fi
+scripts/install-deps.sh gcovr
 
 cmake --workflow --preset coverage
 

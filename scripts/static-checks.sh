@@ -3,6 +3,7 @@
 # every source and header; fails on any finding or formatting difference.
 set -eu
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh clang-tidy clang-format
 
 build=build-tidy
 cmake -S . -B "$build" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DNORALIM_BUILD_BENCH=ON >/dev/null
