@@ -65,7 +65,9 @@ int NestingDepth(std::string_view text) {
   return deepest;
 }
 
-std::string ParseErrorText(const nlohmann::json::parse_error& e) {
+// The parser reports a syntax error as parse_error and a number too large
+// for a double as out_of_range; both are what is wrong with the line.
+std::string ParseErrorText(const nlohmann::json::exception& e) {
   std::string what = e.what();
   const auto close = what.find("] ");
   return "invalid JSON: " + (close == std::string::npos ? what : what.substr(close + 2));
@@ -93,7 +95,7 @@ LineResult ReadJsonLine(std::string_view line) {
   nlohmann::json value;
   try {
     value = nlohmann::json::parse(line);
-  } catch (const nlohmann::json::parse_error& e) {
+  } catch (const nlohmann::json::exception& e) {
     return Rejected{ParseErrorText(e)};
   }
   if (value.is_array()) return ReadCells(value, Puzzle{});

@@ -43,7 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"NumberCell", JsonCells("1"), "cell 1 is not a string"},
         RejectCase{"ObjectWithoutCells", "{\"id\": 1}", "JSON object has no \"cells\""},
         RejectCase{"CellsNotAnArray", "{\"cells\": \"123\"}", "expected an array of 81 strings"},
-        RejectCase{"DeepNesting", std::string(100000, '[') + std::string(100000, ']'), "invalid JSON: nested deeper than 32 levels"}),
+        RejectCase{"DeepNesting", std::string(100000, '[') + std::string(100000, ']'), "invalid JSON: nested deeper than 32 levels"},
+        RejectCase{"NumberTooLargeForADouble", "[1e400]", "invalid JSON: number overflow parsing '1e400'"},
+        RejectCase{"IdTooLargeForADouble", "{\"id\": -1e999, \"cells\": []}", "invalid JSON: number overflow parsing '-1e999'"}),
     [](const ::testing::TestParamInfo<RejectCase>& info_) { return std::string(info_.param.name); });
 
 TEST(ReaderTest, InvalidUtf8InAJsonStringIsRejected) {
