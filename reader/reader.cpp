@@ -68,10 +68,31 @@ int NestingDepth(std::string_view text) {
   return deepest;
 }
 
-std::string ParseErrorText(const nlohmann::json::parse_error& e) {
-  std::string what = e.what();
+// The parser reports a syntax error as parse_error and a number too large
+// for a double as out_of_range; both are what is wrong with the line.
+// The parser's message quotes the bytes it last read as they are; a message
+// goes to a terminal as one line of printable ASCII, so any other byte is
+// written as \xHH.
+std::string Printable(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F) {
+      out.push_back(c);
+    } else {
+      char buffer[8];
+      std::snprintf(buffer, sizeof buffer, "\\x%02X", byte);
+      out += buffer;
+    }
+  }
+  return out;
+}
+
+std::string ParseErrorText(const nlohmann::json::exception& e) {
+  const std::string_view what = e.what();
   const auto close = what.find("] ");
-  return "invalid JSON: " + (close == std::string::npos ? what : what.substr(close + 2));
+  return "invalid JSON: " + Printable(close == std::string_view::npos ? what : what.substr(close + 2));
 }
 
 LineResult ReadCells(const nlohmann::json& cells, Puzzle puzzle) {
@@ -96,7 +117,7 @@ LineResult ReadJsonLine(std::string_view line) {
   nlohmann::json value;
   try {
     value = nlohmann::json::parse(line);
-  } catch (const nlohmann::json::parse_error& e) {
+  } catch (const nlohmann::json::exception& e) {
     return Rejected{ParseErrorText(e)};
   }
   if (value.is_array()) return ReadCells(value, Puzzle{});

@@ -43,7 +43,11 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"NumberCell", JsonCells("1"), "cell 1 is not a string"},
         RejectCase{"ObjectWithoutCells", "{\"id\": 1}", "JSON object has no \"cells\""},
         RejectCase{"CellsNotAnArray", "{\"cells\": \"123\"}", "expected an array of 81 strings"},
-        RejectCase{"DeepNesting", std::string(100000, '[') + std::string(100000, ']'), "invalid JSON: nested deeper than 32 levels"}),
+        RejectCase{"DeepNesting", std::string(100000, '[') + std::string(100000, ']'), "invalid JSON: nested deeper than 32 levels"},
+        RejectCase{"NumberTooLargeForADouble", "[1e400]", "invalid JSON: number overflow parsing '1e400'"},
+        RejectCase{"IdTooLargeForADouble", "{\"id\": -1e999, \"cells\": []}", "invalid JSON: number overflow parsing '-1e999'"},
+        RejectCase{"RawBytesInBrokenJsonAreEscaped", "[\xC3\x7F", "invalid JSON: parse error at line 1, column 2: syntax error while parsing value - invalid literal; last read: '[\\xC3'"},
+        RejectCase{"DeleteInBrokenJsonIsEscaped", "[\x7F", "invalid JSON: parse error at line 1, column 2: syntax error while parsing value - invalid literal; last read: '[\\x7F'"}),
     [](const ::testing::TestParamInfo<RejectCase>& info_) { return std::string(info_.param.name); });
 
 TEST(ReaderTest, InvalidUtf8InAJsonStringIsRejected) {
