@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <random>
 #include <vector>
 
 #include "form1.h"
@@ -38,17 +37,9 @@ constexpr int kMaxHookDepth = 2;
 // closing the window: the largest runs of the script write a few thousand.
 constexpr int kMaxNotificationsPerCommand = 200000;
 
-// Contradictory givens on which two grid states alternate from sweep to
-// sweep, so that the run ends on the repeat.
-constexpr const char* kCycling =
-    "...1..6...3.2.1.....8..2595......22..125....4...9...7.9..47.3...1.8.9....4.7.1...";
-constexpr const char* kSolvedGrid =
-    "849713625175269384236458971713982546524136798968574213452391867381627459697845132";
-
-using Rng = std::mt19937_64;
-
-int Uniform(Rng& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
-bool Chance(Rng& rng, double p) { return std::bernoulli_distribution(p)(rng); }
+using noralim::uitest::Chance;
+using noralim::uitest::Rng;
+using noralim::uitest::Uniform;
 
 enum class Kind : std::uint8_t { Type, Enter, Backspace, Tab, Paste, Calc, Clear };
 
@@ -105,45 +96,16 @@ Action RandomAction(Rng& rng) {
   return {Kind::Clear, 1, {}};
 }
 
-// The givens of a relabelled, maybe transposed, solved grid, as row-major
-// positions and digits; some of them replaced by any digit, which mostly
-// makes the givens contradict each other.
-std::vector<std::pair<int, QChar>> RandomPuzzle(Rng& rng) {
-  std::array<int, 9> relabel{1, 2, 3, 4, 5, 6, 7, 8, 9};
-  std::shuffle(relabel.begin(), relabel.end(), rng);
-  const bool transpose = Chance(rng, 0.5);
-  std::array<int, kCellCount> positions{};
-  for (int p = 0; p < kCellCount; ++p) positions[static_cast<std::size_t>(p)] = p;
-  std::shuffle(positions.begin(), positions.end(), rng);
-  const int givens = Uniform(rng, 22, 40);
-  const int wrong = Chance(rng, 0.7) ? 0 : Uniform(rng, 1, 3);
-  std::vector<std::pair<int, QChar>> out;
-  for (int k = 0; k < givens; ++k) {
-    const int p = positions[static_cast<std::size_t>(k)];
-    const int source = transpose ? (p % 9) * 9 + p / 9 : p;
-    const int digit =
-        k < wrong ? Uniform(rng, 1, 9) : relabel[static_cast<std::size_t>(kSolvedGrid[source] - '1')];
-    out.emplace_back(p, QChar(static_cast<char16_t>(u'0' + digit)));
-  }
-  return out;
-}
-
 // Puzzles typed after a "Clear" and solved, between stretches of anything.
 std::vector<Action> MakeScript(Rng& rng, std::size_t length) {
   std::vector<Action> script;
   while (script.size() < length) {
     if (Chance(rng, 0.4)) {
       script.push_back({Kind::Clear, 1, {}});
-      std::vector<std::pair<int, QChar>> givens;
-      if (Chance(rng, 0.15)) {
-        for (int p = 0; p < kCellCount; ++p) {
-          if (kCycling[p] != '.') givens.emplace_back(p, QChar(static_cast<char16_t>(kCycling[p])));
-        }
-      } else {
-        givens = RandomPuzzle(rng);
-      }
-      for (const auto& [p, digit] : givens) {
-        script.push_back({Kind::Type, CellAtPosition(p), QString(digit), false});
+      const QString rows = Chance(rng, 0.15) ? QString::fromLatin1(noralim::uitest::kCycling)
+                                             : noralim::uitest::RandomPuzzle(rng);
+      for (int p = 0; p < kCellCount; ++p) {
+        if (rows.at(p) != QLatin1Char('.')) script.push_back({Kind::Type, CellAtPosition(p), rows.mid(p, 1), false});
       }
       for (int k = Uniform(rng, 0, 4); k > 0; --k) script.push_back(RandomAction(rng));
       script.push_back({Kind::Calc, 1, {}});

@@ -8,8 +8,10 @@
 #include <QGuiApplication>
 #include <QString>
 #include <QtTest>
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <random>
 
 #include "form1.h"
 #include "geometry.h"
@@ -67,6 +69,40 @@ inline std::uint64_t SeedFromEnvironment(const char* name, std::uint64_t fallbac
   bool ok = false;
   const std::uint64_t value = qEnvironmentVariable(name).toULongLong(&ok, 0);
   return ok ? value : fallback;
+}
+
+using Rng = std::mt19937_64;
+
+inline int Uniform(Rng& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+inline bool Chance(Rng& rng, double p) { return std::bernoulli_distribution(p)(rng); }
+
+// Contradictory givens, row-major, on which two grid states alternate from
+// sweep to sweep, so that a run ends on the repeat.
+inline constexpr const char* kCycling =
+    "...1..6...3.2.1.....8..2595......22..125....4...9...7.9..47.3...1.8.9....4.7.1...";
+
+// 81 row-major characters, '.' for an empty cell: the givens of a relabelled,
+// maybe transposed, solved grid. Now and then a few of them are replaced by
+// any digit, which mostly makes the givens contradict each other.
+inline QString RandomPuzzle(Rng& rng) {
+  constexpr const char* kSolved =
+      "849713625175269384236458971713982546524136798968574213452391867381627459697845132";
+  std::array<int, 9> relabel{1, 2, 3, 4, 5, 6, 7, 8, 9};
+  std::shuffle(relabel.begin(), relabel.end(), rng);
+  const bool transpose = Chance(rng, 0.5);
+  std::array<int, kCellCount> positions{};
+  for (int p = 0; p < kCellCount; ++p) positions[static_cast<std::size_t>(p)] = p;
+  std::shuffle(positions.begin(), positions.end(), rng);
+  const int givens = Uniform(rng, 22, 40);
+  const int wrong = Chance(rng, 0.7) ? 0 : Uniform(rng, 1, 3);
+  QString rows(kCellCount, QLatin1Char('.'));
+  for (int k = 0; k < givens; ++k) {
+    const int p = positions[static_cast<std::size_t>(k)];
+    const int source = transpose ? (p % 9) * 9 + p / 9 : p;
+    const int digit = k < wrong ? Uniform(rng, 1, 9) : relabel[static_cast<std::size_t>(kSolved[source] - '1')];
+    rows[p] = QChar(static_cast<char16_t>(u'0' + digit));
+  }
+  return rows;
 }
 
 inline QString Show(const CellText& t) {
