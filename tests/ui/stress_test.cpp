@@ -34,8 +34,12 @@ constexpr int kMaxActionsPerCommand = 24;
 // Nesting of actions fired from notifications of actions fired so.
 constexpr int kMaxHookDepth = 2;
 // A command writing more than this is taken for a hang and stopped by
-// closing the window: the largest runs of the script write a few thousand.
-constexpr int kMaxNotificationsPerCommand = 200000;
+// closing the window: the largest commands of the script write a few hundred.
+constexpr int kMaxNotificationsPerCommand = 20000;
+// A cell longer than this is taken for a run that grows its texts without
+// end, which writes too slowly to reach the bound above: the script's own
+// typing and pasting leave cells of a few dozen characters.
+constexpr int kMaxCellCharacters = 5000;
 
 using noralim::uitest::Chance;
 using noralim::uitest::Rng;
@@ -196,8 +200,8 @@ class WindowStressTest : public QObject {
           inside_runs_);
     qInfo("runs: %d, %d with edits in the middle, %d without (%d settled, %d cycled; %d sweeps, at most %d a run)",
           runs_, edited_runs_, runs_ - edited_runs_, settled_, cycled_, sweeps_, most_sweeps_);
-    qInfo("clears: %d; runs that changed nothing: %d; most notifications in one command: %d", clears_,
-          silent_runs_, most_notifications_);
+    qInfo("clears: %d; runs that changed nothing: %d; most notifications in one command: %d; longest cell: %d",
+          clears_, silent_runs_, most_notifications_, longest_cell_);
     QVERIFY2(failures_.isEmpty(), qPrintable(failures_.join(QLatin1Char('\n'))));
     QVERIFY2(runs_ - edited_runs_ >= 50 && edited_runs_ >= 50, "the script should run both kinds often");
   }
@@ -289,11 +293,15 @@ class WindowStressTest : public QObject {
   // Connected after the window's own handler, so it runs once the cell is
   // restyled and pending events are processed, still inside the write.
   void OnCellChanged() {
+    const int length = static_cast<QPlainTextEdit*>(sender())->document()->characterCount();
+    longest_cell_ = std::max(longest_cell_, length);
     if (commands_ == 0) return;  // typing between commands
-    if (++notifications_ > kMaxNotificationsPerCommand) {
+    if (++notifications_ > kMaxNotificationsPerCommand || length > kMaxCellCharacters) {
       if (!stopped_) {
         stopped_ = true;
-        Fail(QStringLiteral("a command wrote on past %1 changes").arg(kMaxNotificationsPerCommand));
+        Fail(QStringLiteral("a command wrote on past %1 changes or made a cell of %2 characters")
+                 .arg(notifications_)
+                 .arg(length));
         form_->close();  // stops the run at its next write
       }
       return;
@@ -334,6 +342,7 @@ class WindowStressTest : public QObject {
   int most_notifications_ = 0;
   int most_sweeps_ = 0;
   int silent_runs_ = 0;
+  int longest_cell_ = 0;
 };
 
 QTEST_MAIN(WindowStressTest)

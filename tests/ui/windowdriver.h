@@ -105,8 +105,10 @@ inline QString RandomPuzzle(Rng& rng) {
   return rows;
 }
 
+// A cell text for a failure message: line breaks shown, at most 80 units.
 inline QString Show(const CellText& t) {
-  return QString::fromUcs4(t.data(), static_cast<qsizetype>(t.size())).replace(QStringLiteral("\r\n"), QStringLiteral("\\r\\n"));
+  QString s = QString::fromUcs4(t.data(), static_cast<qsizetype>(t.size())).replace(QStringLiteral("\r\n"), QStringLiteral("\\r\\n"));
+  return s.size() > 80 ? s.left(80) + QStringLiteral("...") : s;
 }
 
 }  // namespace noralim::uitest
