@@ -1,6 +1,5 @@
 #include "maskbaseline.h"
 
-
 #include "geometry.h"
 
 namespace noralim::bench {

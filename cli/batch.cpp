@@ -4,14 +4,13 @@
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
-#include <vector>
-
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "linereader.h"
 #include "output.h"
@@ -84,7 +83,9 @@ class Batch {
       }
       if (status == LineReader::Status::TooLong) {
         pending_.push_back({reader.LineNumber(),
-                            Rejected{"line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes"}, {}, {}});
+                            Rejected{"line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes"},
+                            {},
+                            {}});
       } else {
         pending_.push_back({reader.LineNumber(), ReadLine(line), {}, {}});
       }

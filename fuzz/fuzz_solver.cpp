@@ -124,7 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(again.result == SolveResult{1, SolveEnd::Settled}, "a settled grid settles again in one sweep");
     Require(again.texts == first.texts, "a settled grid stays as it is");
     Require(again.writes.size() <= first.writes.size() &&
-                std::equal(again.writes.begin(), again.writes.end(), first.writes.end() - static_cast<std::ptrdiff_t>(again.writes.size())),
+                std::equal(again.writes.begin(), again.writes.end(),
+                           first.writes.end() - static_cast<std::ptrdiff_t>(again.writes.size())),
             "a settled grid gets the writes of the last sweep again");
   } else {
     Require(again.result.end == SolveEnd::Cycle && again.result.sweeps >= 3,

@@ -72,7 +72,8 @@ std::variant<Puzzle, Rejected> FromFile(std::FILE* in, std::string_view name, lo
     }
   }
   if (wanted != 0) {
-    return Problem(name, "has no line " + std::to_string(wanted) + " (" + std::to_string(reader.LineNumber()) + " lines)");
+    return Problem(name,
+                   "has no line " + std::to_string(wanted) + " (" + std::to_string(reader.LineNumber()) + " lines)");
   }
   if (first_rejected) return *first_rejected;
   return Problem(name, "no puzzle in the file");

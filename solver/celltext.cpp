@@ -27,9 +27,7 @@ CellText RemoveAll(CellText w, const CellText& t) {
   return out;
 }
 
-bool ContainsText(const CellText& s, const CellText& t) {
-  return !s.empty() && s.find(t) != CellText::npos;
-}
+bool ContainsText(const CellText& s, const CellText& t) { return !s.empty() && s.find(t) != CellText::npos; }
 
 CellText DigitText(int d) {
   CellText out;

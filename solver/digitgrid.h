@@ -54,9 +54,7 @@ constexpr DigitSet RemoveAll(DigitSet w, DigitSet t) {
   return DigitSet::FromBits(static_cast<std::uint16_t>(w.Bits() & ~t.Bits()));
 }
 // Holds for the one-digit texts the passes look for.
-constexpr bool ContainsText(DigitSet s, DigitSet t) {
-  return s.Bits() != 0 && (s.Bits() & t.Bits()) == t.Bits();
-}
+constexpr bool ContainsText(DigitSet s, DigitSet t) { return s.Bits() != 0 && (s.Bits() & t.Bits()) == t.Bits(); }
 constexpr std::size_t HashText(DigitSet s) { return s.Bits(); }
 // Every one-digit set is a digit value; there is no other one-character text.
 constexpr bool IsDigitValue(DigitSet s) { return Length(s) == 1; }

@@ -37,8 +37,8 @@ constexpr int ColumnOf(CellIndex i) {
   return 3 * (b % 3) + p % 3 + 1;
 }
 constexpr CellIndex CellAt(int row, int column) {
-  return static_cast<CellIndex>(27 * ((row - 1) / 3) + 9 * ((column - 1) / 3) +
-                                3 * ((row - 1) % 3) + (column - 1) % 3 + 1);
+  return static_cast<CellIndex>(27 * ((row - 1) / 3) + 9 * ((column - 1) / 3) + 3 * ((row - 1) % 3) + (column - 1) % 3 +
+                                1);
 }
 
 // The cell at row-major position 0 to 80 (row 1 left to right, then row 2...),
@@ -76,7 +76,6 @@ inline constexpr auto kRows = MakeUnits(UnitKind::Row);
 const UnitCells& Unit(UnitKind kind, UnitNumber n);
 
 // The same tables as the passes use, for callers that walk all units.
-inline constexpr std::array<UnitKind, 3> kUnitKinds = {UnitKind::Box, UnitKind::Column,
-                                                       UnitKind::Row};
+inline constexpr std::array<UnitKind, 3> kUnitKinds = {UnitKind::Box, UnitKind::Column, UnitKind::Row};
 
 }  // namespace noralim

@@ -24,8 +24,7 @@ Text WorkingString(Text cell) {
 
 // Removes from w every value settled in one of the cells, skipping `except`.
 template <TextGrid G>
-typename G::Text RemoveSettled(const G& grid, typename G::Text w, const UnitCells& cells,
-                               CellIndex except) {
+typename G::Text RemoveSettled(const G& grid, typename G::Text w, const UnitCells& cells, CellIndex except) {
   for (const CellIndex c : cells) {
     if (c == except) continue;
     const typename G::Text t = grid.GetCellText(c);

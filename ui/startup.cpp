@@ -29,8 +29,8 @@ namespace {
 
 // Toolkit options that take a value in the next argument.
 constexpr std::array<std::string_view, 12> kToolkitOptionsWithValue = {
-    "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qmljsdebugger", "-style",
-    "-stylesheet", "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-display", "-session"};
+    "-platform",   "-platformpluginpath", "-platformtheme", "-plugin",       "-qmljsdebugger", "-style",
+    "-stylesheet", "-qwindowgeometry",    "-qwindowicon",   "-qwindowtitle", "-display",       "-session"};
 
 // Toolkit options that stand alone.
 constexpr std::array<std::string_view, 5> kToolkitFlags = {"-reverse", "-nograb", "-dograb", "-sync", "-widgetcount"};

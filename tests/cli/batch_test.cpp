@@ -2,17 +2,17 @@
 // that fail in the middle.
 #include "batch.h"
 
-#include "linereader.h"
-#include "summary.h"
-
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include "linereader.h"
+#include "summary.h"
 
 namespace noralim::cli {
 namespace {

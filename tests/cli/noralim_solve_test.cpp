@@ -1,6 +1,5 @@
 // The command line as a user runs it: a real process, real files, exit codes.
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -40,14 +39,16 @@ TEST(NoralimSolveTest, SolvesTheSamplesWithEveryStatus) {
   const ProcessRun run = Solve(kSamples);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
-  EXPECT_NE(run.out.find("849713625175269384236458971713982546524136798968574213452391867381627459697845132 solved 7\n"),
-            std::string::npos);
+  EXPECT_NE(
+      run.out.find("849713625175269384236458971713982546524136798968574213452391867381627459697845132 solved 7\n"),
+      std::string::npos);
   for (const char* status : {" open ", " cycle ", " solved "}) EXPECT_NE(run.out.find(status), std::string::npos);
 }
 
 TEST(NoralimSolveTest, RejectedLinesAreNamedAndTheRestIsStillSolved) {
   const std::string good(81, '.');
-  const ProcessRun run = Solve("- " + kSamples, "# header\n" + good + "\n" + good.substr(1) + "\n" + good + "x\n" + good + "\n");
+  const ProcessRun run =
+      Solve("- " + kSamples, "# header\n" + good + "\n" + good.substr(1) + "\n" + good + "x\n" + good + "\n");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "-:3: expected 81 cells, got 80\n-:4: unexpected character 'x' at column 82\n");
   EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2 + 5);
@@ -55,7 +56,8 @@ TEST(NoralimSolveTest, RejectedLinesAreNamedAndTheRestIsStillSolved) {
 
 TEST(NoralimSolveTest, JsonOutputKeepsInputOrderAndLineNumbers) {
   const std::string empty(81, '.');
-  const ProcessRun run = Solve("--json", empty + "\n\n{\"id\": 9, \"cells\": [" + std::string(std::size_t{80} * 3, ' ') + "]}\n" + empty + "\n");
+  const ProcessRun run = Solve(
+      "--json", empty + "\n\n{\"id\": 9, \"cells\": [" + std::string(std::size_t{80} * 3, ' ') + "]}\n" + empty + "\n");
   EXPECT_EQ(run.status, 1);  // the object with no cells is rejected
   EXPECT_EQ(run.out.substr(0, 10), "{\"line\":1,");
   EXPECT_NE(run.out.find("\n{\"line\":4,"), std::string::npos);

@@ -33,8 +33,8 @@ TEST(OutputTest, TraceOfTheEmptyGridListsEveryWriteOfBothSweepsInPassOrder) {
   // Per unit number: the box writes its nine cells, then the column, then the
   // row; no hidden single and no settled cell, so 27 writes a unit number.
   ASSERT_EQ(solution.writes.size(), 2U * 9U * 27U);
-  const int expected_start[27] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 4, 7, 28, 31, 34, 55, 58, 61,
-                                  1, 2, 3, 10, 11, 12, 19, 20, 21};
+  const int expected_start[27] = {1,  2,  3,  4,  5, 6, 7, 8,  9,  1,  4,  7,  28, 31,
+                                  34, 55, 58, 61, 1, 2, 3, 10, 11, 12, 19, 20, 21};
   for (std::size_t k = 0; k < 27; ++k) EXPECT_EQ(solution.writes[k].first, expected_start[k]) << k;
   for (const auto& write : solution.writes) EXPECT_EQ(write.second, U"123456789");
 }

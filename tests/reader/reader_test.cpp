@@ -31,23 +31,35 @@ TEST_P(RejectTest, SaysWhatIsWrong) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, RejectTest,
-    ::testing::Values(
-        RejectCase{"ShortLine", std::string(80, '.'), "expected 81 cells, got 80"},
-        RejectCase{"LongLine", std::string(82, '1'), "expected 81 cells, got 82"},
-        RejectCase{"Letter", std::string(11, '.') + "x" + std::string(69, '.'), "unexpected character 'x' at column 12"},
-        RejectCase{"ColumnCountsLeadingBlanks", "  " + std::string(3, '.') + "?", "unexpected character '?' at column 6"},
-        RejectCase{"BinaryByte", std::string("\x01", 1) + std::string(80, '.'), "unexpected character byte 0x01 at column 1"},
-        RejectCase{"NonAsciiDigit", "\xEF\xBC\x95" + std::string(80, '.'), "unexpected character byte 0xEF at column 1"},
-        RejectCase{"BrokenJson", "[\"1\",", "invalid JSON: parse error at line 1, column 6: syntax error while parsing value - unexpected end of input; expected '[', '{', or a literal"},
-        RejectCase{"TooFewJsonCells", JsonCells("\"1\"", 80), "expected 81 cells, got 80"},
-        RejectCase{"NumberCell", JsonCells("1"), "cell 1 is not a string"},
-        RejectCase{"ObjectWithoutCells", "{\"id\": 1}", "JSON object has no \"cells\""},
-        RejectCase{"CellsNotAnArray", "{\"cells\": \"123\"}", "expected an array of 81 strings"},
-        RejectCase{"DeepNesting", std::string(100000, '[') + std::string(100000, ']'), "invalid JSON: nested deeper than 32 levels"},
-        RejectCase{"NumberTooLargeForADouble", "[1e400]", "invalid JSON: number overflow parsing '1e400'"},
-        RejectCase{"IdTooLargeForADouble", "{\"id\": -1e999, \"cells\": []}", "invalid JSON: number overflow parsing '-1e999'"},
-        RejectCase{"RawBytesInBrokenJsonAreEscaped", "[\xC3\x7F", "invalid JSON: parse error at line 1, column 2: syntax error while parsing value - invalid literal; last read: '[\\xC3'"},
-        RejectCase{"DeleteInBrokenJsonIsEscaped", "[\x7F", "invalid JSON: parse error at line 1, column 2: syntax error while parsing value - invalid literal; last read: '[\\x7F'"}),
+    ::testing::Values(RejectCase{"ShortLine", std::string(80, '.'), "expected 81 cells, got 80"},
+                      RejectCase{"LongLine", std::string(82, '1'), "expected 81 cells, got 82"},
+                      RejectCase{"Letter", std::string(11, '.') + "x" + std::string(69, '.'),
+                                 "unexpected character 'x' at column 12"},
+                      RejectCase{"ColumnCountsLeadingBlanks", "  " + std::string(3, '.') + "?",
+                                 "unexpected character '?' at column 6"},
+                      RejectCase{"BinaryByte", std::string("\x01", 1) + std::string(80, '.'),
+                                 "unexpected character byte 0x01 at column 1"},
+                      RejectCase{"NonAsciiDigit", "\xEF\xBC\x95" + std::string(80, '.'),
+                                 "unexpected character byte 0xEF at column 1"},
+                      RejectCase{"BrokenJson", "[\"1\",",
+                                 "invalid JSON: parse error at line 1, column 6: syntax error while parsing value - "
+                                 "unexpected end of input; expected '[', '{', or a literal"},
+                      RejectCase{"TooFewJsonCells", JsonCells("\"1\"", 80), "expected 81 cells, got 80"},
+                      RejectCase{"NumberCell", JsonCells("1"), "cell 1 is not a string"},
+                      RejectCase{"ObjectWithoutCells", "{\"id\": 1}", "JSON object has no \"cells\""},
+                      RejectCase{"CellsNotAnArray", "{\"cells\": \"123\"}", "expected an array of 81 strings"},
+                      RejectCase{"DeepNesting", std::string(100000, '[') + std::string(100000, ']'),
+                                 "invalid JSON: nested deeper than 32 levels"},
+                      RejectCase{"NumberTooLargeForADouble", "[1e400]",
+                                 "invalid JSON: number overflow parsing '1e400'"},
+                      RejectCase{"IdTooLargeForADouble", "{\"id\": -1e999, \"cells\": []}",
+                                 "invalid JSON: number overflow parsing '-1e999'"},
+                      RejectCase{"RawBytesInBrokenJsonAreEscaped", "[\xC3\x7F",
+                                 "invalid JSON: parse error at line 1, column 2: syntax error while parsing value - "
+                                 "invalid literal; last read: '[\\xC3'"},
+                      RejectCase{"DeleteInBrokenJsonIsEscaped", "[\x7F",
+                                 "invalid JSON: parse error at line 1, column 2: syntax error while parsing value - "
+                                 "invalid literal; last read: '[\\x7F'"}),
     [](const ::testing::TestParamInfo<RejectCase>& info_) { return std::string(info_.param.name); });
 
 TEST(ReaderTest, InvalidUtf8InAJsonStringIsRejected) {

@@ -56,8 +56,10 @@ TEST_F(LoadPuzzleTest, ProblemsNameTheFileAndLine) {
   EXPECT_EQ(Outcome(file + ":2"), "error: " + file + ":2: expected 81 cells, got 80");
   EXPECT_EQ(Outcome(file + ":9"), "error: " + file + ": has no line 9 (2 lines)");
   EXPECT_EQ(Outcome(Write("e.txt", "")), "error: " + (dir_ / "e.txt").string() + ": no puzzle in the file");
-  EXPECT_EQ(Outcome((dir_ / "missing").string()), "error: " + (dir_ / "missing").string() + ": No such file or directory");
-  EXPECT_EQ(Outcome((dir_ / "missing:3").string()), "error: " + (dir_ / "missing:3").string() + ": No such file or directory");
+  EXPECT_EQ(Outcome((dir_ / "missing").string()),
+            "error: " + (dir_ / "missing").string() + ": No such file or directory");
+  EXPECT_EQ(Outcome((dir_ / "missing:3").string()),
+            "error: " + (dir_ / "missing:3").string() + ": No such file or directory");
 }
 
 TEST_F(LoadPuzzleTest, AFileNamedLikeFileColonLineIsTakenWhole) {

@@ -32,8 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RemoveCase{"LetterFromFull", "123456789", "a", "123456789"},
                       RemoveCase{"FullWidthDigitIsNotADigit", "123456789", "５", "123456789"},
                       RemoveCase{"UnorderedWithRepeats", "5195", "5", "19"},
-                      RemoveCase{"LineBreakKept", "5\r\n", "5", "\r\n"},
-                      RemoveCase{"NoOverlap", "aaa", "aa", "a"},
+                      RemoveCase{"LineBreakKept", "5\r\n", "5", "\r\n"}, RemoveCase{"NoOverlap", "aaa", "aa", "a"},
                       RemoveCase{"NoCaseFolding", "aA", "a", "A"}),
     [](const ::testing::TestParamInfo<RemoveCase>& param_info) { return std::string(param_info.param.name); });
 
@@ -64,8 +63,8 @@ TEST(Utf8Test, EveryCodePointRoundTrips) {
 }
 
 TEST(Utf8Test, IllFormedInputIsRejected) {
-  for (const char* bad : {"\x80", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE3\x81",
-                          "a\xFF", "\xF8\x88\x80\x80\x80"}) {
+  for (const char* bad : {"\x80", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE3\x81", "a\xFF",
+                          "\xF8\x88\x80\x80\x80"}) {
     EXPECT_FALSE(DecodeUtf8(bad).has_value()) << bad;
   }
   EXPECT_EQ(DecodeUtf8("５")->size(), 1U);

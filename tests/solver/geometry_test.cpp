@@ -25,9 +25,9 @@ TEST_P(CellPlaceTest, IndexMapsToRowColumnAndBoxBothWays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Landmarks, CellPlaceTest,
-                         ::testing::Values(Place{1, 1, 1, 1}, Place{9, 3, 3, 1}, Place{10, 1, 4, 2},
-                                           Place{28, 4, 1, 4}, Place{41, 5, 5, 5}, Place{55, 7, 1, 7},
-                                           Place{73, 7, 7, 9}, Place{81, 9, 9, 9}));
+                         ::testing::Values(Place{1, 1, 1, 1}, Place{9, 3, 3, 1}, Place{10, 1, 4, 2}, Place{28, 4, 1, 4},
+                                           Place{41, 5, 5, 5}, Place{55, 7, 1, 7}, Place{73, 7, 7, 9},
+                                           Place{81, 9, 9, 9}));
 
 TEST(UnitsTest, EveryCellLiesInExactlyOneUnitOfEachKindAndMatchesItsPlace) {
   for (const UnitKind kind : kUnitKinds) {

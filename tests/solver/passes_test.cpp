@@ -52,9 +52,10 @@ INSTANTIATE_TEST_SUITE_P(
         PassCase{"AllEmpty", {"", "", "", "", "", "", "", "", ""}, {F, F, F, F, F, F, F, F, F}},
         PassCase{"OneGiven",
                  {"5", "", "", "", "", "", "", "", ""},
-                 {"5", "12346789", "12346789", "12346789", "12346789", "12346789", "12346789", "12346789",
-                  "12346789"}},
-        PassCase{"LastCellForced", {"1", "2", "3", "4", "5", "6", "7", "8", ""}, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}},
+                 {"5", "12346789", "12346789", "12346789", "12346789", "12346789", "12346789", "12346789", "12346789"}},
+        PassCase{"LastCellForced",
+                 {"1", "2", "3", "4", "5", "6", "7", "8", ""},
+                 {"1", "2", "3", "4", "5", "6", "7", "8", "9"}},
         PassCase{"CandidateNarrowedToSettled",
                  {"12", "1", "", "", "", "", "", "", ""},
                  {"2", "1", "3456789", "3456789", "3456789", "3456789", "3456789", "3456789", "3456789"}},
@@ -73,11 +74,14 @@ INSTANTIATE_TEST_SUITE_P(
         PassCase{"ThreeCopiesKeepTheLast",
                  {"5", "", "", "", "5", "", "", "", "5"},
                  {"", "12346789", "12346789", "12346789", "", "12346789", "12346789", "12346789", "5"}},
-        PassCase{"LetterIsSettledButPlacesNoDigit", {"a", "", "", "", "", "", "", "", ""}, {"a", F, F, F, F, F, F, F, F}},
+        PassCase{
+            "LetterIsSettledButPlacesNoDigit", {"a", "", "", "", "", "", "", "", ""}, {"a", F, F, F, F, F, F, F, F}},
         PassCase{"DigitAndLineBreakIsACandidateString",
                  {"5\r\n", "1", "2", "3", "4", "6", "7", "8", "9"},
                  {"5", "1", "2", "3", "4", "6", "7", "8", "9"}},
-        PassCase{"LineBreakTextIsNotEliminatedFrom", {"5\r\n", "", "", "", "", "", "", "", ""}, {"5\r\n", F, F, F, F, F, F, F, F}}),
+        PassCase{"LineBreakTextIsNotEliminatedFrom",
+                 {"5\r\n", "", "", "", "", "", "", "", ""},
+                 {"5\r\n", F, F, F, F, F, F, F, F}}),
     CaseName);
 
 class ColumnPassTest : public ::testing::TestWithParam<PassCase> {};
@@ -93,7 +97,9 @@ INSTANTIATE_TEST_SUITE_P(
     Examples, ColumnPassTest,
     ::testing::Values(
         PassCase{"AllEmpty", {"", "", "", "", "", "", "", "", ""}, {F, F, F, F, F, F, F, F, F}},
-        PassCase{"MissingDigit", {"1", "2", "3", "4", "", "6", "7", "8", "9"}, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}},
+        PassCase{"MissingDigit",
+                 {"1", "2", "3", "4", "", "6", "7", "8", "9"},
+                 {"1", "2", "3", "4", "5", "6", "7", "8", "9"}},
         PassCase{"SettledTopToBottom",
                  {"12", "", "", "", "2", "", "", "", "13"},
                  {"1", "3456789", "3456789", "3456789", "2", "3456789", "3456789", "3456789", "3"}},
@@ -103,10 +109,12 @@ INSTANTIATE_TEST_SUITE_P(
         PassCase{"EqualDigitsAreNotWritten",
                  {"4", "", "4", "", "", "", "", "", ""},
                  {"4", "12356789", "4", "12356789", "12356789", "12356789", "12356789", "12356789", "12356789"}},
-        PassCase{"EmptiedWhenEveryCandidateGoes", {"37", "3", "", "7", "", "", "", "", ""},
+        PassCase{"EmptiedWhenEveryCandidateGoes",
+                 {"37", "3", "", "7", "", "", "", "", ""},
                  {"", "3", "1245689", "7", "1245689", "1245689", "1245689", "1245689", "1245689"}},
         PassCase{"NonDigitRemovesItself", {"x", "x12", "", "", "", "", "", "", ""}, {"x", "12", F, F, F, F, F, F, F}},
-        PassCase{"LineBreakSurvives", {"5\r\n", "5", "", "", "", "", "", "", ""},
+        PassCase{"LineBreakSurvives",
+                 {"5\r\n", "5", "", "", "", "", "", "", ""},
                  {"\r\n", "5", "12346789", "12346789", "12346789", "12346789", "12346789", "12346789", "12346789"}}),
     CaseName);
 
@@ -122,11 +130,14 @@ TEST_P(RowPassTest, OnePassOverRowOne) {
 INSTANTIATE_TEST_SUITE_P(
     Examples, RowPassTest,
     ::testing::Values(
-        PassCase{"LeftToRight", {"12", "2", "", "", "", "", "", "", ""},
+        PassCase{"LeftToRight",
+                 {"12", "2", "", "", "", "", "", "", ""},
                  {"1", "2", "3456789", "3456789", "3456789", "3456789", "3456789", "3456789", "3456789"}},
-        PassCase{"SettlingOnTheRightNotSeenOnTheLeft", {"2", "", "12", "", "", "", "", "", ""},
+        PassCase{"SettlingOnTheRightNotSeenOnTheLeft",
+                 {"2", "", "12", "", "", "", "", "", ""},
                  {"2", "13456789", "1", "3456789", "3456789", "3456789", "3456789", "3456789", "3456789"}},
-        PassCase{"RepeatedDigitLosesEveryCopy", {"5", "5515", "", "", "", "", "", "", ""},
+        PassCase{"RepeatedDigitLosesEveryCopy",
+                 {"5", "5515", "", "", "", "", "", "", ""},
                  {"5", "1", "2346789", "2346789", "2346789", "2346789", "2346789", "2346789", "2346789"}}),
     CaseName);
 
@@ -134,12 +145,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PassWritesTest, EveryPassWritesExactlyWhereAndWhatItShould) {
   std::vector<Write<CellText>> writes;
-  MemoryGrid box = WithUnit(Unit(UnitKind::Box, 1), {"37", "23", "2", "456789", "456789", "456789", "456789", "456789", "456789"});
+  MemoryGrid box =
+      WithUnit(Unit(UnitKind::Box, 1), {"37", "23", "2", "456789", "456789", "456789", "456789", "456789", "456789"});
   box.RecordWrites(&writes);
   SolveBox(box, 1);
   const std::vector<Write<CellText>> box_writes = {
-      {1, T("37")}, {2, T("3")}, {3, T("2")}, {4, T("456789")}, {5, T("456789")}, {6, T("456789")},
-      {7, T("456789")}, {8, T("456789")}, {9, T("456789")}, {3, T("2")}};
+      {1, T("37")},     {2, T("3")},      {3, T("2")},      {4, T("456789")}, {5, T("456789")},
+      {6, T("456789")}, {7, T("456789")}, {8, T("456789")}, {9, T("456789")}, {3, T("2")}};
   EXPECT_EQ(writes, box_writes);
 
   writes.clear();

@@ -6,16 +6,14 @@
 #include <string_view>
 
 #include "celltext.h"
-#include "geometry.h"
 #include "digitgrid.h"
+#include "geometry.h"
 #include "memorygrid.h"
 
 namespace noralim::testing {
 
 // A cell text from a UTF-8 literal.
-inline CellText T(std::string_view utf8) {
-  return DecodeUtf8(utf8).value();
-}
+inline CellText T(std::string_view utf8) { return DecodeUtf8(utf8).value(); }
 
 // A grid from 81 row-major characters, '.' for an empty cell.
 inline MemoryGrid FromRows(std::string_view rows) {

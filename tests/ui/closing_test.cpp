@@ -92,15 +92,15 @@ class WindowClosingTest : public QObject {
       const int close_at = noralim::uitest::Uniform(rng, 1, writes);
       const bool queued = noralim::uitest::Chance(rng, 0.5);
       const bool delete_on_close = noralim::uitest::Chance(rng, 0.5);
-      const QByteArray name = QStringLiteral("%1: %2, %3 close at write %4 of %5, %6")
-                                  .arg(w, 3, 10, QLatin1Char('0'))
-                                  .arg(cycling ? QStringLiteral("cycling givens") : QStringLiteral("random givens"),
-                                       queued ? QStringLiteral("queued") : QStringLiteral("direct"))
-                                  .arg(close_at)
-                                  .arg(writes)
-                                  .arg(delete_on_close ? QStringLiteral("deleted on close")
-                                                       : QStringLiteral("deleted after"))
-                                  .toUtf8();
+      const QByteArray name =
+          QStringLiteral("%1: %2, %3 close at write %4 of %5, %6")
+              .arg(w, 3, 10, QLatin1Char('0'))
+              .arg(cycling ? QStringLiteral("cycling givens") : QStringLiteral("random givens"),
+                   queued ? QStringLiteral("queued") : QStringLiteral("direct"))
+              .arg(close_at)
+              .arg(writes)
+              .arg(delete_on_close ? QStringLiteral("deleted on close") : QStringLiteral("deleted after"))
+              .toUtf8();
       QTest::newRow(name.constData()) << puzzle << close_at << queued << delete_on_close;
     }
   }
@@ -147,7 +147,9 @@ class WindowClosingTest : public QObject {
     // as were in place at the close: the write that closed it, or, for a
     // close through the pump, possibly the next one, in whose notification
     // the pump ran.
-    const auto at = [&](int n) { return n >= 1 && n <= static_cast<int>(states.size()) ? states[static_cast<std::size_t>(n - 1)] : Texts{}; };
+    const auto at = [&](int n) {
+      return n >= 1 && n <= static_cast<int>(states.size()) ? states[static_cast<std::size_t>(n - 1)] : Texts{};
+    };
     const int in_place = watcher.at_close == at(closeAt) ? closeAt : closeAt + 1;
     QVERIFY(in_place == closeAt || queued);
     QCOMPARE(watcher.at_close, at(in_place));

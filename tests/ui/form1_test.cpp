@@ -1,11 +1,12 @@
 // The window with real widgets and real input events, offscreen.
+#include "form1.h"
+
 #include <QApplication>
 #include <QSignalSpy>
 #include <QtTest>
 #include <functional>
 
 #include "cellstyle.h"
-#include "form1.h"
 #include "memorygrid.h"
 #include "solve.h"
 
@@ -26,12 +27,9 @@ constexpr const char* kTwentyEight =
     "8...1..2..7.2..3.4..6..8.7.7.....5.6.2.....9.9.8.....3.5.3..8..3.1..7.5..9..4...2";
 constexpr const char* kTwentyEightSolved =
     "849713625175269384236458971713982546524136798968574213452391867381627459697845132";
-constexpr const char* kHard =
-    "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
+constexpr const char* kHard = "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
 // Contradictory givens on which two grid states alternate from sweep to sweep.
-constexpr const char* kCycling =
-    "...1..6...3.2.1.....8..2595......22..125....4...9...7.9..47.3...1.8.9....4.7.1...";
-
+constexpr const char* kCycling = "...1..6...3.2.1.....8..2595......22..125....4...9...7.9..47.3...1.8.9....4.7.1...";
 
 // Types each character into its cell, key by key; '|' presses Enter.
 void TypePuzzle(Form1& form, const QString& rows) {
@@ -79,10 +77,10 @@ void OnEveryChange(Form1& form, QObject* context, const std::function<void(int)>
 void PostClick(QWidget* button) {
   const QPointF at = QRectF(button->rect()).center();
   const QPointF global = button->mapToGlobal(at);
-  QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
-                                                      Qt::LeftButton, Qt::NoModifier));
-  QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
-                                                      Qt::NoButton, Qt::NoModifier));
+  QCoreApplication::postEvent(
+      button, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+  QCoreApplication::postEvent(
+      button, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
 }
 
 // Records the cell texts at the moment the window receives its close event.
@@ -148,8 +146,8 @@ class Form1Test : public QObject {
   void geometry() {
     QFETCH(int, control);
     QFETCH(QRect, rect);
-    const QWidget* w = control > 0 ? static_cast<QWidget*>(form_->Text1(static_cast<CellIndex>(control)))
-                                   : form_->cmdExec(-control);
+    const QWidget* w =
+        control > 0 ? static_cast<QWidget*>(form_->Text1(static_cast<CellIndex>(control))) : form_->cmdExec(-control);
     QCOMPARE(w->geometry(), rect);
   }
 
@@ -283,8 +281,8 @@ class Form1Test : public QObject {
     QTest::newRow("28 givens, solved") << kTwentyEight << SolveEnd::Settled << 7;
     QTest::newRow("hard puzzle, candidates left") << kHard << SolveEnd::Settled << 4;
     QTest::newRow("contradictory givens end by themselves") << kCycling << SolveEnd::Cycle << 6;
-    QTest::newRow("a letter and a line break") << QString::fromLatin1(kHard).replace(1, 2, QStringLiteral("a|"))
-                                               << SolveEnd::Settled << -1;
+    QTest::newRow("a letter and a line break")
+        << QString::fromLatin1(kHard).replace(1, 2, QStringLiteral("a|")) << SolveEnd::Settled << -1;
   }
   void windowRunMatchesTheInMemoryRun() {
     QFETCH(QString, typed);
@@ -293,8 +291,8 @@ class Form1Test : public QObject {
     TypePuzzle(*form_, typed);
     noralim::MemoryGrid memory(ReadAll(*form_));
     noralim::NullWindowServices none;
-    const noralim::SolveResult result = noralim::RunSolve(static_cast<noralim::CellGrid&>(memory),
-                                                          static_cast<noralim::WindowServices&>(none));
+    const noralim::SolveResult result =
+        noralim::RunSolve(static_cast<noralim::CellGrid&>(memory), static_cast<noralim::WindowServices&>(none));
     QCOMPARE(result.end, end);
     if (sweeps > 0) QCOMPARE(result.sweeps, sweeps);
 

@@ -1,10 +1,10 @@
 // The window program's command line: parsed in-process, and run as a process
 // with no display at all.
+#include "startup.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include "startup.h"
 
 using noralim::ui::OpenWindow;
 using noralim::ui::ParseStartup;
@@ -56,8 +56,8 @@ class StartupTest : public QObject {
     QTest::newRow("literal puzzle") << QStringList{kTwentyEight} << "window 8";
     QTest::newRow("file: first accepted line") << QStringList{file} << "window 8";
     QTest::newRow("file:line") << QStringList{file + ":3"} << "window ";
-    QTest::newRow("toolkit options pass") << QStringList{"-style", "fusion", "-reverse", "-platform=xcb", kTwentyEight}
-                                          << "window 8";
+    QTest::newRow("toolkit options pass")
+        << QStringList{"-style", "fusion", "-reverse", "-platform=xcb", kTwentyEight} << "window 8";
     QTest::newRow("help wins") << QStringList{"nonexistent", "--help"} << "help";
     QTest::newRow("version") << QStringList{"--version"} << "version";
     QTest::newRow("dash dash") << QStringList{"--", "--help"} << "error: --help: No such file or directory";
@@ -65,8 +65,10 @@ class StartupTest : public QObject {
                                   << "error: " + file + ":1: no puzzle on this line (blank or a comment)";
     QTest::newRow("mistyped puzzle") << QStringList{QString(80, QLatin1Char('.')) + "x"}
                                      << "error: puzzle: unexpected character 'x' at column 81";
-    QTest::newRow("two operands") << QStringList{file, file} << "error: noralim: more than one operand (see noralim --help)";
-    QTest::newRow("unknown option") << QStringList{"--bogus"} << "error: noralim: unknown option '--bogus' (see noralim --help)";
+    QTest::newRow("two operands") << QStringList{file, file}
+                                  << "error: noralim: more than one operand (see noralim --help)";
+    QTest::newRow("unknown option") << QStringList{"--bogus"}
+                                    << "error: noralim: unknown option '--bogus' (see noralim --help)";
   }
   void parse() {
     QFETCH(QStringList, args);
@@ -80,8 +82,10 @@ class StartupTest : public QObject {
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "1.01\n" << "";
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: noralim [PUZZLE | FILE[:LINE]]" << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "1.01\n"
+                             << "";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: noralim [PUZZLE | FILE[:LINE]]"
+                          << "";
     QTest::newRow("missing file") << QStringList{"/nonexistent/p.txt:4"} << 2 << ""
                                   << "/nonexistent/p.txt:4: No such file or directory\n";
     QTest::newRow("short puzzle file") << QStringList{dir_.filePath(QStringLiteral("puzzles.txt")) + ":9"} << 2 << ""

@@ -74,7 +74,7 @@ QString RandomCharacter(Rng& rng, bool line_breaks) {
   }
   if (pick < 57) return CodePoint(static_cast<char32_t>(0xFF10 + Uniform(rng, 0, 9)));  // full-width 0-9
   if (pick < 69) return kKanaKanji.at(Uniform(rng, 0, static_cast<int>(kKanaKanji.size()) - 1));
-  if (pick < 79) return CodePoint(static_cast<char32_t>(0x0410 + Uniform(rng, 0, 63)));  // Cyrillic А-я
+  if (pick < 79) return CodePoint(static_cast<char32_t>(0x0410 + Uniform(rng, 0, 63)));   // Cyrillic А-я
   if (pick < 88) return CodePoint(static_cast<char32_t>(0x1F600 + Uniform(rng, 0, 79)));  // emoji
   if (pick < 100) return kSpaces.at(Uniform(rng, 0, 2));
   return QStringLiteral("\n");
@@ -106,8 +106,8 @@ std::vector<Action> MakeScript(Rng& rng, std::size_t length) {
   while (script.size() < length) {
     if (Chance(rng, 0.4)) {
       script.push_back({Kind::Clear, 1, {}});
-      const QString rows = Chance(rng, 0.15) ? QString::fromLatin1(noralim::uitest::kCycling)
-                                             : noralim::uitest::RandomPuzzle(rng);
+      const QString rows =
+          Chance(rng, 0.15) ? QString::fromLatin1(noralim::uitest::kCycling) : noralim::uitest::RandomPuzzle(rng);
       for (int p = 0; p < kCellCount; ++p) {
         if (rows.at(p) != QLatin1Char('.')) script.push_back({Kind::Type, CellAtPosition(p), rows.mid(p, 1), false});
       }
@@ -155,20 +155,30 @@ class WindowStressTest : public QObject {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<int>("key");  // pressed after typing and pasting, 0 for none
     QTest::addColumn<CellText>("text");
-    QTest::newRow("a digit") << "5" << "" << 0 << CellText(U"5");
-    QTest::newRow("ASCII letters") << "aZ" << "" << 0 << CellText(U"aZ");
-    QTest::newRow("full-width digits") << "\uff11\uff19" << "" << 0 << CellText(U"\uff11\uff19");
-    QTest::newRow("kana and kanji") << "かナ数" << "" << 0 << CellText(U"かナ数");
-    QTest::newRow("Cyrillic") << "Жя" << "" << 0 << CellText(U"Жя");
-    QTest::newRow("emoji outside the BMP is one character") << "1\U0001F600" << "" << 0
-                                                           << CellText(U"1\U0001F600");
-    QTest::newRow("spaces") << " \u00a0\u3000" << "" << 0 << CellText(U" \u00a0\u3000");
-    QTest::newRow("Enter is CR LF") << "5" << "" << int(Qt::Key_Return) << CellText(U"5\r\n");
-    QTest::newRow("Backspace takes the whole emoji") << "5\U0001F9E9" << "" << int(Qt::Key_Backspace)
-                                                     << CellText(U"5");
-    QTest::newRow("Tab leaves the text alone") << "7" << "" << int(Qt::Key_Tab) << CellText(U"7");
-    QTest::newRow("paste after typing") << "1" << "2\U0001F600" << 0 << CellText(U"12\U0001F600");
-    QTest::newRow("pasted line break is CR LF") << "" << "a\nb" << 0 << CellText(U"a\r\nb");
+    QTest::newRow("a digit") << "5"
+                             << "" << 0 << CellText(U"5");
+    QTest::newRow("ASCII letters") << "aZ"
+                                   << "" << 0 << CellText(U"aZ");
+    QTest::newRow("full-width digits") << "\uff11\uff19"
+                                       << "" << 0 << CellText(U"\uff11\uff19");
+    QTest::newRow("kana and kanji") << "かナ数"
+                                    << "" << 0 << CellText(U"かナ数");
+    QTest::newRow("Cyrillic") << "Жя"
+                              << "" << 0 << CellText(U"Жя");
+    QTest::newRow("emoji outside the BMP is one character") << "1\U0001F600"
+                                                            << "" << 0 << CellText(U"1\U0001F600");
+    QTest::newRow("spaces") << " \u00a0\u3000"
+                            << "" << 0 << CellText(U" \u00a0\u3000");
+    QTest::newRow("Enter is CR LF") << "5"
+                                    << "" << int(Qt::Key_Return) << CellText(U"5\r\n");
+    QTest::newRow("Backspace takes the whole emoji") << "5\U0001F9E9"
+                                                     << "" << int(Qt::Key_Backspace) << CellText(U"5");
+    QTest::newRow("Tab leaves the text alone") << "7"
+                                               << "" << int(Qt::Key_Tab) << CellText(U"7");
+    QTest::newRow("paste after typing") << "1"
+                                        << "2\U0001F600" << 0 << CellText(U"12\U0001F600");
+    QTest::newRow("pasted line break is CR LF") << ""
+                                                << "a\nb" << 0 << CellText(U"a\r\nb");
   }
   void inputReachesTheCell() {
     QFETCH(QString, typed);
@@ -200,8 +210,8 @@ class WindowStressTest : public QObject {
           inside_runs_);
     qInfo("runs: %d, %d with edits in the middle, %d without (%d settled, %d cycled; %d sweeps, at most %d a run)",
           runs_, edited_runs_, runs_ - edited_runs_, settled_, cycled_, sweeps_, most_sweeps_);
-    qInfo("clears: %d; runs that changed nothing: %d; most notifications in one command: %d; longest cell: %d",
-          clears_, silent_runs_, most_notifications_, longest_cell_);
+    qInfo("clears: %d; runs that changed nothing: %d; most notifications in one command: %d; longest cell: %d", clears_,
+          silent_runs_, most_notifications_, longest_cell_);
     QVERIFY2(failures_.isEmpty(), qPrintable(failures_.join(QLatin1Char('\n'))));
     QVERIFY2(runs_ - edited_runs_ >= 50 && edited_runs_ >= 50, "the script should run both kinds often");
   }
@@ -274,8 +284,8 @@ class WindowStressTest : public QObject {
     }
     noralim::MemoryGrid memory(run.start);
     noralim::NullWindowServices none;
-    const noralim::SolveResult result = noralim::RunSolve(static_cast<noralim::CellGrid&>(memory),
-                                                          static_cast<noralim::WindowServices&>(none));
+    const noralim::SolveResult result =
+        noralim::RunSolve(static_cast<noralim::CellGrid&>(memory), static_cast<noralim::WindowServices&>(none));
     (result.end == noralim::SolveEnd::Settled ? settled_ : cycled_) += 1;
     sweeps_ += result.sweeps;
     most_sweeps_ = std::max(most_sweeps_, result.sweeps);

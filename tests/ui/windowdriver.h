@@ -85,8 +85,7 @@ inline constexpr const char* kCycling =
 // maybe transposed, solved grid. Now and then a few of them are replaced by
 // any digit, which mostly makes the givens contradict each other.
 inline QString RandomPuzzle(Rng& rng) {
-  constexpr const char* kSolved =
-      "849713625175269384236458971713982546524136798968574213452391867381627459697845132";
+  constexpr const char* kSolved = "849713625175269384236458971713982546524136798968574213452391867381627459697845132";
   std::array<int, 9> relabel{1, 2, 3, 4, 5, 6, 7, 8, 9};
   std::shuffle(relabel.begin(), relabel.end(), rng);
   const bool transpose = Chance(rng, 0.5);
@@ -107,7 +106,8 @@ inline QString RandomPuzzle(Rng& rng) {
 
 // A cell text for a failure message: line breaks shown, at most 80 units.
 inline QString Show(const CellText& t) {
-  QString s = QString::fromUcs4(t.data(), static_cast<qsizetype>(t.size())).replace(QStringLiteral("\r\n"), QStringLiteral("\\r\\n"));
+  QString s = QString::fromUcs4(t.data(), static_cast<qsizetype>(t.size()))
+                  .replace(QStringLiteral("\r\n"), QStringLiteral("\\r\\n"));
   return s.size() > 80 ? s.left(80) + QStringLiteral("...") : s;
 }
 
