@@ -28,8 +28,9 @@ TEST(DigitSetTest, ConvertsExactlyTheAscendingDigitSets) {
 std::array<DigitSet, kCellCount> RandomGrid(std::mt19937& rng) {
   std::array<DigitSet, kCellCount> cells{};
   const auto givens = 5 + rng() % 35;
-  for (std::mt19937::result_type k = 0; k < givens; ++k)
+  for (std::mt19937::result_type k = 0; k < givens; ++k) {
     cells[rng() % 81] = DigitSet::Of(static_cast<int>(1 + rng() % 9));
+  }
   for (auto k = rng() % 6; k > 0; --k) cells[rng() % 81] = DigitSet::FromBits(static_cast<std::uint16_t>(rng() % 512));
   return cells;
 }
