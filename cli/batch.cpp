@@ -54,17 +54,13 @@ class Progress {
   Clock::time_point last_ = start_;
 };
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 class Batch {
  public:
   Batch(const Options& options, std::FILE* out, std::FILE* err, const InputOpener& open)
       : options_(options), out_(out), err_(err), open_(open), progress_(err) {}
 
   void RunFile(const std::string& name) {
-    std::unique_ptr<std::FILE, FileCloser> owned;
+    File owned;
     std::FILE* in = stdin;
     if (name != "-") {
       owned.reset(open_(name));
@@ -82,10 +78,7 @@ class Batch {
         return Fail(name + ": read error: " + std::strerror(error));
       }
       if (status == LineReader::Status::TooLong) {
-        pending_.push_back({reader.LineNumber(),
-                            Rejected{"line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes"},
-                            {},
-                            {}});
+        pending_.push_back({reader.LineNumber(), Rejected{LineReader::TooLongMessage()}, {}, {}});
       } else {
         pending_.push_back({reader.LineNumber(), ReadLine(line), {}, {}});
       }

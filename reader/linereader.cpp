@@ -51,4 +51,6 @@ LineReader::Status LineReader::Next(std::string* line) {
   return too_long ? Status::TooLong : Status::Line;
 }
 
+std::string LineReader::TooLongMessage() { return "line longer than " + std::to_string(kMaxLineBytes) + " bytes"; }
+
 }  // namespace noralim

@@ -2,10 +2,17 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace noralim {
+
+// An open stream that closes itself.
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
 
 class LineReader {
  public:
@@ -14,6 +21,9 @@ class LineReader {
   static constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
 
   enum class Status { Line, TooLong, End, Error };
+
+  // What is wrong with a line reported as TooLong, in words.
+  static std::string TooLongMessage();
 
   explicit LineReader(std::FILE* stream) : stream_(stream) {}
 

@@ -14,11 +14,6 @@ namespace noralim {
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
 bool IsPuzzleLiteral(std::string_view operand) {
   return operand.size() == static_cast<std::size_t>(kCellCount) &&
          operand.find_first_not_of("123456789.0-") == std::string_view::npos;
@@ -46,7 +41,7 @@ Rejected Problem(std::string_view file, const std::string& what) { return Reject
 
 LineResult ReadOne(LineReader::Status status, const std::string& text) {
   if (status == LineReader::Status::TooLong) {
-    return Rejected{"line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes"};
+    return Rejected{LineReader::TooLongMessage()};
   }
   return ReadLine(text);
 }

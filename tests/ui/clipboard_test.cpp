@@ -6,11 +6,14 @@
 
 #include "form1.h"
 #include "reader.h"
+#include "windowdriver.h"
 
 using noralim::CellIndex;
 using noralim::CellText;
 using noralim::GridTexts;
 using noralim::ui::Form1;
+using noralim::uitest::ReadAll;
+using noralim::uitest::Settled;
 
 Q_DECLARE_METATYPE(GridTexts)
 
@@ -22,22 +25,6 @@ constexpr const char* kTwentyEightSolved =
     "849713625175269384236458971713982546524136798968574213452391867381627459697845132";
 
 GridTexts FromLine(const char* line) { return std::get<noralim::Puzzle>(noralim::ReadLine(line)).texts; }
-
-GridTexts ReadAll(const Form1& form) {
-  GridTexts texts;
-  for (CellIndex i = 1; i <= 81; ++i) texts[static_cast<std::size_t>(i - 1)] = form.Grid().GetCellText(i);
-  return texts;
-}
-
-// The puzzle line of a grid, '.' for every cell that is not one digit.
-QString Settled(const GridTexts& texts) {
-  QString out;
-  for (int p = 0; p < 81; ++p) {
-    const CellText& t = texts[static_cast<std::size_t>(noralim::CellAtPosition(p) - 1)];
-    out += t.size() == 1 && t[0] >= U'1' && t[0] <= U'9' ? QString::fromUcs4(t.data(), 1) : QStringLiteral(".");
-  }
-  return out;
-}
 
 void PressInCell(Form1& form, CellIndex cell, Qt::Key key) {
   QTest::keyClick(form.Text1(cell), key, Qt::ControlModifier | Qt::ShiftModifier);

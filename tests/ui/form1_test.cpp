@@ -7,18 +7,18 @@
 #include <functional>
 
 #include "cellstyle.h"
-#include "memorygrid.h"
 #include "solve.h"
+#include "windowdriver.h"
 
 using noralim::CellAt;
 using noralim::CellIndex;
 using noralim::CellText;
-using noralim::SolveEnd;
 using noralim::ui::Form1;
-using Texts = std::array<CellText, noralim::kCellCount>;
+using noralim::uitest::Idle;
+using noralim::uitest::kCycling;
+using noralim::uitest::TypePuzzle;
 
 Q_DECLARE_METATYPE(CellText)
-Q_DECLARE_METATYPE(SolveEnd)
 
 namespace {
 
@@ -27,43 +27,11 @@ constexpr const char* kTwentyEight =
     "8...1..2..7.2..3.4..6..8.7.7.....5.6.2.....9.9.8.....3.5.3..8..3.1..7.5..9..4...2";
 constexpr const char* kTwentyEightSolved =
     "849713625175269384236458971713982546524136798968574213452391867381627459697845132";
-constexpr const char* kHard = "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
-// Contradictory givens on which two grid states alternate from sweep to sweep.
-constexpr const char* kCycling = "...1..6...3.2.1.....8..2595......22..125....4...9...7.9..47.3...1.8.9....4.7.1...";
-
-// Types each character into its cell, key by key; '|' presses Enter.
-void TypePuzzle(Form1& form, const QString& rows) {
-  for (int p = 0; p < 81; ++p) {
-    const QChar c = rows.at(p);
-    if (c == QLatin1Char('|')) {
-      QTest::keyClick(form.Text1(noralim::CellAtPosition(p)), Qt::Key_Return);
-    } else if (c != QLatin1Char('.')) {
-      QTest::keyClicks(form.Text1(noralim::CellAtPosition(p)), QString(c));
-    }
-  }
-}
-
-Texts ReadAll(const Form1& form) {
-  Texts texts;
-  for (CellIndex i = 1; i <= 81; ++i) texts[static_cast<std::size_t>(i - 1)] = form.Grid().GetCellText(i);
-  return texts;
-}
-
-QString SettledRowMajor(const Form1& form) {
-  QString out;
-  for (int p = 0; p < 81; ++p) {
-    const CellText t = form.Grid().GetCellText(noralim::CellAtPosition(p));
-    out += t.size() == 1 ? QString::fromUcs4(t.data(), 1) : QStringLiteral(".");
-  }
-  return out;
-}
 
 bool Busy() {
   const QCursor* cursor = QGuiApplication::overrideCursor();
   return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
 }
-
-bool Idle(const Form1& form) { return !Busy() && form.cmdExec(0)->isEnabled(); }
 
 // Calls back from every cell's change notification with the count so far.
 void OnEveryChange(Form1& form, QObject* context, const std::function<void(int)>& action) {
@@ -82,26 +50,6 @@ void PostClick(QWidget* button) {
   QCoreApplication::postEvent(
       button, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
 }
-
-// Records the cell texts at the moment the window receives its close event.
-class CloseWatcher : public QObject {
- public:
-  explicit CloseWatcher(Form1& form) : form_(form) { form.installEventFilter(this); }
-  bool closed = false;
-  Texts at_close;
-
- protected:
-  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() == QEvent::Close && !closed) {
-      closed = true;
-      at_close = ReadAll(form_);
-    }
-    return false;
-  }
-
- private:
-  Form1& form_;
-};
 
 }  // namespace
 
@@ -233,7 +181,7 @@ class Form1Test : public QObject {
   void typedPuzzleIsSolvedByAClick() {
     TypePuzzle(*form_, QString::fromLatin1(kTwentyEight));
     QTest::mouseClick(form_->cmdExec(0), Qt::LeftButton);
-    QCOMPARE(SettledRowMajor(*form_), QString::fromLatin1(kTwentyEightSolved));
+    QCOMPARE(noralim::uitest::Settled(noralim::uitest::ReadAll(*form_)), QString::fromLatin1(kTwentyEightSolved));
     for (CellIndex i = 1; i <= 81; ++i) QCOMPARE(form_->Text1(i)->font().pointSizeF(), 20.0);
     QVERIFY(Idle(*form_));
   }
@@ -271,60 +219,6 @@ class Form1Test : public QObject {
     QCOMPARE(form_->Grid().GetCellText(81), CellText(U"5"));
     QCOMPARE(form_->Grid().GetCellText(80), CellText(U"12346789"));
     QCOMPARE(form_->Grid().GetCellText(1), CellText(U"123456789"));
-    QVERIFY(Idle(*form_));
-  }
-
-  void windowRunMatchesTheInMemoryRun_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<SolveEnd>("end");
-    QTest::addColumn<int>("sweeps");
-    QTest::newRow("28 givens, solved") << kTwentyEight << SolveEnd::Settled << 7;
-    QTest::newRow("hard puzzle, candidates left") << kHard << SolveEnd::Settled << 4;
-    QTest::newRow("contradictory givens end by themselves") << kCycling << SolveEnd::Cycle << 6;
-    QTest::newRow("a letter and a line break")
-        << QString::fromLatin1(kHard).replace(1, 2, QStringLiteral("a|")) << SolveEnd::Settled << -1;
-  }
-  void windowRunMatchesTheInMemoryRun() {
-    QFETCH(QString, typed);
-    QFETCH(SolveEnd, end);
-    QFETCH(int, sweeps);
-    TypePuzzle(*form_, typed);
-    noralim::MemoryGrid memory(ReadAll(*form_));
-    noralim::NullWindowServices none;
-    const noralim::SolveResult result =
-        noralim::RunSolve(static_cast<noralim::CellGrid&>(memory), static_cast<noralim::WindowServices&>(none));
-    QCOMPARE(result.end, end);
-    if (sweeps > 0) QCOMPARE(result.sweeps, sweeps);
-
-    QTest::mouseClick(form_->cmdExec(0), Qt::LeftButton);
-    QCOMPARE(ReadAll(*form_), memory.Texts());
-    QVERIFY(Idle(*form_));
-  }
-
-  void closingDuringASolveStopsWithoutFurtherWrites_data() {
-    QTest::addColumn<bool>("queued");
-    QTest::newRow("closed inside a change notification") << false;
-    QTest::newRow("close arriving through the event pump") << true;
-  }
-  void closingDuringASolveStopsWithoutFurtherWrites() {
-    QFETCH(bool, queued);
-    TypePuzzle(*form_, QString::fromLatin1(kTwentyEight));
-    const CloseWatcher watcher(*form_);
-    int after_close = 0;  // notifications of writes made after the close
-    OnEveryChange(*form_, this, [&](int n) {
-      if (watcher.closed && ReadAll(*form_) != watcher.at_close) ++after_close;
-      if (n != 20) return;
-      if (queued) {
-        QMetaObject::invokeMethod(form_.get(), &QWidget::close, Qt::QueuedConnection);
-      } else {
-        form_->close();
-      }
-    });
-    QTest::mouseClick(form_->cmdExec(0), Qt::LeftButton);
-    QVERIFY(watcher.closed);
-    QCOMPARE(after_close, 0);
-    QCOMPARE(ReadAll(*form_), watcher.at_close);
-    QVERIFY(SettledRowMajor(*form_) != QString::fromLatin1(kTwentyEightSolved));
     QVERIFY(Idle(*form_));
   }
 

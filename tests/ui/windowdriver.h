@@ -1,4 +1,4 @@
-// What the window stress and closing tests share: reading the cells, typing
+// What the window tests share: reading the cells, typing
 // as a keyboard would, the idle state, and seeds taken from the environment.
 #pragma once
 
@@ -24,6 +24,16 @@ inline Texts ReadAll(const ui::Form1& form) {
   Texts texts;
   for (CellIndex i = 1; i <= kCellCount; ++i) texts[static_cast<std::size_t>(i - 1)] = form.Grid().GetCellText(i);
   return texts;
+}
+
+// The puzzle line of the texts: each cell's digit, '.' for any other text.
+inline QString Settled(const Texts& texts) {
+  QString out;
+  for (int p = 0; p < kCellCount; ++p) {
+    const CellText& t = texts[static_cast<std::size_t>(CellAtPosition(p) - 1)];
+    out += IsDigitValue(t) ? QString::fromUcs4(t.data(), 1) : QStringLiteral(".");
+  }
+  return out;
 }
 
 // No override cursor at all: the window's busy pointer is an override.
