@@ -1,0 +1,391 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Seeded faults: how many plausible mistakes does the test suite catch?
+
+Each fault replaces one exact snippet in one file with a plausible mistake.
+The script copies the working tree to a scratch folder, builds it once, checks
+that the suite passes there, and then, fault by fault, applies the fault,
+rebuilds, runs the default ctest run (stopping at the first failure) and puts
+the file back. A fault is killed when the build succeeds and some test fails
+or times out; it survives when every test passes. A fault whose snippet is no
+longer found exactly once is reported as stale: mend its snippet.
+
+    scripts/mutants.py                  # every fault, scratch in build-mutants/
+    scripts/mutants.py box-own-value    # only the named faults
+    scripts/mutants.py --list           # the faults and what each models
+
+A developer tool, not part of CI: a full run takes the better part of an hour
+on two cores.
+"""
+import argparse
+import os
+import pathlib
+import shutil
+import subprocess
+import sys
+import time
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+
+
+def fault(name, path, find, replace, models):
+    return {"name": name, "path": path, "find": find, "replace": replace, "models": models}
+
+
+FAULTS = [
+    # --- solver: the passes ---------------------------------------------
+    fault("working-string-settled", "solver/passes.h",
+          "return Length(cell) == 0 ? Text(TextConstants<Text>::Full()) : cell;",
+          "return Length(cell) <= 1 ? Text(TextConstants<Text>::Full()) : cell;",
+          "a settled target starts its working string from all nine digits"),
+    fault("box-own-value", "solver/passes.h",
+          "if (c == except) continue;",
+          "",
+          "the box pass removes a target's own value from its working string"),
+    fault("remove-long-texts", "solver/passes.h",
+          "if (Length(t) == 1) w = RemoveAll(std::move(w), t);",
+          "if (Length(t) >= 1) w = RemoveAll(std::move(w), t);",
+          "candidate strings are removed from other cells as if settled"),
+    fault("line-tests-working-string", "solver/passes.h",
+          "if (Length(grid.GetCellText(target)) != 1) grid.SetCellText(target, w);",
+          "if (Length(w) != 1) grid.SetCellText(target, w);",
+          "the line passes decide the write on the working string, not the cell"),
+    fault("line-writes-settled", "solver/passes.h",
+          "if (Length(grid.GetCellText(target)) != 1) grid.SetCellText(target, w);",
+          "grid.SetCellText(target, w);",
+          "the line passes write settled targets too"),
+    fault("line-skips-unchanged", "solver/passes.h",
+          "if (Length(grid.GetCellText(target)) != 1) grid.SetCellText(target, w);",
+          "if (Length(grid.GetCellText(target)) != 1 && !(grid.GetCellText(target) == w)) grid.SetCellText(target, w);",
+          "the line passes skip the write when nothing changes"),
+    fault("hidden-single-no-nine", "solver/passes.h",
+          "for (int d = 1; d <= 9; ++d) {",
+          "for (int d = 1; d < 9; ++d) {",
+          "the hidden-single phase never places a 9"),
+    fault("hidden-single-not-rewritten", "solver/passes.h",
+          "if (count == 1) grid.SetCellText(last, digit);",
+          "if (count == 1 && !(grid.GetCellText(last) == digit)) grid.SetCellText(last, digit);",
+          "a forced digit is not written again when the cell already holds it"),
+    fault("hidden-single-counts-settled-only-once", "solver/passes.h",
+          "if (ContainsText(grid.GetCellText(i), digit)) {",
+          "if (Length(grid.GetCellText(i)) > 1 && ContainsText(grid.GetCellText(i), digit)) {",
+          "settled cells are not counted in the hidden-single phase"),
+    fault("box-elimination-skips-unchanged", "solver/passes.h",
+          "grid.SetCellText(k, detail::RemoveSettled(grid, detail::WorkingString(grid.GetCellText(k)), box, k));",
+          "if (auto w = detail::RemoveSettled(grid, detail::WorkingString(grid.GetCellText(k)), box, k); !(w == grid.GetCellText(k))) grid.SetCellText(k, w);",
+          "the box pass writes only the cells it changes"),
+    # --- solver: the sweep loop and commands -----------------------------
+    fault("column-before-box", "solver/solve.h",
+          "      SolveBox(grid, n);\n      SolveColumn(grid, n);",
+          "      SolveColumn(grid, n);\n      SolveBox(grid, n);",
+          "the column pass runs before the box pass of the same unit number"),
+    fault("no-events-per-unit", "solver/solve.h",
+          "      window.ProcessPendingEvents();\n    }",
+          "    }\n    window.ProcessPendingEvents();",
+          "events are processed once a sweep instead of once a unit number"),
+    fault("compare-with-start", "solver/solve.h",
+          "    snapshot = std::move(end);",
+          "",
+          "each sweep is compared with the grid the run started from"),
+    fault("cycle-history-has-start", "solver/solve.h",
+          "  detail::SweepHistory<Text> history;",
+          "  detail::SweepHistory<Text> history;\n  history.Add(detail::ReadState(grid), detail::HashState(detail::ReadState(grid)));",
+          "the repeat rule also counts the start state, so a cycle ends a sweep early"),
+    fault("cycle-late", "solver/solve.h",
+          "if (history.Contains(end, hash)) return {sweeps, SolveEnd::Cycle};",
+          "if (history.Contains(end, hash) && sweeps % 2 == 0) return {sweeps, SolveEnd::Cycle};",
+          "the repeat rule fires only on even sweeps, late by one for odd ones"),
+    fault("idle-order", "solver/solve.h",
+          "    window_.SetCalcEnabled(true);\n    window_.SetMousePointer(MousePointer::Default);",
+          "    window_.SetMousePointer(MousePointer::Default);\n    window_.SetCalcEnabled(true);",
+          "the pointer is restored before \"Calc\" is enabled"),
+    fault("clear-misses-last", "solver/solve.h",
+          "for (CellIndex i = 1; i <= kCellCount; ++i) grid.SetCellText(i, empty);",
+          "for (CellIndex i = 1; i < kCellCount; ++i) grid.SetCellText(i, empty);",
+          "\"Clear\" leaves cell 81"),
+    fault("remove-first-copy-only", "solver/celltext.cpp",
+          "std::erase(w, t.front());",
+          "if (const auto at = w.find(t.front()); at != CellText::npos) w.erase(at, 1);",
+          "RemoveAll removes only the first copy of a character"),
+    fault("utf8-two-byte-bound", "solver/celltext.cpp",
+          "} else if (cp < 0x800) {",
+          "} else if (cp <= 0x800) {",
+          "U+0800 is encoded in two bytes"),
+    fault("classify-empty-is-open", "solver/status.h",
+          "if (Length(t) == 0) return GridStatus::Invalid;",
+          "if (Length(t) == 0) continue;",
+          "an emptied cell does not make the grid invalid"),
+    fault("classify-ignores-boxes", "solver/status.h",
+          "for (const UnitKind kind : kUnitKinds) {",
+          "for (const UnitKind kind : {UnitKind::Column, UnitKind::Row}) {",
+          "a value repeated inside a box is not invalid"),
+    fault("classify-letter-solved", "solver/status.h",
+          "solved = solved && IsDigitValue(t);",
+          "solved = solved && Length(t) == 1;",
+          "a grid of single letters counts as solved"),
+    fault("digitset-takes-repeats", "solver/digitgrid.cpp",
+          "if (c <= previous || c > U'9') return std::nullopt;",
+          "if (c < previous || c > U'9') return std::nullopt;",
+          "a text with a repeated digit runs on the compact grid"),
+    # --- reader -----------------------------------------------------------
+    fault("reader-keeps-cr", "reader/reader.cpp",
+          "if (!line.empty() && line.back() == '\\r') line.remove_suffix(1);",
+          "",
+          "a CR LF line end is not taken as a line end"),
+    fault("reader-no-tab-trim", "reader/reader.cpp",
+          'const auto first = s.find_first_not_of(" \\t");',
+          'const auto first = s.find_first_not_of(" ");',
+          "leading tabs are not skipped"),
+    fault("reader-dash-not-empty", "reader/reader.cpp",
+          "const bool empty = c == '.' || c == '0' || c == '-';",
+          "const bool empty = c == '.' || c == '0';",
+          "'-' is not an empty cell"),
+    fault("reader-column-ignores-blanks", "reader/reader.cpp",
+          '" at column " + std::to_string(column_offset + k + 1)',
+          '" at column " + std::to_string(k + 1)',
+          "a column number ignores the blanks before the puzzle"),
+    fault("reader-del-printed-raw", "reader/reader.cpp",
+          "if (byte >= 0x20 && byte < 0x7F) {\n    std::snprintf(buffer, sizeof buffer, \"'%c'\", c);",
+          "if (byte >= 0x20 && byte <= 0x7F) {\n    std::snprintf(buffer, sizeof buffer, \"'%c'\", c);",
+          "a DEL byte is quoted raw in a message"),
+    fault("reader-json-bytes-raw", "reader/reader.cpp",
+          "if (byte >= 0x20 && byte < 0x7F) {\n      out.push_back(c);",
+          "if (byte >= 0x20 && byte != 0x7F) {\n      out.push_back(c);",
+          "bytes above 0x7F reach the terminal raw in a JSON message"),
+    fault("reader-depth-off-by-one", "reader/reader.cpp",
+          "if (NestingDepth(line) > kMaxJsonDepth) {",
+          "if (NestingDepth(line) >= kMaxJsonDepth) {",
+          "JSON nested exactly to the limit is rejected"),
+    fault("reader-drops-id", "reader/reader.cpp",
+          "if (const auto id = value.find(\"id\"); id != value.end()) puzzle.id = id->dump();",
+          "",
+          "the id of a JSON object line is lost"),
+    fault("reader-cells-wrong-order", "reader/reader.cpp",
+          "puzzle.texts[CellAtPosition(p) - 1] = std::move(*text);",
+          "puzzle.texts[static_cast<std::size_t>(p)] = std::move(*text);",
+          "JSON cells are taken box-major instead of row-major"),
+    fault("linereader-drops-last-line", "reader/linereader.cpp",
+          "      if (!any) return Status::End;\n      break;",
+          "      return Status::End;",
+          "a last line without a line feed is dropped"),
+    fault("linereader-limit-off-by-one", "reader/linereader.cpp",
+          "if (line->size() + piece > kMaxLineBytes) {",
+          "if (line->size() + piece >= kMaxLineBytes) {",
+          "a line of exactly the limit is rejected as too long"),
+    fault("linereader-long-line-uncounted", "reader/linereader.cpp",
+          "  ++line_number_;\n  return too_long",
+          "  if (!too_long) ++line_number_;\n  return too_long",
+          "an overlong line is not counted, so later messages name the wrong line"),
+    fault("source-line-zero", "reader/source.cpp",
+          "end != digits.data() + digits.size() || number < 1) {",
+          "end != digits.data() + digits.size() || number < 0) {",
+          "FILE:0 is taken as the first puzzle of FILE"),
+    fault("source-comment-line-loads", "reader/source.cpp",
+          "      return Problem(name, number, \"no puzzle on this line (blank or a comment)\");",
+          "      continue;",
+          "FILE:LINE on a comment line loads a later puzzle"),
+    fault("source-literal-message", "reader/source.cpp",
+          "return Rejected{\"puzzle: \" + std::get<Rejected>(result).message};",
+          "return Problem(operand, std::strerror(open_error));",
+          "a mistyped puzzle operand is reported as a missing file"),
+    fault("writer-letter-as-digit", "reader/writer.cpp",
+          "if (IsDigitValue(t)) {\n      line[static_cast<std::size_t>(p)] = static_cast<char>(t[0]);",
+          "if (t.size() == 1 && t[0] < 0x80) {\n      line[static_cast<std::size_t>(p)] = static_cast<char>(t[0]);",
+          "a grid with a letter is written as a puzzle line"),
+    # --- command line -----------------------------------------------------
+    fault("jobs-limit-off-by-one", "cli/options.cpp",
+          "*jobs >= 1 && *jobs <= kMaxJobs;",
+          "*jobs >= 1 && *jobs < kMaxJobs;",
+          "-j 256 is refused"),
+    fault("trace-without-json", "cli/options.cpp",
+          "options.trace = options.json = true;",
+          "options.trace = true;",
+          "--trace does not imply --json"),
+    fault("dash-is-an-option", "cli/options.cpp",
+          "} else if (operands_only || arg == \"-\" || arg.empty() || arg[0] != '-') {",
+          "} else if (operands_only || arg.empty() || arg[0] != '-') {",
+          "'-' for standard input is refused as an unknown option"),
+    fault("literal-numbered-from-zero", "cli/batch.cpp",
+          "pending_.push_back({static_cast<long>(pending_.size()) + 1, ReadLine(puzzle), {}, {}});",
+          "pending_.push_back({static_cast<long>(pending_.size()), ReadLine(puzzle), {}, {}});",
+          "-p puzzles are numbered from 0 in messages"),
+    fault("reject-overrides-failure", "cli/batch.cpp",
+          "if (exit_status_ == 0) exit_status_ = 1;",
+          "exit_status_ = 1;",
+          "a rejected line after an unreadable file exits 1 instead of 2"),
+    fault("read-error-loses-lines", "cli/batch.cpp",
+          "        const int error = errno;\n        Flush(name);",
+          "        const int error = errno;\n        pending_.clear();",
+          "the lines read before a read error are dropped"),
+    fault("full-device-succeeds", "cli/batch.cpp",
+          "if (std::fflush(out_) != 0 || std::ferror(out_) != 0) {",
+          "if (false) {",
+          "output that could not be written is reported as success"),
+    fault("summary-upper-median", "cli/summary.cpp",
+          "long remaining = (Total() - 1) / 2;",
+          "long remaining = Total() / 2;",
+          "the summary's median is the upper one"),
+    fault("summary-empty-bar", "cli/summary.cpp",
+          "const long bar = count == 0 ? 0 : std::max(1L, count * kBarWidth / most);",
+          "const long bar = count * kBarWidth / most;",
+          "a rare sweep count gets no mark in the histogram"),
+    fault("plain-letter-shown", "cli/output.cpp",
+          "char PlainChar(const CellText& t) { return IsDigitValue(t) ? static_cast<char>(t[0]) : '.'; }",
+          "char PlainChar(const CellText& t) { return t.size() == 1 ? static_cast<char>(t[0]) : '.'; }",
+          "the plain line shows a settled letter as if it were a digit"),
+    fault("json-drops-id", "cli/output.cpp",
+          "if (puzzle.id) out[\"id\"] = nlohmann::ordered_json::parse(*puzzle.id);",
+          "",
+          "--json output loses the line's id"),
+    fault("sigpipe-ignored", "cli/main.cpp",
+          "std::signal(SIGPIPE, SIG_DFL);",
+          "",
+          "a gone reader makes noralim-solve report write errors instead of ending quietly"),
+    # --- window -----------------------------------------------------------
+    fault("style-three-as-two", "ui/cellstyle.cpp",
+          "    case 3:\n      return {false, 11.0};",
+          "    case 3:\n      return {false, 12.0};",
+          "three characters are shown at 12 points"),
+    fault("style-counts-line-break-once", "ui/cellstyle.cpp",
+          "const CellStyle style = CellStyleFor(cell.CellTextValue().size());",
+          "const CellStyle style = CellStyleFor(static_cast<std::size_t>(cell.toPlainText().size()));",
+          "a line break counts as one character for the style"),
+    fault("cell-shift-enter-kept", "ui/cellfield.cpp",
+          "bool IsDocumentBreak(char32_t c) { return c == U'\\n' || c == 0x2028 || c == 0x2029; }",
+          "bool IsDocumentBreak(char32_t c) { return c == U'\\n' || c == 0x2029; }",
+          "Shift+Enter gives a line separator instead of CR LF"),
+    fault("cell-lone-cr-kept", "ui/cellfield.cpp",
+          "plain.push_back(c == U'\\r' ? U'\\n' : c);",
+          "plain.push_back(c);",
+          "a written lone CR is not a line break"),
+    fault("cell-tab-typed", "ui/cellfield.cpp",
+          "  setTabChangesFocus(true);\n",
+          "",
+          "Tab types a tab character instead of moving on"),
+    fault("tab-order-skips-first", "ui/form1.cpp",
+          "if (i > 1) setTabOrder(Text1(static_cast<CellIndex>(i - 1)), Text1(i));",
+          "if (i > 2) setTabOrder(Text1(static_cast<CellIndex>(i - 1)), Text1(i));",
+          "Tab from cell 1 does not lead to cell 2"),
+    fault("layout-box-step", "ui/form1.cpp",
+          "constexpr int kBoxStep = 98;",
+          "constexpr int kBoxStep = 97;",
+          "boxes stand without a gap between them"),
+    fault("close-not-noted", "ui/form1.cpp",
+          "  closing_ = true;\n  QWidget::closeEvent(event);",
+          "  QWidget::closeEvent(event);",
+          "a solve goes on writing behind a closed window"),
+    fault("write-after-close", "ui/windowgrid.cpp",
+          "  if (closing_) throw SolveStopped();\n  Cell(i).SetCellTextValue(text);",
+          "  Cell(i).SetCellTextValue(text);",
+          "a write is made after the window was closed"),
+    fault("busy-pointer-stacks", "ui/formservices.cpp",
+          "if (busy == busy_) return;  // overrides stack; keep exactly one of ours",
+          "",
+          "the busy pointer is pushed twice and outlives the run"),
+    fault("paste-skips-rejected", "ui/gridclipboard.cpp",
+          "    if (auto* puzzle = std::get_if<Puzzle>(&result)) return std::move(puzzle->texts);\n    return std::nullopt;",
+          "    if (auto* puzzle = std::get_if<Puzzle>(&result)) return std::move(puzzle->texts);",
+          "a paste skips a rejected line and takes a later puzzle"),
+    fault("toolkit-value-as-operand", "ui/startup.cpp",
+          "if (arg.find('=') == std::string::npos) ++k;",
+          "",
+          "the value of -style NAME is taken as a puzzle operand"),
+    fault("operand-not-loaded", "ui/startup.cpp",
+          "if (command.texts) form->LoadTexts(*command.texts);",
+          "",
+          "the window opens empty although a puzzle was given"),
+]
+
+
+def run(command, cwd, log, timeout=None):
+    with open(log, "ab") as out:
+        out.write(("\n$ " + " ".join(command) + "\n").encode())
+        out.flush()
+        try:
+            return subprocess.run(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT, timeout=timeout).returncode
+        except subprocess.TimeoutExpired:
+            return -1
+
+
+def copy_tree(scratch):
+    files = subprocess.run(["git", "ls-files", "-co", "--exclude-standard"], cwd=ROOT, check=True,
+                           capture_output=True, text=True).stdout.split("\n")
+    for name in filter(None, files):
+        source = ROOT / name
+        if not source.is_file():
+            continue
+        target = scratch / name
+        target.parent.mkdir(parents=True, exist_ok=True)
+        if not target.exists() or target.read_bytes() != source.read_bytes():
+            shutil.copy2(source, target)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("names", nargs="*", help="run only these faults")
+    parser.add_argument("--list", action="store_true", help="list the faults and exit")
+    parser.add_argument("--scratch", default=str(ROOT / "build-mutants"), help="scratch folder")
+    args = parser.parse_args()
+
+    faults = [f for f in FAULTS if not args.names or f["name"] in args.names]
+    if args.list:
+        for f in FAULTS:
+            print(f"{f['name']:40} {f['path']:24} {f['models']}")
+        print(f"{len(FAULTS)} faults")
+        return 0
+    unknown = set(args.names) - {f["name"] for f in FAULTS}
+    if unknown:
+        print("unknown faults: " + ", ".join(sorted(unknown)), file=sys.stderr)
+        return 2
+
+    scratch = pathlib.Path(args.scratch)
+    source = scratch / "src"
+    build = scratch / "build"
+    log = scratch / "log.txt"
+    source.mkdir(parents=True, exist_ok=True)
+    log.write_text("")
+    copy_tree(source)
+    print(f"scratch: {scratch} (build output in {log})", flush=True)
+    configure = ["cmake", "-S", str(source), "-B", str(build), "-DCMAKE_BUILD_TYPE=",
+                 "-DCMAKE_CXX_FLAGS=-O1", "-DNORALIM_BUILD_BENCH=OFF"]
+    build_all = ["cmake", "--build", str(build), "-j2"]
+    test = ["ctest", "--test-dir", str(build), "--stop-on-failure", "--timeout", "120", "-j2"]
+    if run(configure, ROOT, log) or run(build_all, ROOT, log) or run(test, ROOT, log):
+        print("the unmodified tree does not build or pass its tests; see the log", file=sys.stderr)
+        return 2
+
+    results = []
+    for f in faults:
+        path = source / f["path"]
+        original = path.read_text(encoding="utf-8") if path.exists() else ""
+        found = original.count(f["find"])
+        start = time.monotonic()
+        if found != 1:
+            verdict = "stale"
+        else:
+            path.write_text(original.replace(f["find"], f["replace"]), encoding="utf-8")
+            if run(build_all, ROOT, log):
+                verdict = "no-build"
+            else:
+                verdict = "killed" if run(test, ROOT, log) else "SURVIVED"
+            path.write_text(original, encoding="utf-8")
+        results.append((f, verdict))
+        print(f"{verdict:9} {f['name']:40} {time.monotonic() - start:5.0f} s  {f['models']}", flush=True)
+
+    run(build_all, ROOT, log)
+    killed = sum(1 for _, v in results if v == "killed")
+    survived = [f for f, v in results if v == "SURVIVED"]
+    other = [f"{f['name']} ({v})" for f, v in results if v not in ("killed", "SURVIVED")]
+    counted = killed + len(survived)
+    print()
+    print(f"killed {killed}, survived {len(survived)}", end="")
+    print(f", kill rate {100.0 * killed / counted:.0f} %" if counted else "")
+    for f in survived:
+        print(f"  survived: {f['name']}: {f['models']}")
+    for entry in other:
+        print(f"  not counted: {entry}")
+    return 1 if other else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
