@@ -1,6 +1,6 @@
-#include "maskbaseline.h"
+#include "bench/maskbaseline.h"
 
-#include "geometry.h"
+#include "solver/geometry.h"
 
 namespace noralim::bench {
 

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "batch.h"
-#include "digitgrid.h"
-#include "maskbaseline.h"
-#include "memorygrid.h"
-#include "reader.h"
-#include "solve.h"
+#include "bench/maskbaseline.h"
+#include "cli/batch.h"
+#include "reader/reader.h"
+#include "solver/digitgrid.h"
+#include "solver/memorygrid.h"
+#include "solver/solve.h"
 
 namespace {
 

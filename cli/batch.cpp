@@ -1,63 +1,35 @@
-#include "batch.h"
+#include "cli/batch.h"
 
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "linereader.h"
-#include "output.h"
-#include "reader.h"
-#include "solution.h"
-#include "summary.h"
+#include "cli/messages.h"
+#include "cli/output.h"
+#include "cli/summary.h"
+#include "reader/linereader.h"
+#include "reader/reader.h"
+#include "solver/solution.h"
 
 namespace noralim::cli {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// A count of solved puzzles on stderr, only on a terminal and only for runs
-// that last long enough to want one.
-class Progress {
- public:
-  explicit Progress(std::FILE* err) : err_(err), enabled_(isatty(fileno(err)) != 0) {}
-  Progress(const Progress&) = delete;
-  Progress& operator=(const Progress&) = delete;
-  ~Progress() {
-    if (shown_) std::fputs("\r\033[K", err_);
-  }
-
-  void Count() {
-    if (!enabled_ || (++count_ & 0xFF) != 0) return;
-    const auto now = Clock::now();
-    if (now - start_ < std::chrono::seconds(1) || now - last_ < std::chrono::milliseconds(250)) return;
-    last_ = now;
-    shown_ = true;
-    std::fprintf(err_, "\rnoralim-solve: %ld puzzles", count_);
-    std::fflush(err_);
-  }
-
- private:
-  std::FILE* err_;
-  bool enabled_;
-  bool shown_ = false;
-  long count_ = 0;
-  Clock::time_point start_ = Clock::now();
-  Clock::time_point last_ = start_;
-};
+// A count of puzzles is worth showing when stderr is a terminal and the
+// output lines go elsewhere: on the same terminal they would run into it.
+bool ShowProgress(std::FILE* out, std::FILE* err) { return isatty(fileno(err)) != 0 && isatty(fileno(out)) == 0; }
 
 class Batch {
  public:
   Batch(const Options& options, std::FILE* out, std::FILE* err, const InputOpener& open)
-      : options_(options), out_(out), err_(err), open_(open), progress_(err) {}
+      : options_(options), out_(out), messages_(err, ShowProgress(out, err)), open_(open) {}
 
   void RunFile(const std::string& name) {
     File owned;
@@ -96,10 +68,9 @@ class Batch {
 
   int Finish() {
     if (std::fflush(out_) != 0 || std::ferror(out_) != 0) {
-      std::fprintf(err_, "noralim-solve: write error: %s\n", std::strerror(errno));
-      exit_status_ = 2;
+      Fail(std::string("write error: ") + std::strerror(errno));
     }
-    if (options_.summary) std::fputs(summary_.Text().c_str(), err_);
+    if (options_.summary) messages_.Write(summary_.Text());
     return exit_status_;
   }
 
@@ -148,27 +119,26 @@ class Batch {
         std::fwrite(entry.output.data(), 1, entry.output.size(), out_);
         std::fputc('\n', out_);
         summary_.Add(entry.outcome.first, entry.outcome.second);
-        progress_.Count();
+        messages_.CountPuzzle();
       }
     }
     pending_.clear();
   }
 
   void Reject(const std::string& name, long number, const std::string& message) {
-    std::fprintf(err_, "%s:%ld: %s\n", name.c_str(), number, message.c_str());
+    messages_.Write(name + ":" + std::to_string(number) + ": " + message + "\n");
     if (exit_status_ == 0) exit_status_ = 1;
   }
 
   void Fail(const std::string& message) {
-    std::fprintf(err_, "noralim-solve: %s\n", message.c_str());
+    messages_.Write("noralim-solve: " + message + "\n");
     exit_status_ = 2;
   }
 
   const Options& options_;
   std::FILE* out_;
-  std::FILE* err_;
+  MessageStream messages_;
   const InputOpener& open_;
-  Progress progress_;
   Summary summary_;
   std::vector<Entry> pending_;
   int exit_status_ = 0;

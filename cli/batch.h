@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "options.h"
+#include "cli/options.h"
 
 namespace noralim::cli {
 

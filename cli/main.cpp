@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "batch.h"
-#include "options.h"
+#include "cli/batch.h"
+#include "cli/options.h"
+#include "noralim/version.h"
 
 int main(int argc, char** argv) {
   using namespace noralim::cli;
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
     return std::fflush(stdout) == 0 ? 0 : 2;
   }
   if (std::holds_alternative<ShowVersion>(command)) {
-    std::printf("%s\n", kVersion);
+    std::printf("%s\n", noralim::kVersion);
     return std::fflush(stdout) == 0 ? 0 : 2;
   }
   if (const auto* error = std::get_if<UsageError>(&command)) {

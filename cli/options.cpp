@@ -1,12 +1,10 @@
-#include "options.h"
+#include "cli/options.h"
 
 #include <algorithm>
 #include <charconv>
 #include <thread>
 
 namespace noralim::cli {
-
-const char* const kVersion = "1.01";
 
 const char* const kUsage =
     "Usage: noralim-solve [--json] [--trace] [--summary] [-j N] [-p PUZZLE]... [FILE ...]\n"

@@ -27,6 +27,5 @@ using Command = std::variant<Options, ShowHelp, ShowVersion, UsageError>;
 Command ParseArguments(const std::vector<std::string>& args);
 
 extern const char* const kUsage;
-extern const char* const kVersion;
 
 }  // namespace noralim::cli

@@ -1,4 +1,6 @@
-#include "output.h"
+#include "cli/output.h"
+
+#include <nlohmann/json.hpp>
 
 namespace noralim::cli {
 
@@ -28,7 +30,7 @@ std::string FormatPlain(const Solution& solution) {
 std::string FormatJson(long line, const Puzzle& puzzle, const Solution& solution, bool trace) {
   nlohmann::ordered_json out;
   out["line"] = line;
-  if (puzzle.id) out["id"] = *puzzle.id;
+  if (puzzle.id) out["id"] = nlohmann::ordered_json::parse(*puzzle.id);
   nlohmann::ordered_json cells = nlohmann::ordered_json::array();
   for (int p = 0; p < kCellCount; ++p) cells.push_back(EncodeUtf8(solution.Text(CellAtPosition(p))));
   out["cells"] = std::move(cells);

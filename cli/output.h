@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "reader.h"
-#include "solution.h"
+#include "reader/reader.h"
+#include "solver/solution.h"
 
 namespace noralim::cli {
 

@@ -2,11 +2,10 @@
 #pragma once
 
 #include <array>
-#include <cstdio>
 #include <map>
 #include <string>
 
-#include "status.h"
+#include "solver/status.h"
 
 namespace noralim::cli {
 
@@ -14,11 +13,13 @@ class Summary {
  public:
   void Add(GridStatus status, int sweeps);
 
-  // Several lines, each ending in a line feed:
+  // Several lines, each ending in a line feed, as for Royle's 17-clue file:
   //   "49151 puzzles: 924 solved, 48227 open, 0 invalid, 0 cycle"
-  //   "sweeps: min 2, median 5, max 17"
-  // then one histogram row per sweep count from min to max, the bar scaled
-  // to the most frequent count. Only the first line when nothing was solved.
+  //   "sweeps: min 2, median 4, max 29"
+  // then histogram rows " 2 | ####...  4994", the bar scaled to the most
+  // frequent count: one per sweep count from min to max when they span fewer
+  // than 50, else one per count that occurred. Only the first line when no
+  // puzzle was read.
   [[nodiscard]] std::string Text() const;
 
  private:

@@ -1,4 +1,4 @@
-#include "linereader.h"
+#include "reader/linereader.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,7 @@
-#include "reader.h"
+#include "reader/reader.h"
 
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
 namespace noralim {
 
@@ -122,7 +123,7 @@ LineResult ReadJsonLine(std::string_view line) {
   }
   if (value.is_array()) return ReadCells(value, Puzzle{});
   Puzzle puzzle;
-  if (const auto id = value.find("id"); id != value.end()) puzzle.id = *id;
+  if (const auto id = value.find("id"); id != value.end()) puzzle.id = id->dump();
   const auto cells = value.find("cells");
   if (cells == value.end()) return Rejected{"JSON object has no \"cells\""};
   return ReadCells(*cells, std::move(puzzle));

@@ -1,21 +1,20 @@
 // Reading puzzles from lines of text: the puzzle-line and JSON-line formats.
 #pragma once
 
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
-#include "status.h"
+#include "solver/gridtexts.h"
 
 namespace noralim {
 
 // An accepted line: the 81 texts by cell index - 1, and the "id" of a JSON
-// object line when it had one.
+// object line when it had one, as compact JSON text (object keys sorted).
 struct Puzzle {
   GridTexts texts;
-  std::optional<nlohmann::json> id;
+  std::optional<std::string> id;
 };
 
 // A blank or comment line.

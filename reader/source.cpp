@@ -1,4 +1,4 @@
-#include "source.h"
+#include "reader/source.h"
 
 #include <cerrno>
 #include <charconv>
@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "linereader.h"
+#include "reader/linereader.h"
 
 namespace noralim {
 

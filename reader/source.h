@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "reader.h"
+#include "reader/reader.h"
 
 namespace noralim {
 

@@ -1,12 +1,19 @@
-#include "writer.h"
+#include "reader/writer.h"
+
+#include <nlohmann/json.hpp>
 
 namespace noralim {
 
+namespace {
+
+// The 81 texts in row-major order as JSON strings (UTF-8).
 nlohmann::ordered_json CellsArray(const GridTexts& texts) {
   nlohmann::ordered_json cells = nlohmann::ordered_json::array();
   for (int p = 0; p < kCellCount; ++p) cells.push_back(EncodeUtf8(texts[CellAtPosition(p) - 1]));
   return cells;
 }
+
+}  // namespace
 
 std::optional<std::string> PuzzleLine(const GridTexts& texts) {
   std::string line(kCellCount, '.');

@@ -1,16 +1,12 @@
 // Writing a grid's texts as a line the reader reads back unchanged.
 #pragma once
 
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 
-#include "status.h"
+#include "solver/gridtexts.h"
 
 namespace noralim {
-
-// The 81 texts in row-major order as JSON strings (UTF-8).
-nlohmann::ordered_json CellsArray(const GridTexts& texts);
 
 // The puzzle line (81 characters, '.' for empty), when every text is empty or
 // one digit 1-9; nullopt otherwise.

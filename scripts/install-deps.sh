@@ -1,14 +1,14 @@
 #!/bin/sh
 # Installs the Debian packages Noralim needs to build, test, run and package
-# (dpkg-dev and file for cpack -G DEB), and any packages named as arguments
-# (developer tools such as gcovr), when any is missing. Uses sudo unless run
-# as root.
+# (python3-cram for the command-line cases, dpkg-dev and file for cpack -G
+# DEB), and any packages named as arguments (developer tools such as gcovr),
+# when any is missing. Uses sudo unless run as root.
 set -eu
 
 packages="cmake make g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev libgl-dev fonts-ipafont-gothic xvfb xauth
-  dpkg-dev file $*"
+  python3-cram dpkg-dev file $*"
 
 missing=""
 for p in $packages; do

@@ -1,8 +1,8 @@
 // The seam through which the solver reads and writes the 81 cells.
 #pragma once
 
-#include "celltext.h"
-#include "geometry.h"
+#include "solver/celltext.h"
+#include "solver/geometry.h"
 
 namespace noralim {
 

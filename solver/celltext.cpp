@@ -1,4 +1,4 @@
-#include "celltext.h"
+#include "solver/celltext.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "digitgrid.h"
+#include "solver/digitgrid.h"
 
 namespace noralim {
 

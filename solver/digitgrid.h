@@ -16,8 +16,8 @@
 #include <optional>
 #include <vector>
 
-#include "celltext.h"
-#include "textgrid.h"
+#include "solver/celltext.h"
+#include "solver/textgrid.h"
 
 namespace noralim {
 

@@ -1,4 +1,4 @@
-#include "geometry.h"
+#include "solver/geometry.h"
 
 #include <stdexcept>
 #include <string>

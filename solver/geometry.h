@@ -75,7 +75,7 @@ inline constexpr auto kRows = MakeUnits(UnitKind::Row);
 // std::out_of_range for n outside 1 to 9, before any cell is touched.
 const UnitCells& Unit(UnitKind kind, UnitNumber n);
 
-// The same tables as the passes use, for callers that walk all units.
+// The three kinds of unit, for callers that walk all 27 units.
 inline constexpr std::array<UnitKind, 3> kUnitKinds = {UnitKind::Box, UnitKind::Column, UnitKind::Row};
 
 }  // namespace noralim

@@ -1,4 +1,4 @@
-#include "memorygrid.h"
+#include "solver/memorygrid.h"
 
 namespace noralim {
 

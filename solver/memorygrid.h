@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "cellgrid.h"
-#include "textgrid.h"
+#include "solver/cellgrid.h"
+#include "solver/textgrid.h"
 
 namespace noralim {
 

@@ -8,9 +8,9 @@
 // write shows in the window.
 #pragma once
 
-#include "cellgrid.h"
-#include "geometry.h"
-#include "textgrid.h"
+#include "solver/cellgrid.h"
+#include "solver/geometry.h"
+#include "solver/textgrid.h"
 
 namespace noralim {
 

@@ -1,10 +1,9 @@
-#include "solution.h"
+#include "solver/solution.h"
 
-#include "memorygrid.h"
+#include "solver/memorygrid.h"
+#include "solver/solve.h"
 
-namespace noralim::cli {
-
-namespace {
+namespace noralim {
 
 std::optional<DigitCells> AsDigitSets(const GridTexts& texts) {
   DigitCells cells{};
@@ -16,8 +15,8 @@ std::optional<DigitCells> AsDigitSets(const GridTexts& texts) {
   return cells;
 }
 
-Solution SolveDigits(const DigitCells& cells, bool trace) {
-  DigitGrid grid(cells);
+Solution SolveOnDigitGrid(const DigitCells& start, bool trace) {
+  DigitGrid grid(start);
   std::vector<Write<DigitSet>> writes;
   if (trace) grid.RecordWrites(&writes);
   NullWindowServices window;
@@ -30,7 +29,7 @@ Solution SolveDigits(const DigitCells& cells, bool trace) {
   return solution;
 }
 
-Solution SolveTexts(const GridTexts& start, bool trace) {
+Solution SolveOnGeneralGrid(const GridTexts& start, bool trace) {
   MemoryGrid grid(start);
   Solution solution;
   if (trace) grid.RecordWrites(&solution.writes);
@@ -41,17 +40,21 @@ Solution SolveTexts(const GridTexts& start, bool trace) {
   return solution;
 }
 
-}  // namespace
-
 CellText Solution::Text(CellIndex i) const {
   const auto k = static_cast<std::size_t>(i - 1);
   if (const auto* digits = std::get_if<DigitCells>(&cells)) return ToCellText((*digits)[k]);
   return std::get<GridTexts>(cells)[k];
 }
 
-Solution SolvePuzzle(const GridTexts& start, bool trace) {
-  const auto digits = AsDigitSets(start);
-  return digits ? SolveDigits(*digits, trace) : SolveTexts(start, trace);
+GridTexts Solution::Texts() const {
+  GridTexts texts;
+  for (CellIndex i = 1; i <= kCellCount; ++i) texts[static_cast<std::size_t>(i - 1)] = Text(i);
+  return texts;
 }
 
-}  // namespace noralim::cli
+Solution SolvePuzzle(const GridTexts& start, bool trace) {
+  const auto digits = AsDigitSets(start);
+  return digits ? SolveOnDigitGrid(*digits, trace) : SolveOnGeneralGrid(start, trace);
+}
+
+}  // namespace noralim

@@ -1,4 +1,4 @@
-#include "solve.h"
+#include "solver/solve.h"
 
 namespace noralim {
 

@@ -5,27 +5,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "cellgrid.h"
-#include "passes.h"
-#include "textgrid.h"
-#include "windowservices.h"
+#include "solver/cellgrid.h"
+#include "solver/passes.h"
+#include "solver/solveresult.h"
+#include "solver/textgrid.h"
+#include "solver/windowservices.h"
 
 namespace noralim {
-
-// How a run of RunSolve ended.
-enum class SolveEnd : std::uint8_t {
-  // A sweep left every text as it found it.
-  Settled,
-  // A sweep ended in the same 81 texts as an earlier sweep of the run without
-  // settling: left alone, the run would repeat those sweeps for ever.
-  Cycle,
-};
-
-struct SolveResult {
-  int sweeps = 0;
-  SolveEnd end = SolveEnd::Settled;
-  friend bool operator==(const SolveResult&, const SolveResult&) = default;
-};
 
 namespace detail {
 

@@ -1,4 +1,4 @@
-#include "status.h"
+#include "solver/status.h"
 
 namespace noralim {
 

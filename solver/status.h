@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "celltext.h"
-#include "geometry.h"
-#include "solve.h"
+#include "solver/geometry.h"
+#include "solver/gridtexts.h"
+#include "solver/solveresult.h"
 
 namespace noralim {
 
@@ -22,8 +22,6 @@ enum class GridStatus : std::uint8_t {
   // Candidate strings are left.
   Open,
 };
-
-using GridTexts = std::array<CellText, kCellCount>;
 
 namespace detail {
 template <class Text>

@@ -4,8 +4,10 @@
 // general headless path instantiate them over CellGrid (texts of any
 // characters); the batch path over DigitGrid (texts that are ascending digit
 // sets, held as bit masks). A text type provides, as free functions found by
-// argument-dependent lookup: Length, RemoveAll, ContainsText, equality and
-// HashText; and a specialisation of TextConstants with Full() and Digit(d).
+// argument-dependent lookup, what TextGrid below checks: Length, RemoveAll
+// (of a one-character text), ContainsText, equality and HashText; and a
+// specialisation of TextConstants with Full() and Digit(d). Classify also
+// needs IsDigitValue.
 #pragma once
 
 #include <concepts>
@@ -13,8 +15,8 @@
 #include <functional>
 #include <utility>
 
-#include "celltext.h"
-#include "geometry.h"
+#include "solver/celltext.h"
+#include "solver/geometry.h"
 
 namespace noralim {
 
@@ -39,6 +41,7 @@ concept TextGrid = requires(G& grid, const G& cgrid, CellIndex i, const typename
   { cgrid.GetCellText(i) } -> std::convertible_to<typename G::Text>;
   grid.SetCellText(i, t);
   { Length(t) } -> std::convertible_to<std::size_t>;
+  { RemoveAll(t, t) } -> std::convertible_to<typename G::Text>;
   { ContainsText(t, t) } -> std::same_as<bool>;
   { t == t } -> std::same_as<bool>;
   { HashText(t) } -> std::convertible_to<std::size_t>;

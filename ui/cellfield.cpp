@@ -1,4 +1,4 @@
-#include "cellfield.h"
+#include "ui/cellfield.h"
 
 namespace noralim::ui {
 

@@ -3,7 +3,7 @@
 
 #include <QPlainTextEdit>
 
-#include "celltext.h"
+#include "solver/celltext.h"
 
 namespace noralim::ui {
 

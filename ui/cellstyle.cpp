@@ -1,8 +1,8 @@
-#include "cellstyle.h"
+#include "ui/cellstyle.h"
 
 #include <QFontDatabase>
 
-#include "cellfield.h"
+#include "ui/cellfield.h"
 
 namespace noralim::ui {
 

@@ -1,13 +1,13 @@
-#include "form1.h"
+#include "ui/form1.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QShortcut>
 
-#include "cellstyle.h"
-#include "gridclipboard.h"
-#include "solve.h"
+#include "solver/solve.h"
+#include "ui/cellstyle.h"
+#include "ui/gridclipboard.h"
 
 namespace noralim::ui {
 

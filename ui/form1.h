@@ -6,10 +6,10 @@
 #include <array>
 #include <memory>
 
-#include "cellfield.h"
-#include "formservices.h"
-#include "status.h"
-#include "windowgrid.h"
+#include "solver/gridtexts.h"
+#include "ui/cellfield.h"
+#include "ui/formservices.h"
+#include "ui/windowgrid.h"
 
 namespace noralim::ui {
 

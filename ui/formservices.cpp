@@ -1,4 +1,4 @@
-#include "formservices.h"
+#include "ui/formservices.h"
 
 #include <QGuiApplication>
 

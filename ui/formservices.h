@@ -3,7 +3,7 @@
 
 #include <QPushButton>
 
-#include "windowservices.h"
+#include "solver/windowservices.h"
 
 namespace noralim::ui {
 

@@ -1,10 +1,10 @@
-#include "gridclipboard.h"
+#include "ui/gridclipboard.h"
 
 #include <string>
 
-#include "linereader.h"
-#include "reader.h"
-#include "writer.h"
+#include "reader/linereader.h"
+#include "reader/reader.h"
+#include "reader/writer.h"
 
 namespace noralim::ui {
 

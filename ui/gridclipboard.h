@@ -4,8 +4,8 @@
 #include <QString>
 #include <optional>
 
-#include "cellgrid.h"
-#include "status.h"
+#include "solver/cellgrid.h"
+#include "solver/gridtexts.h"
 
 namespace noralim::ui {
 

@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "form1.h"
-#include "startup.h"
+#include "noralim/version.h"
+#include "ui/form1.h"
+#include "ui/startup.h"
 
 int main(int argc, char** argv) {
   using namespace noralim::ui;
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
     return std::fflush(stdout) == 0 ? 0 : 2;
   }
   if (std::holds_alternative<ShowVersion>(command)) {
-    std::printf("%s\n", kWindowVersion);
+    std::printf("%s\n", noralim::kVersion);
     return std::fflush(stdout) == 0 ? 0 : 2;
   }
   if (const auto* error = std::get_if<StartupError>(&command)) {
@@ -27,13 +28,11 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Noralim"));
-  QApplication::setApplicationVersion(QString::fromLatin1(kWindowVersion));
+  QApplication::setApplicationVersion(QString::fromLatin1(noralim::kVersion));
   QIcon icon;
   icon.addFile(QStringLiteral(":/icons/noralim-16.png"), QSize(16, 16));
   icon.addFile(QStringLiteral(":/icons/noralim-32.png"), QSize(32, 32));
   QApplication::setWindowIcon(icon);
-  Form1 form;
-  if (const auto& texts = std::get<OpenWindow>(command).texts) form.LoadTexts(*texts);
-  form.show();
+  const std::unique_ptr<Form1> form = OpenForm(std::get<OpenWindow>(command));
   return QApplication::exec();
 }

@@ -1,14 +1,13 @@
-#include "startup.h"
+#include "ui/startup.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 
-#include "source.h"
+#include "reader/source.h"
+#include "ui/form1.h"
 
 namespace noralim::ui {
-
-const char* const kWindowVersion = "1.01";
 
 const char* const kWindowUsage =
     "Usage: noralim [PUZZLE | FILE[:LINE]]\n"
@@ -68,6 +67,13 @@ StartupCommand ParseStartup(const std::vector<std::string>& args) {
   auto loaded = LoadPuzzle(operands.front());
   if (auto* rejected = std::get_if<Rejected>(&loaded)) return StartupError{std::move(rejected->message)};
   return OpenWindow{std::move(std::get<Puzzle>(loaded).texts)};
+}
+
+std::unique_ptr<Form1> OpenForm(const OpenWindow& command) {
+  auto form = std::make_unique<Form1>();
+  if (command.texts) form->LoadTexts(*command.texts);
+  form->show();
+  return form;
 }
 
 }  // namespace noralim::ui

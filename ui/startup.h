@@ -2,14 +2,17 @@
 // so that --help, --version and a bad operand need no display.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "status.h"
+#include "solver/gridtexts.h"
 
 namespace noralim::ui {
+
+class Form1;
 
 // Open the window; with the texts of a puzzle when an operand named one.
 struct OpenWindow {
@@ -29,7 +32,10 @@ using StartupCommand = std::variant<OpenWindow, ShowHelp, ShowVersion, StartupEr
 // at most one operand, PUZZLE or FILE[:LINE], is loaded.
 StartupCommand ParseStartup(const std::vector<std::string>& args);
 
+// The window as the program opens it, shown, with the operand's puzzle in its
+// cells when there was one. Needs the toolkit's application object.
+std::unique_ptr<Form1> OpenForm(const OpenWindow& command);
+
 extern const char* const kWindowUsage;
-extern const char* const kWindowVersion;
 
 }  // namespace noralim::ui

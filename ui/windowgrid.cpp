@@ -1,6 +1,6 @@
-#include "windowgrid.h"
+#include "ui/windowgrid.h"
 
-#include "windowservices.h"
+#include "solver/windowservices.h"
 
 namespace noralim::ui {
 

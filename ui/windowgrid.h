@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "cellfield.h"
-#include "cellgrid.h"
+#include "solver/cellgrid.h"
+#include "ui/cellfield.h"
 
 namespace noralim::ui {
 

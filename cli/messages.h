@@ -1,0 +1,43 @@
+// Everything noralim-solve writes to stderr.
+#pragma once
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+namespace noralim::cli {
+
+// Messages, one a line, and on a terminal a count of the puzzles written so
+// far, drawn in place on a line of its own once a run has gone on for a
+// while. Every message first erases the count, so the two never share a line.
+class MessageStream {
+ public:
+  using Clock = std::chrono::steady_clock;
+
+  // progress: show the count (stderr is a terminal); delay: how long a run
+  // goes before the count first shows.
+  MessageStream(std::FILE* err, bool progress, Clock::duration delay = std::chrono::seconds(1));
+  MessageStream(const MessageStream&) = delete;
+  MessageStream& operator=(const MessageStream&) = delete;
+  // Erases the count.
+  ~MessageStream();
+
+  // Writes text, one or more whole lines each ending in a line feed.
+  void Write(const std::string& text);
+  // One more puzzle written; redraws the count every 256 puzzles, at most
+  // four times a second.
+  void CountPuzzle();
+
+ private:
+  void Erase();
+
+  std::FILE* err_;
+  bool progress_;
+  Clock::duration delay_;
+  bool shown_ = false;
+  long count_ = 0;
+  Clock::time_point start_ = Clock::now();
+  Clock::time_point last_ = start_;
+};
+
+}  // namespace noralim::cli

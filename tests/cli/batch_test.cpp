@@ -1,0 +1,70 @@
+// What the command line's cases (the .t files) cannot reach from a shell: a
+// device that fails in the middle of a file, and the progress count on a
+// terminal.
+#include "cli/batch.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include "cli/messages.h"
+
+namespace noralim::cli {
+namespace {
+
+std::string Contents(std::FILE* stream) {
+  std::string text(static_cast<std::size_t>(std::ftell(stream)), '\0');
+  std::rewind(stream);
+  text.resize(std::fread(text.data(), 1, text.size(), stream));
+  std::fclose(stream);
+  return text;
+}
+
+// Gives the bytes left in the string, then fails with EIO.
+ssize_t ReadThenFail(void* cookie, char* buffer, std::size_t size) {
+  auto* left = static_cast<std::string*>(cookie);
+  errno = EIO;
+  if (left->empty()) return -1;
+  const std::size_t n = std::min(size, left->size());
+  left->copy(buffer, n);
+  left->erase(0, n);
+  return static_cast<ssize_t>(n);
+}
+
+TEST(BatchTest, AReadErrorMidFileNamesTheFileAndKeepsWhatWasRead) {
+  const std::string empty(81, '.');
+  std::string content = empty + "\n" + empty + "\n";
+  Options options;
+  options.files = {"disk.txt"};
+  std::FILE* out = std::tmpfile();
+  std::FILE* err = std::tmpfile();
+  EXPECT_EQ(
+      RunBatch(options, out, err,
+               [&content](const std::string&) {
+                 return fopencookie(&content, "r", cookie_io_functions_t{ReadThenFail, nullptr, nullptr, nullptr});
+               }),
+      2);
+  EXPECT_EQ(Contents(out), empty + " open 2\n" + empty + " open 2\n");
+  EXPECT_EQ(Contents(err), "noralim-solve: disk.txt: read error: " + std::string(std::strerror(EIO)) + "\n");
+}
+
+TEST(MessageStreamTest, AMessageNeverSharesALineWithTheProgressCount) {
+  std::FILE* err = std::tmpfile();
+  {
+    MessageStream messages(err, true, std::chrono::seconds(0));
+    for (int k = 0; k < 256; ++k) messages.CountPuzzle();
+    messages.Write("a.txt:3: expected 81 cells, got 80\n");
+    for (int k = 0; k < 256; ++k) messages.CountPuzzle();
+  }
+  // What a terminal keeps: the count drawn, erased before the message, drawn
+  // again after it, and erased at the end.
+  EXPECT_EQ(Contents(err),
+            "\rnoralim-solve: 256 puzzles\r\033[Ka.txt:3: expected 81 cells, got 80\n"
+            "\rnoralim-solve: 512 puzzles\r\033[K");
+}
+
+}  // namespace
+}  // namespace noralim::cli

@@ -1,0 +1,70 @@
+Puzzle lines and JSON lines as noralim-solve reads them, and what it says of
+a line it cannot take: FILE:LINE, then what is wrong, on one line.
+
+  $ EMPTY=$(printf '%081d' 0 | tr 0 .)
+  $ SOLVED=849713625175269384236458971713982546524136798968574213452391867381627459697845132
+
+Blank lines and comments are skipped; spaces, tabs and a CR LF line end are
+not part of a puzzle line; the last line needs no line feed. '.', '0' and '-'
+are empty cells.
+
+  $ printf '\n \t\n# a comment\n  # indented\n%s\r\n\t %s \n%s' "$SOLVED" "$EMPTY" "$(printf '%081d' 0)" | noralim-solve
+  849713625175269384236458971713982546524136798968574213452391867381627459697845132 solved 1
+  ................................................................................. open 2
+  ................................................................................. open 2
+  $ echo "${EMPTY//./-}" | noralim-solve
+  ................................................................................. open 2
+
+Puzzle lines with something wrong. A column counts from the start of the
+line, blanks included; a byte that is no printable character is shown in hex.
+
+  $ printf '%s\n' "${EMPTY:1}" "${EMPTY}1" "...........x" $'  \t...?' $'\x01' $'\x7f' '５' | noralim-solve
+  -:1: expected 81 cells, got 80
+  -:2: expected 81 cells, got 82
+  -:3: unexpected character 'x' at column 12
+  -:4: unexpected character '?' at column 7
+  -:5: unexpected character byte 0x01 at column 1
+  -:6: unexpected character byte 0x7F at column 1
+  -:7: unexpected character byte 0xEF at column 1
+  [1]
+
+JSON lines: an array of 81 strings, row-major, or an object whose "cells" is
+one; the id of an object comes back in --json output, its keys sorted.
+
+  $ CELLS='["5\r\n","a","５","12"'$(printf ',""%.0s' {5..81})']'
+  $ echo "$CELLS" | noralim-solve --json | grep -o '^{"line":1,"cells":\["5\\r\\n","a","５","12",'
+  {"line":1,"cells":["5\\r\\n","a","\xef\xbc\x95","12", (esc)
+  $ echo '{"id": {"b": [1, 2.5], "a": "x"}, "other": 0, "cells": '"$CELLS"'}' | noralim-solve --json | grep -o '^{"line":1,"id":{[^}]*}'
+  {"line":1,"id":{"a":"x","b":[1,2.5]}
+
+JSON lines with something wrong.
+
+  $ printf '%s\n' '["1",' '["1"]' '[1]' '{"id": 1}' '{"cells": "123"}' '[1e400]' '{"id": -1e999, "cells": []}' $'[\xc3\x7f' $'["\xc3\x28"]' | noralim-solve
+  -:1: invalid JSON: parse error at line 1, column 6: syntax error while parsing value - unexpected end of input; expected '[', '{', or a literal
+  -:2: expected 81 cells, got 1
+  -:3: expected 81 cells, got 1
+  -:4: JSON object has no "cells"
+  -:5: expected an array of 81 strings
+  -:6: invalid JSON: number overflow parsing '1e400'
+  -:7: invalid JSON: number overflow parsing '-1e999'
+  -:8: invalid JSON: parse error at line 1, column 2: syntax error while parsing value - invalid literal; last read: '[\xC3'
+  -:9: invalid JSON: parse error at line 1, column 4: syntax error while parsing value - invalid string: ill-formed UTF-8 byte; last read: '"\xC3('
+  [1]
+
+JSON may nest 32 levels deep, no more.
+
+  $ printf '%.0s[' {1..32} > deep; printf '%.0s]' {1..32} >> deep; echo >> deep
+  $ printf '%.0s[' {1..33} >> deep; printf '%.0s]' {1..33} >> deep; echo >> deep
+  $ noralim-solve deep
+  deep:1: expected 81 cells, got 1
+  deep:2: invalid JSON: nested deeper than 32 levels
+  [1]
+
+A line of more than 1 MiB is rejected whole, without being held in memory,
+and the lines after it keep their numbers.
+
+  $ { head -c 1048576 /dev/zero | tr '\0' .; echo; head -c 1048577 /dev/zero | tr '\0' .; echo; echo "$EMPTY"; } | noralim-solve
+  -:1: expected 81 cells, got 1048576
+  -:2: line longer than 1048576 bytes
+  ................................................................................. open 2
+  [1]

@@ -1,0 +1,80 @@
+// One pass over one unit, from tests/data/passes.jsonl: the unit's texts
+// after the pass and the order of its writes, as positions 1 to 9 in the
+// unit. Box rows run on every box; line rows on every column and every row,
+// which share one pass.
+#include "solver/passes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+#include "solver/memorygrid.h"
+#include "tests/support/golden.h"
+
+namespace noralim {
+namespace {
+
+using Pass = void (*)(CellGrid&, UnitNumber);
+
+void CheckPass(const golden::Row& row, UnitKind kind, UnitNumber n, Pass pass) {
+  SCOPED_TRACE(testing::Message() << "unit " << n << " of kind " << static_cast<int>(kind));
+  const UnitCells& cells = Unit(kind, n);
+  GridTexts texts;
+  for (std::size_t k = 0; k < cells.size(); ++k) texts[cells[k] - 1] = golden::Text(row["before"][k]);
+  MemoryGrid grid(texts);
+  std::vector<Write<CellText>> writes;
+  grid.RecordWrites(&writes);
+  pass(grid, n);
+  for (std::size_t k = 0; k < cells.size(); ++k) {
+    EXPECT_EQ(grid.GetCellText(cells[k]), golden::Text(row["after"][k])) << "position " << k + 1;
+  }
+  std::vector<int> positions;
+  for (const auto& write : writes) {
+    positions.push_back(static_cast<int>(std::find(cells.begin(), cells.end(), write.first) - cells.begin()) + 1);
+  }
+  EXPECT_EQ(positions, row["writes"].get<std::vector<int>>());
+}
+
+TEST(PassesTest, MatchTheGoldenData) {
+  for (const golden::Row& row : golden::Rows("passes.jsonl")) {
+    SCOPED_TRACE(row["name"].get<std::string>());
+    for (UnitNumber n = 1; n <= kUnitSize; ++n) {
+      if (row["pass"] == "box") {
+        CheckPass(row, UnitKind::Box, n, SolveBox<CellGrid>);
+      } else {
+        CheckPass(row, UnitKind::Column, n, SolveColumn<CellGrid>);
+        CheckPass(row, UnitKind::Row, n, SolveRow<CellGrid>);
+      }
+    }
+  }
+}
+
+TEST(PassesTest, AUnitNumberOutsideOneToNineFailsBeforeAnyWrite) {
+  for (const Pass pass : {Pass{SolveBox<CellGrid>}, Pass{SolveColumn<CellGrid>}, Pass{SolveRow<CellGrid>}}) {
+    for (const UnitNumber n : {UnitNumber{0}, UnitNumber{10}}) {
+      std::vector<Write<CellText>> writes;
+      MemoryGrid grid;
+      grid.RecordWrites(&writes);
+      EXPECT_THROW(pass(grid, n), std::out_of_range);
+      EXPECT_TRUE(writes.empty());
+    }
+  }
+}
+
+TEST(PassesTest, AnEditInsideAWriteIsSeenByTheNextTarget) {
+  // "9" typed into cell 21 while the row pass writes cell 1: every later
+  // target of the row reads it and loses the 9.
+  MemoryGrid grid;
+  grid.SetChangeHandler([&grid](CellIndex i) {
+    if (i == 1) grid.SetCellText(21, U"9");
+  });
+  SolveRow(static_cast<CellGrid&>(grid), 1);
+  EXPECT_EQ(grid.GetCellText(1), U"123456789");
+  EXPECT_EQ(grid.GetCellText(2), U"12345678");
+  EXPECT_EQ(grid.GetCellText(21), U"9");
+}
+
+}  // namespace
+}  // namespace noralim

@@ -1,0 +1,133 @@
+// "Calc" in the window: busy while it lasts and idle after, the same run as
+// in memory, edits in the middle taken as they come, and a window closed in
+// the middle stopping the run without another write.
+#include <QApplication>
+#include <QPointer>
+#include <QtTest>
+#include <vector>
+
+#include "solver/memorygrid.h"
+#include "tests/ui/windowdriver.h"
+#include "ui/cellstyle.h"
+
+using noralim::CellIndex;
+using noralim::GridTexts;
+using noralim::ui::Form1;
+using namespace noralim::uitest;
+
+namespace {
+
+// The grid after each changing write of an undisturbed run in memory:
+// element n is the grid once the n-th write is in place, element 0 the start.
+std::vector<GridTexts> StatesOfTheRun(const GridTexts& start) {
+  noralim::MemoryGrid memory(start);
+  std::vector<GridTexts> states{start};
+  memory.SetChangeHandler([&](CellIndex) { states.push_back(memory.Texts()); });
+  noralim::NullWindowServices none;
+  noralim::RunSolve(static_cast<noralim::CellGrid&>(memory), static_cast<noralim::WindowServices&>(none));
+  return states;
+}
+
+bool Busy(const Form1& form) {
+  const QCursor* cursor = QGuiApplication::overrideCursor();
+  return cursor != nullptr && cursor->shape() == Qt::WaitCursor && !form.cmdExec(0)->isEnabled() &&
+         form.cmdExec(1)->isEnabled();
+}
+
+}  // namespace
+
+class RunsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() { qDeleteAll(QApplication::topLevelWidgets()); }
+
+  // With an edit at the n-th write, the run goes on from what the cells then
+  // hold and ends where a run from the edited texts alone ends.
+  void theWindowRunsAsTheGridInMemory_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("equivalent");  // the start the run ends like
+    const QString empty(81, QLatin1Char('.'));
+    const QString odd = R"(["a","５","5\r\n","","1")" + QString(R"(,"")").repeated(76) + "]";
+    QTest::newRow("28 givens") << kTwentyEight << 0 << "" << kTwentyEight;
+    QTest::newRow("givens that cycle") << kCycling << 0 << "" << kCycling;
+    QTest::newRow("a letter, a full-width digit and a line break") << odd << 0 << "" << odd;
+    QTest::newRow("Clear in a cycling run") << kCycling << 10 << "clear" << empty;
+    QTest::newRow("a digit typed into the empty grid") << empty << 1 << "type" << empty.left(80) + "5";
+    QTest::newRow("a puzzle pasted with Ctrl+Shift+V") << empty << 30 << "paste" << kTwentyEight;
+  }
+  void theWindowRunsAsTheGridInMemory() {
+    QFETCH(QString, start);
+    QFETCH(int, at);
+    QFETCH(QString, edit);
+    QFETCH(QString, equivalent);
+    Form1 form;
+    form.show();
+    form.LoadTexts(Texts(start));
+    QGuiApplication::clipboard()->setText(kTwentyEight);
+    bool busy = true;
+    OnEveryChange(form, this, [&](int n) {
+      busy = busy && Busy(form);
+      if (n != at) return;
+      if (edit == "clear") QTest::mouseClick(form.cmdExec(1), Qt::LeftButton);
+      if (edit == "type") TypeInto(form.Text1(81), QStringLiteral("5"));
+      if (edit == "paste") QTest::keyClick(form.Text1(1), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    });
+    QTest::mouseClick(form.cmdExec(0), Qt::LeftButton);
+    QVERIFY(busy && Idle(form));
+    const GridTexts seen = ReadAll(form);
+    QVERIFY(seen == StatesOfTheRun(Texts(equivalent)).back());
+    for (CellIndex i = 1; i <= noralim::kCellCount; ++i) {
+      const auto style = noralim::ui::CellStyleFor(seen[static_cast<std::size_t>(i - 1)].size());
+      QVERIFY(form.Text1(i)->font().pointSizeF() == style.points && form.Text1(i)->font().bold() == style.bold);
+    }
+  }
+
+  void closingMidRunStopsBeforeTheNextWrite_data() {
+    QTest::addColumn<QString>("puzzle");
+    QTest::addColumn<int>("closeAt");  // the write whose notification closes the window
+    QTest::addColumn<bool>("queued");  // the close comes through the event pump
+    QTest::addColumn<bool>("deleteOnClose");
+    QTest::newRow("at the first write") << kTwentyEight << 1 << false << false;
+    QTest::newRow("through the pump, deleted on close") << kTwentyEight << 120 << true << true;
+    QTest::newRow("in a cycling run, deleted on close") << kCycling << 180 << false << true;
+    QTest::newRow("through the pump in a cycling run") << kCycling << 201 << true << false;
+  }
+  void closingMidRunStopsBeforeTheNextWrite() {
+    QFETCH(QString, puzzle);
+    QFETCH(int, closeAt);
+    QFETCH(bool, queued);
+    QFETCH(bool, deleteOnClose);
+    const std::vector<GridTexts> states = StatesOfTheRun(Texts(puzzle));
+    QVERIFY(closeAt < static_cast<int>(states.size()));
+    auto* form = new Form1;
+    const QPointer<Form1> alive(form);
+    form->setAttribute(Qt::WA_DeleteOnClose, deleteOnClose);
+    form->show();
+    form->LoadTexts(Texts(puzzle));
+    int writes = 0;
+    OnEveryChange(*form, this, [&](int n) {
+      writes = n;
+      if (n == closeAt && queued) QMetaObject::invokeMethod(form, &QWidget::close, Qt::QueuedConnection);
+      if (n == closeAt && !queued) form->close();
+    });
+    QTest::mouseClick(form->cmdExec(0), Qt::LeftButton);
+    QVERIFY2(!alive.isNull(), "the window went while its command still ran");
+    // A close through the pump lands at the next event processing: in the
+    // notification of the next write, or in the sweep's own step before it.
+    QVERIFY(writes == closeAt || (queued && writes == closeAt + 1));
+    QVERIFY(ReadAll(*form) == states[static_cast<std::size_t>(writes)]);
+    QVERIFY(Idle(*form));
+    if (deleteOnClose) {
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    } else {
+      delete form;
+    }
+    QVERIFY(alive.isNull());
+  }
+};
+
+QTEST_MAIN(RunsTest)
+#include "runs_test.moc"
