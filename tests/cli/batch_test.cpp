@@ -11,6 +11,7 @@
 #include <string>
 
 #include "cli/messages.h"
+#include "cli/summary.h"
 
 namespace noralim::cli {
 namespace {
@@ -64,6 +65,16 @@ TEST(MessageStreamTest, AMessageNeverSharesALineWithTheProgressCount) {
   EXPECT_EQ(Contents(err),
             "\rnoralim-solve: 256 puzzles\r\033[Ka.txt:3: expected 81 cells, got 80\n"
             "\rnoralim-solve: 512 puzzles\r\033[K");
+}
+
+TEST(SummaryTest, SweepCountsFiftyApartShowOnlyTheCountsThatOccurred) {
+  Summary summary;
+  for (const int sweeps : {2, 90, 2}) summary.Add(GridStatus::Cycle, sweeps);
+  EXPECT_EQ(summary.Text(),
+            "3 puzzles: 0 solved, 0 open, 0 invalid, 3 cycle\n"
+            "sweeps: min 2, median 2, max 90\n"
+            " 2 | ######################################## 2\n"
+            "90 | ####################                     1\n");
 }
 
 }  // namespace
