@@ -2,6 +2,7 @@
 // and of the plain mask transcription the compact grid is measured against.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "cli/batch.h"
 #include "reader/reader.h"
 #include "solver/digitgrid.h"
+#include "solver/lanes.h"
 #include "solver/memorygrid.h"
 #include "solver/solve.h"
 
@@ -54,7 +56,7 @@ void BM_GeneralGrid(benchmark::State& state) {
   });
 }
 
-std::array<DigitSet, kCellCount> Digits(const GridTexts& texts) {
+DigitCells Digits(const GridTexts& texts) {
   std::array<DigitSet, kCellCount> cells{};
   for (std::size_t k = 0; k < texts.size(); ++k) cells[k] = *ToDigitSet(texts[k]);
   return cells;
@@ -66,6 +68,25 @@ void BM_DigitGrid(benchmark::State& state) {
     NullWindowServices window;
     return RunSolve(grid, window).sweeps;
   });
+}
+
+// The lane engine over all the puzzles at once, on each kernel; items are
+// puzzles, so the rate compares with the one-puzzle-at-a-time figures.
+void BM_Lanes(benchmark::State& state, LaneKernel kernel) {
+  const auto kernels = AvailableLaneKernels();
+  if (std::find(kernels.begin(), kernels.end(), kernel) == kernels.end()) {
+    state.SkipWithError("this processor cannot run the kernel");
+    return;
+  }
+  const auto& puzzles = Puzzles();
+  std::vector<DigitCells> starts;
+  for (const GridTexts& texts : puzzles) starts.push_back(Digits(texts));
+  std::vector<LaneRun> runs(starts.size());
+  for (auto _ : state) {
+    SolveInLanes(starts, runs, kernel);
+    benchmark::DoNotOptimize(runs.data());
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * starts.size()));
 }
 
 void BM_MaskBaseline(benchmark::State& state) {
@@ -118,6 +139,8 @@ BENCHMARK(BM_MaskBaselineWholeFile)->Unit(benchmark::kMillisecond)->Iterations(3
 BENCHMARK(BM_GeneralGrid);
 BENCHMARK(BM_DigitGrid);
 BENCHMARK(BM_MaskBaseline);
+BENCHMARK_CAPTURE(BM_Lanes, generic, LaneKernel::Generic);
+BENCHMARK_CAPTURE(BM_Lanes, avx2, LaneKernel::Avx2);
 
 }  // namespace
 

@@ -3,20 +3,18 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "cli/messages.h"
-#include "cli/output.h"
+#include "cli/solvelines.h"
 #include "cli/summary.h"
 #include "reader/linereader.h"
-#include "reader/reader.h"
-#include "solver/solution.h"
 
 namespace noralim::cli {
 
@@ -40,28 +38,28 @@ class Batch {
       if (in == nullptr) return Fail(name + ": " + std::strerror(errno));
     }
     LineReader reader(in);
-    std::string line;
     for (;;) {
-      const LineReader::Status status = reader.Next(&line);
-      if (status == LineReader::Status::End) return Flush(name);
+      InputLine& line = Next();
+      const LineReader::Status status = reader.Next(&line.text);
+      line.number = reader.LineNumber();
+      line.too_long = status == LineReader::Status::TooLong;
+      if (status == LineReader::Status::End) return Drop(), Flush(name);
       if (status == LineReader::Status::Error) {
         const int error = errno;
+        Drop();
         Flush(name);
         return Fail(name + ": read error: " + std::strerror(error));
       }
-      if (status == LineReader::Status::TooLong) {
-        pending_.push_back({reader.LineNumber(), Rejected{LineReader::TooLongMessage()}, {}, {}});
-      } else {
-        pending_.push_back({reader.LineNumber(), ReadLine(line), {}, {}});
-      }
-      if (pending_.size() >= kBatchLines) Flush(name);
+      if (count_ == kBatchLines) Flush(name);
     }
   }
 
   // The -p puzzles, as the lines of a source named "-p".
   void RunLiterals(const std::vector<std::string>& puzzles) {
     for (const std::string& puzzle : puzzles) {
-      pending_.push_back({static_cast<long>(pending_.size()) + 1, ReadLine(puzzle), {}, {}});
+      InputLine& line = Next();
+      line = {static_cast<long>(count_), puzzle, false};
+      if (count_ == kBatchLines) Flush("-p");
     }
     Flush("-p");
   }
@@ -75,54 +73,59 @@ class Batch {
   }
 
  private:
-  // Lines are read in batches, solved on options_.jobs threads, and written
-  // in input order, so memory stays bounded and the output is the same for
-  // every number of threads.
+  // Lines are read in batches, read, solved and formatted on options_.jobs
+  // threads, each taking a run of consecutive lines, and written in input
+  // order, so memory stays bounded and the output is the same for every
+  // number of threads.
   static constexpr std::size_t kBatchLines = 4096;
 
-  struct Entry {
-    long number;
-    LineResult result;
-    std::string output;
-    std::pair<GridStatus, int> outcome;  // status and sweeps, for the summary
-  };
-
-  void Solve(Entry& entry) const {
-    const auto* puzzle = std::get_if<Puzzle>(&entry.result);
-    if (puzzle == nullptr) return;
-    const Solution solution = SolvePuzzle(puzzle->texts, options_.trace);
-    entry.outcome = {solution.status, solution.result.sweeps};
-    entry.output = options_.json ? FormatJson(entry.number, *puzzle, solution, options_.trace) : FormatPlain(solution);
+  // The next line of the batch, its text's storage reused from batch to batch.
+  InputLine& Next() {
+    if (lines_.size() == count_) lines_.emplace_back();
+    return lines_[count_++];
   }
+  // Takes back the line Next gave out last.
+  void Drop() { --count_; }
 
   void SolvePending() {
-    const auto threads = std::min<std::size_t>(static_cast<std::size_t>(options_.jobs), pending_.size());
-    if (threads <= 1) {
-      for (Entry& entry : pending_) Solve(entry);
-      return;
-    }
-    std::atomic<std::size_t> next{0};
-    auto work = [&] {
-      for (std::size_t k = next++; k < pending_.size(); k = next++) Solve(pending_[k]);
+    const std::span<const InputLine> lines(lines_.data(), count_);
+    outcomes_.resize(count_);
+    const std::span<LineOutcome> outcomes(outcomes_.data(), count_);
+    const std::size_t threads = std::clamp<std::size_t>(count_ / 64, 1, static_cast<std::size_t>(options_.jobs));
+    const auto part = [&](std::size_t t) {
+      const std::size_t begin = count_ * t / threads;
+      const std::size_t end = count_ * (t + 1) / threads;
+      SolveLines(lines.subspan(begin, end - begin), outcomes.subspan(begin, end - begin), options_);
     };
     std::vector<std::jthread> workers;
-    for (std::size_t t = 1; t < threads; ++t) workers.emplace_back(work);
-    work();
+    for (std::size_t t = 1; t < threads; ++t) workers.emplace_back(part, t);
+    part(0);
   }
 
   void Flush(const std::string& name) {
     SolvePending();
-    for (const Entry& entry : pending_) {
-      if (const auto* rejected = std::get_if<Rejected>(&entry.result)) {
-        Reject(name, entry.number, rejected->message);
-      } else if (std::holds_alternative<Puzzle>(entry.result)) {
-        std::fwrite(entry.output.data(), 1, entry.output.size(), out_);
-        std::fputc('\n', out_);
-        summary_.Add(entry.outcome.first, entry.outcome.second);
+    std::string& text = buffer_;
+    text.clear();
+    for (std::size_t k = 0; k < count_; ++k) {
+      const LineOutcome& outcome = outcomes_[k];
+      if (outcome.kind == LineOutcome::Kind::Rejected) {
+        Write(text);
+        Reject(name, lines_[k].number, outcome.text);
+      } else if (outcome.kind == LineOutcome::Kind::Solved) {
+        text += outcome.text;
+        text += '\n';
+        summary_.Add(outcome.status, outcome.sweeps);
         messages_.CountPuzzle();
       }
     }
-    pending_.clear();
+    Write(text);
+    count_ = 0;
+  }
+
+  // Writes and empties the output waiting in text.
+  void Write(std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), out_);
+    text.clear();
   }
 
   void Reject(const std::string& name, long number, const std::string& message) {
@@ -140,7 +143,10 @@ class Batch {
   MessageStream messages_;
   const InputOpener& open_;
   Summary summary_;
-  std::vector<Entry> pending_;
+  std::vector<InputLine> lines_;
+  std::size_t count_ = 0;  // lines of the batch in lines_
+  std::vector<LineOutcome> outcomes_;
+  std::string buffer_;
   int exit_status_ = 0;
 };
 

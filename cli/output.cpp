@@ -1,5 +1,7 @@
 #include "cli/output.h"
 
+#include <array>
+#include <charconv>
 #include <nlohmann/json.hpp>
 
 namespace noralim::cli {
@@ -7,24 +9,71 @@ namespace noralim::cli {
 namespace {
 
 // A cell of the plain output line: its digit, or '.' for anything else.
-char PlainChar(DigitSet s) { return IsDigitValue(s) ? static_cast<char>('0' + DigitOf(s)) : '.'; }
+constexpr auto kPlainCharOfMask = [] {
+  std::array<char, 512> chars{};
+  for (unsigned m = 0; m < chars.size(); ++m) {
+    chars[m] = (m != 0 && (m & (m - 1)) == 0) ? static_cast<char>('1' + std::countr_zero(m)) : '.';
+  }
+  return chars;
+}();
+
 char PlainChar(const CellText& t) { return IsDigitValue(t) ? static_cast<char>(t[0]) : '.'; }
 
+void AppendNumber(long n, std::string* out) {
+  char digits[24];
+  const auto [end, error] = std::to_chars(digits, digits + sizeof digits, n);
+  out->append(digits, end);
+}
+
+void AppendStatusAndSweeps(GridStatus status, int sweeps, std::string* out) {
+  *out += ' ';
+  *out += StatusName(status);
+  *out += ' ';
+  AppendNumber(sweeps, out);
+}
+
 }  // namespace
+
+void AppendPlain(const DigitCells& cells, GridStatus status, int sweeps, std::string* out) {
+  for (int p = 0; p < kCellCount; ++p) out->push_back(kPlainCharOfMask[cells[CellAtPosition(p) - 1].Bits() & 0x1FF]);
+  AppendStatusAndSweeps(status, sweeps, out);
+}
 
 std::string FormatPlain(const Solution& solution) {
   std::string out;
   out.reserve(kCellCount + 16);
-  std::visit(
-      [&out](const auto& cells) {
-        for (int p = 0; p < kCellCount; ++p) out.push_back(PlainChar(cells[CellAtPosition(p) - 1]));
-      },
-      solution.cells);
-  out += ' ';
-  out += StatusName(solution.status);
-  out += ' ';
-  out += std::to_string(solution.result.sweeps);
+  if (const auto* masks = std::get_if<DigitCells>(&solution.cells)) {
+    AppendPlain(*masks, solution.status, solution.result.sweeps, &out);
+    return out;
+  }
+  const auto& texts = std::get<GridTexts>(solution.cells);
+  for (int p = 0; p < kCellCount; ++p) out.push_back(PlainChar(texts[CellAtPosition(p) - 1]));
+  AppendStatusAndSweeps(solution.status, solution.result.sweeps, &out);
   return out;
+}
+
+void AppendJson(long line, const std::optional<std::string>& id, const DigitCells& cells, GridStatus status, int sweeps,
+                std::string* out) {
+  *out += "{\"line\":";
+  AppendNumber(line, out);
+  if (id) {
+    *out += ",\"id\":";
+    *out += *id;
+  }
+  *out += ",\"cells\":[";
+  for (int p = 0; p < kCellCount; ++p) {
+    if (p > 0) *out += ',';
+    *out += '"';
+    for (unsigned bits = cells[CellAtPosition(p) - 1].Bits(); bits != 0; bits &= bits - 1) {
+      out->push_back(static_cast<char>('1' + std::countr_zero(bits)));
+    }
+    *out += '"';
+  }
+  *out += "],\"status\":\"";
+  *out += StatusName(status);
+  *out += "\",\"sweeps\":";
+  AppendNumber(sweeps, out);
+  *out += '}';
 }
 
 std::string FormatJson(long line, const Puzzle& puzzle, const Solution& solution, bool trace) {

@@ -13,15 +13,20 @@
 // does not end shows as a timeout); a run from the end of a settled run
 // settles in one sweep that changes nothing and makes the writes of the first
 // run's last sweep, and one from the end of a cycle cycles again; and for
-// grids of digit sets the compact grid runs exactly like the general one: the
-// same writes, texts, sweeps and status.
+// grids of digit sets the compact grid and the lane engine (every kernel) run
+// exactly like the general one: the same writes, texts, sweeps and status,
+// and the output lines made from masks are the ones made from texts.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <span>
+#include <string>
 #include <vector>
 
+#include "cli/output.h"
 #include "fuzz/fuzzcheck.h"
+#include "solver/lanes.h"
 #include "solver/solution.h"
 
 namespace {
@@ -61,6 +66,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(compact.result == first.result && compact.status == first.status, "both grids end alike");
     Require(compact.Texts() == first.Texts(), "both grids end in the same texts");
     Require(compact.writes == first.writes, "both grids make the same writes in the same order");
+    for (const LaneKernel kernel : AvailableLaneKernels()) {
+      LaneRun lanes;
+      SolveInLanes(std::span(&*digits, 1), std::span(&lanes, 1), kernel);
+      Require(lanes.result == first.result && lanes.cells == std::get<DigitCells>(compact.cells),
+              "the lane engine ends like the compact grid");
+    }
+    const auto& cells = std::get<DigitCells>(compact.cells);
+    std::string plain;
+    std::string json;
+    cli::AppendPlain(cells, first.status, first.result.sweeps, &plain);
+    cli::AppendJson(7, "{\"x\":[1]}", cells, first.status, first.result.sweeps, &json);
+    Puzzle puzzle{start, "{\"x\":[1]}"};
+    Require(plain == cli::FormatPlain(first) && json == cli::FormatJson(7, puzzle, first, false),
+            "the output lines from masks are the ones from texts");
   }
   const Solution again = SolveOnGeneralGrid(first.Texts(), true);
   if (first.result.end == SolveEnd::Settled) {

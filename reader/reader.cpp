@@ -1,5 +1,7 @@
 #include "reader/reader.h"
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
@@ -130,6 +132,34 @@ LineResult ReadJsonLine(std::string_view line) {
 }
 
 }  // namespace
+
+std::optional<DigitCells> ReadPuzzleMasks(std::string_view line) {
+  // The mask of each byte of a puzzle line: 0 for an empty cell, one digit's
+  // bit for a given, kNotAPuzzleCharacter for anything else.
+  static constexpr std::uint16_t kNotAPuzzleCharacter = 0xFFFF;
+  static constexpr auto kMaskOfByte = [] {
+    std::array<std::uint16_t, 256> masks{};
+    masks.fill(kNotAPuzzleCharacter);
+    masks['.'] = masks['0'] = masks['-'] = 0;
+    for (int d = 1; d <= 9; ++d) masks['0' + d] = static_cast<std::uint16_t>(1U << (d - 1));
+    return masks;
+  }();
+  static constexpr auto kSlotOfPosition = [] {
+    std::array<std::uint8_t, kCellCount> slots{};
+    for (int p = 0; p < kCellCount; ++p) slots[p] = static_cast<std::uint8_t>(CellAtPosition(p) - 1);
+    return slots;
+  }();
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  line = Trim(line);
+  if (line.size() != static_cast<std::size_t>(kCellCount)) return std::nullopt;
+  DigitCells cells;
+  for (int p = 0; p < kCellCount; ++p) {
+    const std::uint16_t mask = kMaskOfByte[static_cast<unsigned char>(line[static_cast<std::size_t>(p)])];
+    if (mask == kNotAPuzzleCharacter) return std::nullopt;
+    cells[kSlotOfPosition[p]] = DigitSet::FromBits(mask);
+  }
+  return cells;
+}
 
 LineResult ReadLine(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);

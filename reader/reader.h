@@ -6,6 +6,7 @@
 #include <string_view>
 #include <variant>
 
+#include "solver/digitgrid.h"
 #include "solver/gridtexts.h"
 
 namespace noralim {
@@ -34,5 +35,10 @@ using LineResult = std::variant<Skipped, Puzzle, Rejected>;
 //  - anything else: 81 characters row-major, '1'-'9' givens, '.', '0' and '-'
 //    empty cells, surrounding spaces and tabs ignored.
 LineResult ReadLine(std::string_view line);
+
+// The masks of a line that is a plain puzzle line (81 puzzle characters, with
+// blanks around and a CR at the end as ReadLine allows), straight from its
+// bytes; nullopt for any other line, which ReadLine then reads.
+std::optional<DigitCells> ReadPuzzleMasks(std::string_view line);
 
 }  // namespace noralim

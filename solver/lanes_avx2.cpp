@@ -1,0 +1,11 @@
+// The lane kernel for AVX2, compiled with -mavx2 and called only where the
+// processor has it.
+#include "solver/laneskernel.h"
+
+namespace noralim::detail {
+
+void SolveLanesAvx2(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps) {
+  SolveLanes(starts, count, finals, sweeps);
+}
+
+}  // namespace noralim::detail

@@ -1,0 +1,10 @@
+// The lane kernel for the instruction set the whole build targets.
+#include "solver/laneskernel.h"
+
+namespace noralim::detail {
+
+void SolveLanesGeneric(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps) {
+  SolveLanes(starts, count, finals, sweeps);
+}
+
+}  // namespace noralim::detail

@@ -1,0 +1,184 @@
+// The lane kernel: sweeps of the three passes on many grids at once, one grid
+// per 16-bit lane of a vector. Included by exactly one source file per
+// instruction set (lanes_generic.cpp, lanes_avx2.cpp), each compiled with its
+// own flags; everything here has internal linkage and uses no library
+// template, so no function compiled for one instruction set can be picked by
+// the linker for another.
+//
+// Representation: cell i of lane j is bit mask `cells[i][j]`, bit d-1 for
+// digit d, as in DigitGrid. A vector is 16 lanes of 16 bits (GCC vector
+// extensions: one AVX2 register, two SSE2 or NEON registers).
+//
+// A pass writes its targets one after another, and every target reads the
+// texts as they are at that moment: the cells before it with what this pass
+// has just given them, the cells after it with what they held when the pass
+// began. So the settled values a target loses are two running ORs, not eight
+// reads: `before`, grown as the targets are written, and `after[k]`, the
+// settled values of the cells behind target k at the start of the pass. The
+// hidden-single phase writes, digit by ascending digit, the digits held by
+// exactly one cell; only a digit whose cell is not already settled to it
+// changes anything, so the phase writes the lowest such digit and looks again
+// at the higher ones, which is what counting every digit in turn comes to.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "solver/geometry.h"
+
+// The helpers take and return vectors wider than the baseline registers; they
+// are internal to one file and inlined, so no call between files depends on
+// how such vectors are passed.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wpsabi"
+#endif
+
+namespace {
+
+using noralim::kCellCount;
+using noralim::kUnitSize;
+
+using Lanes16 = std::uint16_t __attribute__((vector_size(32)));
+constexpr int kLanes = 16;
+constexpr std::uint16_t kAllDigitsMask = 0x1FF;
+// A run that has not settled after this many sweeps leaves its lane: the
+// sweeps go on without it on the scalar path, which knows the repeat rule.
+// (The 49,151 puzzles of Royle's 17-clue file need at most 29.)
+constexpr int kMaxLaneSweeps = 64;
+
+// All ones in the lanes whose mask has exactly one bit.
+inline Lanes16 SettledLanes(Lanes16 m) { return reinterpret_cast<Lanes16>((m != 0) & ((m & (m - 1)) == 0)); }
+
+// The mask a target's working string starts from: its own, or all nine
+// digits for an empty cell.
+inline Lanes16 Working(Lanes16 m) { return m | (reinterpret_cast<Lanes16>(m == 0) & kAllDigitsMask); }
+
+struct Unit9 {
+  int cell[kUnitSize];  // 0-based cell slots, in pass order
+};
+
+// The 27 units as slots, computed once from the solver's unit tables.
+struct UnitSlots {
+  Unit9 box[kUnitSize], column[kUnitSize], row[kUnitSize];
+};
+
+constexpr UnitSlots MakeUnitSlots() {
+  UnitSlots slots{};
+  for (int n = 0; n < kUnitSize; ++n) {
+    for (int k = 0; k < kUnitSize; ++k) {
+      slots.box[n].cell[k] = noralim::detail::kBoxes[n][k] - 1;
+      slots.column[n].cell[k] = noralim::detail::kColumns[n][k] - 1;
+      slots.row[n].cell[k] = noralim::detail::kRows[n][k] - 1;
+    }
+  }
+  return slots;
+}
+constexpr UnitSlots kUnitSlots = MakeUnitSlots();
+
+// after[k]: the settled values of the cells behind target k, as they stand.
+inline void SettledBehind(const Lanes16* cells, const Unit9& unit, Lanes16* after) {
+  Lanes16 behind = {};
+  for (int k = kUnitSize - 1; k >= 0; --k) {
+    after[k] = behind;
+    const Lanes16 m = cells[unit.cell[k]];
+    behind |= m & SettledLanes(m);
+  }
+}
+
+inline void BoxPass(Lanes16* cells, const Unit9& unit) {
+  Lanes16 after[kUnitSize];
+  SettledBehind(cells, unit, after);
+  Lanes16 before = {};
+  for (int k = 0; k < kUnitSize; ++k) {
+    const Lanes16 w = Working(cells[unit.cell[k]]) & ~(before | after[k]);
+    cells[unit.cell[k]] = w;
+    before |= w & SettledLanes(w);
+  }
+  Lanes16 done = {};  // digits already decided, per lane
+  for (;;) {
+    Lanes16 once = {}, twice = {}, settled = {};
+    for (int k = 0; k < kUnitSize; ++k) {
+      const Lanes16 m = cells[unit.cell[k]];
+      twice |= once & m;
+      once |= m;
+      settled |= m & SettledLanes(m);
+    }
+    const Lanes16 changing = once & ~twice & ~settled & ~done;
+    bool any = false;
+    for (int j = 0; j < kLanes; ++j) any = any || changing[j] != 0;
+    if (!any) return;
+    const Lanes16 lowest = changing & (0 - changing);
+    for (int k = 0; k < kUnitSize; ++k) {
+      const Lanes16 m = cells[unit.cell[k]];
+      const Lanes16 holds = reinterpret_cast<Lanes16>((m & lowest) != 0);
+      cells[unit.cell[k]] = (holds & lowest) | (~holds & m);
+    }
+    done |= (lowest << 1) - 1;  // every digit up to the one written; all in a lane with none
+  }
+}
+
+inline void LinePass(Lanes16* cells, const Unit9& unit) {
+  Lanes16 after[kUnitSize];
+  SettledBehind(cells, unit, after);
+  Lanes16 before = {};
+  for (int k = 0; k < kUnitSize; ++k) {
+    const Lanes16 m = cells[unit.cell[k]];
+    const Lanes16 keep = SettledLanes(m);  // a settled target is not written
+    const Lanes16 w = (keep & m) | (~keep & Working(m) & ~(before | after[k]));
+    cells[unit.cell[k]] = w;
+    before |= w & SettledLanes(w);
+  }
+}
+
+inline void Sweep(Lanes16* cells) {
+  for (int n = 0; n < kUnitSize; ++n) {
+    BoxPass(cells, kUnitSlots.box[n]);
+    LinePass(cells, kUnitSlots.column[n]);
+    LinePass(cells, kUnitSlots.row[n]);
+  }
+}
+
+// Solves count grids of 81 masks each (starts, by cell slot), writing each
+// final grid to finals and its sweep count to sweeps, or 0 for a grid that
+// left its lane unsettled (its final grid is then not written). A lane whose
+// grid has settled takes the next grid at the next sweep, so every vector
+// stays full until the grids run out.
+inline void SolveLanes(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps) {
+  Lanes16 cells[kCellCount] = {};
+  std::size_t grid[kLanes];  // the grid in each lane
+  int lane_sweeps[kLanes] = {};
+  bool busy[kLanes] = {};
+  std::size_t next = 0;
+  const auto load = [&](int j) {
+    busy[j] = next < count;
+    if (!busy[j]) return;
+    grid[j] = next++;
+    lane_sweeps[j] = 0;
+    for (int i = 0; i < kCellCount; ++i) cells[i][j] = starts[grid[j] * kCellCount + static_cast<std::size_t>(i)];
+  };
+  for (int j = 0; j < kLanes; ++j) load(j);
+  for (bool any = busy[0]; any;) {
+    Lanes16 snapshot[kCellCount];
+    for (int i = 0; i < kCellCount; ++i) snapshot[i] = cells[i];
+    Sweep(cells);
+    Lanes16 changed = {};
+    for (int i = 0; i < kCellCount; ++i) changed |= reinterpret_cast<Lanes16>(cells[i] != snapshot[i]);
+    any = false;
+    for (int j = 0; j < kLanes; ++j) {
+      if (!busy[j]) continue;
+      ++lane_sweeps[j];
+      if (changed[j] != 0 && lane_sweeps[j] < kMaxLaneSweeps) {
+        any = true;
+        continue;
+      }
+      sweeps[grid[j]] = changed[j] != 0 ? 0 : lane_sweeps[j];
+      if (changed[j] == 0) {
+        for (int i = 0; i < kCellCount; ++i) finals[grid[j] * kCellCount + static_cast<std::size_t>(i)] = cells[i][j];
+      }
+      load(j);
+      any = any || busy[j];
+    }
+  }
+}
+
+}  // namespace
