@@ -56,9 +56,9 @@ class Batch {
 
   // The -p puzzles, as the lines of a source named "-p".
   void RunLiterals(const std::vector<std::string>& puzzles) {
+    long number = 0;
     for (const std::string& puzzle : puzzles) {
-      InputLine& line = Next();
-      line = {static_cast<long>(count_), puzzle, false};
+      Next() = {++number, puzzle, false};
       if (count_ == kBatchLines) Flush("-p");
     }
     Flush("-p");

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <nlohmann/json.hpp>
 
 namespace noralim::cli {
@@ -35,7 +36,17 @@ void AppendStatusAndSweeps(GridStatus status, int sweeps, std::string* out) {
 }  // namespace
 
 void AppendPlain(const DigitCells& cells, GridStatus status, int sweeps, std::string* out) {
-  for (int p = 0; p < kCellCount; ++p) out->push_back(kPlainCharOfMask[cells[CellAtPosition(p) - 1].Bits() & 0x1FF]);
+  static constexpr auto kSlotOfPosition = [] {
+    std::array<std::uint8_t, kCellCount> slots{};
+    for (int p = 0; p < kCellCount; ++p)
+      slots[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(CellAtPosition(p) - 1);
+    return slots;
+  }();
+  const std::size_t at = out->size();
+  out->resize(at + kCellCount);
+  char* line = out->data() + at;
+  for (std::size_t p = 0; p < kSlotOfPosition.size(); ++p)
+    line[p] = kPlainCharOfMask[cells[kSlotOfPosition[p]].Bits() & 0x1FF];
   AppendStatusAndSweeps(status, sweeps, out);
 }
 

@@ -17,6 +17,12 @@ std::string_view Trim(std::string_view s) {
   return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
+// A line without the CR of a CR LF line end, if any.
+std::string_view WithoutCr(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
 std::string Describe(char c) {
   const auto byte = static_cast<unsigned char>(c);
   char buffer[16];
@@ -149,8 +155,7 @@ std::optional<DigitCells> ReadPuzzleMasks(std::string_view line) {
     for (int p = 0; p < kCellCount; ++p) slots[p] = static_cast<std::uint8_t>(CellAtPosition(p) - 1);
     return slots;
   }();
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  line = Trim(line);
+  line = Trim(WithoutCr(line));
   if (line.size() != static_cast<std::size_t>(kCellCount)) return std::nullopt;
   DigitCells cells;
   for (int p = 0; p < kCellCount; ++p) {
@@ -162,7 +167,7 @@ std::optional<DigitCells> ReadPuzzleMasks(std::string_view line) {
 }
 
 LineResult ReadLine(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  line = WithoutCr(line);
   const std::string_view content = Trim(line);
   if (content.empty() || content.front() == '#') return Skipped{};
   if (content.front() == '[' || content.front() == '{') return ReadJsonLine(content);

@@ -1,5 +1,8 @@
 #include "solver/lanes.h"
 
+#include <cstring>
+#include <type_traits>
+
 #include "solver/solution.h"
 
 namespace noralim {
@@ -22,11 +25,10 @@ std::vector<LaneKernel> AvailableLaneKernels() {
 }
 
 void SolveInLanes(std::span<const DigitCells> starts, std::span<LaneRun> runs, LaneKernel kernel) {
-  std::vector<std::uint16_t> masks;
-  masks.reserve(starts.size() * kCellCount);
-  for (const DigitCells& start : starts) {
-    for (const DigitSet cell : start) masks.push_back(cell.Bits());
-  }
+  // DigitCells is 81 masks in a row, trivially copyable: copied as they are.
+  static_assert(sizeof(DigitCells) == kCellCount * sizeof(std::uint16_t) && std::is_trivially_copyable_v<DigitCells>);
+  std::vector<std::uint16_t> masks(starts.size() * kCellCount);
+  if (!starts.empty()) std::memcpy(masks.data(), starts.data(), masks.size() * sizeof(std::uint16_t));
   std::vector<std::uint16_t> finals(masks.size());
   std::vector<int> sweeps(starts.size());
 #if NORALIM_AVX2_KERNEL
@@ -44,7 +46,7 @@ void SolveInLanes(std::span<const DigitCells> starts, std::span<LaneRun> runs, L
       const Solution solution = SolveOnDigitGrid(starts[k], false);
       runs[k] = {std::get<DigitCells>(solution.cells), solution.result};
     } else {
-      for (std::size_t i = 0; i < kCellCount; ++i) runs[k].cells[i] = DigitSet::FromBits(finals[k * kCellCount + i]);
+      std::memcpy(static_cast<void*>(runs[k].cells.data()), finals.data() + k * kCellCount, sizeof(DigitCells));
       runs[k].result = {sweeps[k], SolveEnd::Settled};
     }
   }

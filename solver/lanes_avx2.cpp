@@ -1,5 +1,6 @@
 // The lane kernel for AVX2, compiled with -mavx2 and called only where the
 // processor has it.
+#define NORALIM_LANE_BYTES 32
 #include "solver/laneskernel.h"
 
 namespace noralim::detail {

@@ -1,4 +1,5 @@
 // The lane kernel for the instruction set the whole build targets.
+#define NORALIM_LANE_BYTES 16
 #include "solver/laneskernel.h"
 
 namespace noralim::detail {

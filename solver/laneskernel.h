@@ -6,8 +6,10 @@
 // the linker for another.
 //
 // Representation: cell i of lane j is bit mask `cells[i][j]`, bit d-1 for
-// digit d, as in DigitGrid. A vector is 16 lanes of 16 bits (GCC vector
-// extensions: one AVX2 register, two SSE2 or NEON registers).
+// digit d, as in DigitGrid. A vector (GCC vector extensions) is one register
+// of the instruction set the including file names in NORALIM_LANE_BYTES: 16
+// lanes of 16 bits for AVX2, 8 for SSE2 or NEON. Wider vectors than the
+// target's registers were rejected: the compiler then works lane by lane.
 //
 // A pass writes its targets one after another, and every target reads the
 // texts as they are at that moment: the cells before it with what this pass
@@ -38,8 +40,8 @@ namespace {
 using noralim::kCellCount;
 using noralim::kUnitSize;
 
-using Lanes16 = std::uint16_t __attribute__((vector_size(32)));
-constexpr int kLanes = 16;
+using Lanes16 = std::uint16_t __attribute__((vector_size(NORALIM_LANE_BYTES)));
+constexpr int kLanes = NORALIM_LANE_BYTES / 2;
 constexpr std::uint16_t kAllDigitsMask = 0x1FF;
 // A run that has not settled after this many sweeps leaves its lane: the
 // sweeps go on without it on the scalar path, which knows the repeat rule.
@@ -48,6 +50,15 @@ constexpr int kMaxLaneSweeps = 64;
 
 // All ones in the lanes whose mask has exactly one bit.
 inline Lanes16 SettledLanes(Lanes16 m) { return reinterpret_cast<Lanes16>((m != 0) & ((m & (m - 1)) == 0)); }
+
+// Whether any lane is not zero.
+inline bool AnyLane(Lanes16 v) {
+  using Words = std::uint64_t __attribute__((vector_size(NORALIM_LANE_BYTES)));
+  const Words w = reinterpret_cast<Words>(v);
+  std::uint64_t any = 0;
+  for (int k = 0; k < NORALIM_LANE_BYTES / 8; ++k) any |= w[k];
+  return any != 0;
+}
 
 // The mask a target's working string starts from: its own, or all nine
 // digits for an empty cell.
@@ -104,9 +115,7 @@ inline void BoxPass(Lanes16* cells, const Unit9& unit) {
       settled |= m & SettledLanes(m);
     }
     const Lanes16 changing = once & ~twice & ~settled & ~done;
-    bool any = false;
-    for (int j = 0; j < kLanes; ++j) any = any || changing[j] != 0;
-    if (!any) return;
+    if (!AnyLane(changing)) return;
     const Lanes16 lowest = changing & (0 - changing);
     for (int k = 0; k < kUnitSize; ++k) {
       const Lanes16 m = cells[unit.cell[k]];

@@ -1,5 +1,8 @@
 #include "solver/status.h"
 
+#include <array>
+#include <cstdint>
+
 namespace noralim {
 
 GridStatus Classify(const GridTexts& texts, SolveEnd end) {
@@ -25,23 +28,36 @@ GridStatus Classify(const GridTexts& texts, SolveEnd end) {
 }
 
 GridStatus Classify(const DigitCells& cells, SolveEnd end) {
-  if (end == SolveEnd::Cycle) return GridStatus::Cycle;
-  bool solved = true;
-  for (const DigitSet cell : cells) {
-    if (cell == DigitSet()) return GridStatus::Invalid;
-    solved = solved && Length(cell) == 1;
-  }
-  for (const UnitKind kind : kUnitKinds) {
-    for (UnitNumber n = 1; n <= kUnitSize; ++n) {
-      // A value settled twice in the unit meets its own bit in `seen`.
-      unsigned seen = 0;
-      for (const CellIndex i : Unit(kind, n)) {
-        const unsigned bits = cells[static_cast<std::size_t>(i - 1)].Bits();
-        if ((bits & (bits - 1)) != 0) continue;
-        if ((seen & bits) != 0) return GridStatus::Invalid;
-        seen |= bits;
-      }
+  // The row, column and box of each cell slot, for one pass over the cells.
+  struct Units {
+    std::uint8_t row, column, box;
+  };
+  static constexpr auto kUnitsOfSlot = [] {
+    std::array<Units, kCellCount> units{};
+    for (CellIndex i = 1; i <= kCellCount; ++i) {
+      units[static_cast<std::size_t>(i - 1)] = {static_cast<std::uint8_t>(RowOf(i) - 1),
+                                                static_cast<std::uint8_t>(ColumnOf(i) - 1),
+                                                static_cast<std::uint8_t>(BoxOf(i) - 1)};
     }
+    return units;
+  }();
+  if (end == SolveEnd::Cycle) return GridStatus::Cycle;
+  // The values settled so far in each row, column and box: a value settled
+  // twice in a unit meets its own bit there.
+  std::array<unsigned, kUnitSize> rows{}, columns{}, boxes{};
+  bool solved = true;
+  for (std::size_t k = 0; k < cells.size(); ++k) {
+    const unsigned bits = cells[k].Bits();
+    if (bits == 0) return GridStatus::Invalid;
+    if ((bits & (bits - 1)) != 0) {
+      solved = false;
+      continue;
+    }
+    const Units& u = kUnitsOfSlot[k];
+    if (((rows[u.row] | columns[u.column] | boxes[u.box]) & bits) != 0) return GridStatus::Invalid;
+    rows[u.row] |= bits;
+    columns[u.column] |= bits;
+    boxes[u.box] |= bits;
   }
   return solved ? GridStatus::Solved : GridStatus::Open;
 }
