@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The speed yardstick: the three passes and the sweep loop transcribed
 // directly onto 9-bit masks, with the same reads in the same order and the
 // same writes, but no templates, no grid interface and no repeat rule.

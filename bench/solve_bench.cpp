@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Puzzles per second of RunSolve on the general grid, on the compact grid,
 // and of the plain mask transcription the compact grid is measured against.
 #include <benchmark/benchmark.h>

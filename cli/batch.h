@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Runs noralim-solve over its input files.
 #pragma once
 

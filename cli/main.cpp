@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // noralim-solve: the headless solver.
 #include <csignal>
 #include <cstdio>

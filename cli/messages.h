@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Everything noralim-solve writes to stderr.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The two output formats of the command line, one line per puzzle.
 #pragma once
 

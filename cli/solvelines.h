@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Reading, solving and formatting a batch of input lines: the work that
 // noralim-solve spreads over its threads.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The overview of a batch run: statuses counted, sweeps spread.
 #pragma once
 

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: MIT
+# Copyright 2026 The Noralim developers
+
 # The Debian package: `cpack -G DEB` in the build folder makes
 # noralim_<version>_<arch>.deb of everything `cmake --install` puts in place
 # (the two programs, the desktop entry, the icons and the manual pages).

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Fuzz target: any bytes as a puzzle file, through the line splitter, the
 // line reader and the writers.
 //

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Fuzz target: the sweep loop on any grid.
 //
 // Each input byte makes one cell, in row-major order; cells left over are

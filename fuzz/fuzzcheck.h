@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // What the fuzz targets share: aborting on a broken invariant, so that
 // libFuzzer keeps the input as a crash.
 #pragma once

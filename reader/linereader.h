@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Splits a byte stream into lines with bounded memory.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Reading puzzles from lines of text: the puzzle-line and JSON-line formats.
 #pragma once
 

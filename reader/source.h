@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Finding one puzzle from a command-line operand.
 #pragma once
 

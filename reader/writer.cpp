@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 #include "reader/writer.h"
 
 #include <nlohmann/json.hpp>

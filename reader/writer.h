@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Writing a grid's texts as a line the reader reads back unchanged.
 #pragma once
 

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
+# Copyright 2026 The Noralim developers
+
 # Builds and runs the tests with line coverage (the "coverage" CMake preset),
 # writes the HTML report to build-coverage/coverage/index.html, prints the
 # line coverage of each part, and fails when a part is below its floor.

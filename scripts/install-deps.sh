@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
+# Copyright 2026 The Noralim developers
+
 # Installs the Debian packages Noralim needs to build, test, run and package
 # (python3-cram for the command-line cases, dpkg-dev and file for cpack -G
 # DEB), and any packages named as arguments (developer tools such as gcovr),

@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
+# Copyright 2026 The Noralim developers
+
 """Seeded faults: how many plausible mistakes does the test suite catch?
 
 Each fault replaces one exact snippet in one file with a plausible mistake.

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
+# Copyright 2026 The Noralim developers
+
 # clang-tidy over every source file of the project and clang-format over
 # every source and header; fails on any finding or formatting difference.
 # Says what it is doing as it goes: clang-tidy takes a while.

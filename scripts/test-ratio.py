@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
+# Copyright 2026 The Noralim developers
+
 """Prints how large the tests are beside the code they test.
 
 Counts the non-blank lines that are not only a comment, in C++ sources and

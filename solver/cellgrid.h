@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The seam through which the solver reads and writes the 81 cells.
 #pragma once
 

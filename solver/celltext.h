@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The text of a cell and the string operations the passes work with.
 //
 // Representation: a cell text is a std::u32string, one element per Unicode

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // A compact grid for texts that can only ever be ascending digit sets.
 //
 // A text made of the digits 1-9, each at most once and in ascending order, is

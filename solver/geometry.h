@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Cell numbering and the 27 units of the grid.
 //
 // Cells are numbered 1 to 81 box by box ("box-major"): cells 1-9 are the

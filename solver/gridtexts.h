@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The 81 texts of a grid as a value: what a puzzle line holds, what a run
 // starts from and ends in.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Many grids of digit sets solved at once, one grid per lane of a vector: the
 // batch engine of noralim-solve.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The lane kernel for AVX2, compiled with -mavx2 and called only where the
 // processor has it.
 #define NORALIM_LANE_BYTES 32

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The lane kernel for the instruction set the whole build targets.
 #define NORALIM_LANE_BYTES 16
 #include "solver/laneskernel.h"

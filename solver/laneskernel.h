@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The lane kernel: sweeps of the three passes on many grids at once, one grid
 // per 16-bit lane of a vector. Included by exactly one source file per
 // instruction set (lanes_generic.cpp, lanes_avx2.cpp), each compiled with its

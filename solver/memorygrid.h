@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // A plain in-memory grid of 81 texts: runs the solver without a window.
 #pragma once
 

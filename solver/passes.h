@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The three unit passes: box, column and row.
 //
 // Every pass reads each text through the grid at the moment it uses it and

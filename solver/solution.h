@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Solving one grid headless: the sweep loop with no window, on the compact
 // grid where the texts allow and on the general one otherwise.
 #pragma once

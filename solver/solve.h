@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The solve and clear commands behind the window's two buttons.
 #pragma once
 

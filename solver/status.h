@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // What a grid's texts say about the puzzle once a run has ended.
 #pragma once
 

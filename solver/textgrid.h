@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // What the passes and the sweep loop need of a grid and of its text type.
 //
 // The passes are written once, as templates over the grid. The window and the

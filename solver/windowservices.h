@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The window services the solve command needs, as an interface of the solver.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // One cell of the grid: an editable multi-line text field.
 #pragma once
 

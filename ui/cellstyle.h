@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The look of a cell: its font at creation and the style its text selects.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The main window: 81 cells and the buttons "Calc" and "Clear".
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The window services a solve uses: busy pointer, "Calc" and the event pump.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The whole grid as one line of text, for the clipboard.
 #pragma once
 

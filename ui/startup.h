@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The window program's command line, read before any toolkit object exists,
 // so that --help, --version and a bad operand need no display.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The solver's cell grid, backed by the window's 81 cells.
 #pragma once
 

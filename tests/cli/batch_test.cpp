@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // What the command line's cases (the .t files) cannot reach from a shell: a
 // device that fails in the middle of a file, and the progress count on a
 // terminal.

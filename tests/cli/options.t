@@ -1,3 +1,6 @@
+SPDX-License-Identifier: MIT
+Copyright 2026 The Noralim developers
+
 Options of noralim-solve, and what it says when they are wrong.
 
   $ EMPTY=$(printf '%081d' 0 | tr 0 .)

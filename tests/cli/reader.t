@@ -1,3 +1,6 @@
+SPDX-License-Identifier: MIT
+Copyright 2026 The Noralim developers
+
 Puzzle lines and JSON lines as noralim-solve reads them, and what it says of
 a line it cannot take: FILE:LINE, then what is wrong, on one line.
 

@@ -1,3 +1,6 @@
+SPDX-License-Identifier: MIT
+Copyright 2026 The Noralim developers
+
 noralim-solve on files of puzzles: one line a puzzle, the grid (digits of
 settled cells, '.' elsewhere), the status and the number of sweeps.
 

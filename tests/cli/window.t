@@ -1,3 +1,6 @@
+SPDX-License-Identifier: MIT
+Copyright 2026 The Noralim developers
+
 The window program's command line answers without a display.
 
   $ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM

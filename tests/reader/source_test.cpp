@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Finding a puzzle from an operand. What is said when there is none shows in
 // tests/cli/window.t.
 #include "reader/source.h"

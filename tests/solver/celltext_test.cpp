@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 #include "solver/celltext.h"
 
 #include <gtest/gtest.h>

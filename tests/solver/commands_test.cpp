@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The solve and clear commands with what happens around the passes: the busy
 // state, event processing, and an edit between two unit numbers. Edits,
 // "Clear" and closing in the middle of a write are in tests/ui/runs_test.cpp.

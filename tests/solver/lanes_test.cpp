@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The lane engine against DigitGrid on seeded random grids, on every kernel
 // this build and processor run: the same final masks, sweeps and ending.
 #include "solver/lanes.h"

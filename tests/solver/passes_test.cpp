@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // One pass over one unit, from tests/data/passes.jsonl: the unit's texts
 // after the pass and the order of its writes, as positions 1 to 9 in the
 // unit. Box rows run on every box; line rows on every column and every row,

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Whole runs and what their texts say, from golden data: tests/data/runs.jsonl
 // (final texts, status, sweeps, and for some grids every write) on the general
 // grid and, where the texts allow, on the compact grid; tests/data/status.jsonl

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // Golden data: table rows kept as JSON lines under tests/data/, one object a
 // line, each with a "name" that failure messages show.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // The window as it opens and as a keyboard and the clipboard meet it,
 // offscreen.
 #include "ui/form1.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // "Calc" in the window: busy while it lasts and idle after, the same run as
 // in memory, edits in the middle taken as they come, and a window closed in
 // the middle stopping the run without another write.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
 // What the window tests share: reading the cells, typing as a keyboard
 // would, and the idle state.
 #pragma once
