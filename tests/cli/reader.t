@@ -42,10 +42,10 @@ one; the id of an object comes back in --json output, its keys sorted.
 
 JSON lines with something wrong.
 
-  $ printf '%s\n' '["1",' '["1"]' '[1]' '{"id": 1}' '{"cells": "123"}' '[1e400]' '{"id": -1e999, "cells": []}' $'[\xc3\x7f' $'["\xc3\x28"]' | noralim-solve
+  $ printf '%s\n' '["1",' '["1"]' "[1$(printf ',""%.0s' {2..81})]" '{"id": 1}' '{"cells": "123"}' '[1e400]' '{"id": -1e999, "cells": []}' $'[\xc3\x7f' $'["\xc3\x28"]' | noralim-solve
   -:1: invalid JSON: parse error at line 1, column 6: syntax error while parsing value - unexpected end of input; expected '[', '{', or a literal
   -:2: expected 81 cells, got 1
-  -:3: expected 81 cells, got 1
+  -:3: cell 1 is not a string
   -:4: JSON object has no "cells"
   -:5: expected an array of 81 strings
   -:6: invalid JSON: number overflow parsing '1e400'

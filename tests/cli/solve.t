@@ -24,7 +24,7 @@ is 1. A letter or a line break in a cell shows as '.'.
 The -p puzzles come first and are named -p:N; then the files in order.
 
   $ echo "$EMPTY" > empty.txt
-  $ noralim-solve -p "${EMPTY:1}" -p 8...1..2..7.2..3.4..6..8.7.7.....5.6.2.....9.9.8.....3.5.3..8..3.1..7.5..9..4...2 empty.txt
+  $ noralim-solve -p "${EMPTY:1}" --puzzle 8...1..2..7.2..3.4..6..8.7.7.....5.6.2.....9.9.8.....3.5.3..8..3.1..7.5..9..4...2 empty.txt
   -p:1: expected 81 cells, got 80
   849713625175269384236458971713982546524136798968574213452391867381627459697845132 solved 7
   ................................................................................. open 2
