@@ -5,17 +5,13 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <memory>
-#include <span>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "cli/messages.h"
-#include "cli/solvelines.h"
+#include "cli/pipeline.h"
 #include "cli/summary.h"
 #include "reader/linereader.h"
 
@@ -30,7 +26,11 @@ bool ShowProgress(std::FILE* out, std::FILE* err) { return isatty(fileno(err)) !
 class Batch {
  public:
   Batch(const Options& options, std::FILE* out, std::FILE* err, const InputOpener& open)
-      : options_(options), out_(out), messages_(err, ShowProgress(out, err)), open_(open) {}
+      : out_(out),
+        messages_(err, ShowProgress(out, err)),
+        open_(open),
+        summarize_(options.summary),
+        pipeline_(options, [this](const Pipeline::Batch& batch) { Write(batch); }) {}
 
   void RunFile(const std::string& name) {
     File owned;
@@ -41,79 +41,77 @@ class Batch {
       if (in == nullptr) return Fail(name + ": " + std::strerror(errno));
     }
     LineReader reader(in);
+    Pipeline::Batch* batch = &Open(name);
     for (;;) {
-      InputLine& line = Next();
+      InputLine& line = Next(*batch);
       const LineReader::Status status = reader.Next(&line.text);
       line.number = reader.LineNumber();
       line.too_long = status == LineReader::Status::TooLong;
-      if (status == LineReader::Status::End) return Drop(), Flush(name);
-      if (status == LineReader::Status::Error) {
+      if (status == LineReader::Status::End || status == LineReader::Status::Error) {
         const int error = errno;
-        Drop();
-        Flush(name);
+        --batch->count;
+        pipeline_.Submit();
+        if (status == LineReader::Status::End) return;
+        pipeline_.Drain();  // the lines before the error come before its message
         return Fail(name + ": read error: " + std::strerror(error));
       }
-      if (count_ == kBatchLines) Flush(name);
+      if (batch->count == kBatchLines) {
+        pipeline_.Submit();
+        batch = &Open(name);
+      }
     }
   }
 
   // The -p puzzles, as the lines of a source named "-p".
   void RunLiterals(const std::vector<std::string>& puzzles) {
+    Pipeline::Batch* batch = &Open("-p");
     long number = 0;
     for (const std::string& puzzle : puzzles) {
-      Next() = {++number, puzzle, false};
-      if (count_ == kBatchLines) Flush("-p");
+      Next(*batch) = {++number, puzzle, false};
+      if (batch->count == kBatchLines) {
+        pipeline_.Submit();
+        batch = &Open("-p");
+      }
     }
-    Flush("-p");
+    pipeline_.Submit();
   }
 
   int Finish() {
+    pipeline_.Drain();
     if (std::fflush(out_) != 0 || std::ferror(out_) != 0) {
       Fail(std::string("write error: ") + std::strerror(errno));
     }
-    if (options_.summary) messages_.Write(summary_.Text());
+    if (summarize_) messages_.Write(summary_.Text());
     return exit_status_;
   }
 
  private:
-  // Lines are read in batches, read, solved and formatted on options_.jobs
-  // threads, each taking a run of consecutive lines, and written in input
-  // order, so memory stays bounded and the output is the same for every
-  // number of threads.
-  static constexpr std::size_t kBatchLines = 4096;
+  // Lines go in batches through the pipeline, which solves them on the
+  // worker threads and hands them back in input order, so memory stays
+  // bounded and the output is the same for every number of threads.
+  static constexpr std::size_t kBatchLines = 1024;
+
+  Pipeline::Batch& Open(const std::string& source) {
+    Pipeline::Batch& batch = pipeline_.Open();
+    batch.source = source;
+    return batch;
+  }
 
   // The next line of the batch, its text's storage reused from batch to batch.
-  InputLine& Next() {
-    if (lines_.size() == count_) lines_.emplace_back();
-    return lines_[count_++];
-  }
-  // Takes back the line Next gave out last.
-  void Drop() { --count_; }
-
-  void SolvePending() {
-    const std::span<const InputLine> lines(lines_.data(), count_);
-    outcomes_.resize(count_);
-    const std::span<LineOutcome> outcomes(outcomes_.data(), count_);
-    const std::size_t threads = std::clamp<std::size_t>(count_ / 64, 1, static_cast<std::size_t>(options_.jobs));
-    const auto part = [&](std::size_t t) {
-      const std::size_t begin = count_ * t / threads;
-      const std::size_t end = count_ * (t + 1) / threads;
-      SolveLines(lines.subspan(begin, end - begin), outcomes.subspan(begin, end - begin), options_);
-    };
-    std::vector<std::jthread> workers;
-    for (std::size_t t = 1; t < threads; ++t) workers.emplace_back(part, t);
-    part(0);
+  static InputLine& Next(Pipeline::Batch& batch) {
+    if (batch.lines.size() == batch.count) batch.lines.emplace_back();
+    return batch.lines[batch.count++];
   }
 
-  void Flush(const std::string& name) {
-    SolvePending();
+  // Writes a solved batch: its output lines, its messages in between, in
+  // input order.
+  void Write(const Pipeline::Batch& batch) {
     std::string& text = buffer_;
-    text.clear();
-    for (std::size_t k = 0; k < count_; ++k) {
-      const LineOutcome& outcome = outcomes_[k];
+    for (std::size_t k = 0; k < batch.count; ++k) {
+      const LineOutcome& outcome = batch.outcomes[k];
       if (outcome.kind == LineOutcome::Kind::Rejected) {
-        Write(text);
-        Reject(name, lines_[k].number, outcome.text);
+        WriteOut(text);
+        Reject(batch.source, batch.lines[k].number, outcome.text);
       } else if (outcome.kind == LineOutcome::Kind::Solved) {
         text += outcome.text;
         text += '\n';
@@ -121,12 +119,11 @@ class Batch {
         messages_.CountPuzzle();
       }
     }
-    Write(text);
-    count_ = 0;
+    WriteOut(text);
   }
 
   // Writes and empties the output waiting in text.
-  void Write(std::string& text) {
+  void WriteOut(std::string& text) {
     std::fwrite(text.data(), 1, text.size(), out_);
     text.clear();
   }
@@ -141,16 +138,14 @@ class Batch {
     exit_status_ = 2;
   }
 
-  const Options& options_;
   std::FILE* out_;
   MessageStream messages_;
   const InputOpener& open_;
+  bool summarize_;
   Summary summary_;
-  std::vector<InputLine> lines_;
-  std::size_t count_ = 0;  // lines of the batch in lines_
-  std::vector<LineOutcome> outcomes_;
   std::string buffer_;
   int exit_status_ = 0;
+  Pipeline pipeline_;  // last: its workers stop before the rest goes
 };
 
 }  // namespace

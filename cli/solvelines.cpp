@@ -9,25 +9,11 @@
 #include "cli/output.h"
 #include "reader/linereader.h"
 #include "reader/reader.h"
-#include "solver/lanes.h"
 #include "solver/solution.h"
 
 namespace noralim::cli {
 
 namespace {
-
-// The lines of a batch that go to the lane engine.
-struct LaneJobs {
-  std::vector<std::size_t> line;  // index into the batch
-  std::vector<DigitCells> start;
-  std::vector<std::optional<std::string>> id;
-
-  void Add(std::size_t k, const DigitCells& cells, std::optional<std::string> json_id) {
-    line.push_back(k);
-    start.push_back(cells);
-    id.push_back(std::move(json_id));
-  }
-};
 
 void SolveOne(long number, const Puzzle& puzzle, const Options& options, LineOutcome& outcome) {
   const Solution solution = SolvePuzzle(puzzle.texts, options.trace);
@@ -36,44 +22,52 @@ void SolveOne(long number, const Puzzle& puzzle, const Options& options, LineOut
              solution.status, solution.result.sweeps};
 }
 
+}  // namespace
+
 // Reads line k; solves it at once unless it is for the lanes.
-void Read(std::size_t k, const InputLine& line, const Options& options, LineOutcome& outcome, LaneJobs& jobs) {
+void LineSolver::Read(std::size_t k, const InputLine& line, LineOutcome& outcome) {
+  const auto for_lanes = [&](const DigitCells& cells, std::optional<std::string> id) {
+    lane_lines_.push_back(k);
+    lane_starts_.push_back(cells);
+    lane_ids_.push_back(std::move(id));
+  };
   if (line.too_long) {
     outcome = {LineOutcome::Kind::Rejected, LineReader::TooLongMessage()};
     return;
   }
-  if (!options.trace) {
-    if (const auto masks = ReadPuzzleMasks(line.text)) return jobs.Add(k, *masks, std::nullopt);
+  if (!options_.trace) {
+    if (const auto masks = ReadPuzzleMasks(line.text)) return for_lanes(*masks, std::nullopt);
   }
   LineResult result = ReadLine(line.text);
   if (auto* rejected = std::get_if<Rejected>(&result)) {
     outcome = {LineOutcome::Kind::Rejected, std::move(rejected->message)};
   } else if (auto* puzzle = std::get_if<Puzzle>(&result)) {
-    const auto masks = options.trace ? std::nullopt : AsDigitSets(puzzle->texts);
-    if (masks) return jobs.Add(k, *masks, std::move(puzzle->id));
-    SolveOne(line.number, *puzzle, options, outcome);
+    const auto masks = options_.trace ? std::nullopt : AsDigitSets(puzzle->texts);
+    if (masks) return for_lanes(*masks, std::move(puzzle->id));
+    SolveOne(line.number, *puzzle, options_, outcome);
   } else {
-    outcome = {};
+    outcome.kind = LineOutcome::Kind::Skipped;
   }
 }
 
-}  // namespace
-
-void SolveLines(std::span<const InputLine> lines, std::span<LineOutcome> outcomes, const Options& options) {
-  LaneJobs jobs;
-  for (std::size_t k = 0; k < lines.size(); ++k) Read(k, lines[k], options, outcomes[k], jobs);
-  std::vector<LaneRun> runs(jobs.start.size());
-  SolveInLanes(jobs.start, runs);
-  for (std::size_t j = 0; j < runs.size(); ++j) {
-    LineOutcome& outcome = outcomes[jobs.line[j]];
+void LineSolver::Solve(std::span<const InputLine> lines, std::span<LineOutcome> outcomes) {
+  lane_lines_.clear();
+  lane_starts_.clear();
+  lane_ids_.clear();
+  for (std::size_t k = 0; k < lines.size(); ++k) Read(k, lines[k], outcomes[k]);
+  lane_runs_.resize(lane_starts_.size());
+  lanes_.Solve(lane_starts_, lane_runs_);
+  for (std::size_t j = 0; j < lane_runs_.size(); ++j) {
+    const LaneRun& run = lane_runs_[j];
+    LineOutcome& outcome = outcomes[lane_lines_[j]];
     outcome.kind = LineOutcome::Kind::Solved;
-    outcome.status = Classify(runs[j].cells, runs[j].result.end);
-    outcome.sweeps = runs[j].result.sweeps;
+    outcome.status = run.status;
+    outcome.sweeps = run.result.sweeps;
     outcome.text.clear();
-    if (options.json) {
-      AppendJson(lines[jobs.line[j]].number, jobs.id[j], runs[j].cells, outcome.status, outcome.sweeps, &outcome.text);
+    if (options_.json) {
+      AppendJson(lines[lane_lines_[j]].number, lane_ids_[j], run.cells, outcome.status, outcome.sweeps, &outcome.text);
     } else {
-      AppendPlain(runs[j].cells, outcome.status, outcome.sweeps, &outcome.text);
+      AppendPlain(run.cells, outcome.status, outcome.sweeps, &outcome.text);
     }
   }
 }

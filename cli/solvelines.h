@@ -6,10 +6,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "cli/options.h"
+#include "solver/lanes.h"
 #include "solver/status.h"
 
 namespace noralim::cli {
@@ -31,9 +34,28 @@ struct LineOutcome {
   int sweeps = 0;
 };
 
-// outcomes[k] for lines[k]. Puzzle lines and grids of digit sets run in the
-// lane engine, with output built from their masks; traced runs and other
-// texts run one by one on DigitGrid or MemoryGrid.
-void SolveLines(std::span<const InputLine> lines, std::span<LineOutcome> outcomes, const Options& options);
+// Turns lines into outcomes, keeping its buffers from one batch to the next:
+// one for each thread.
+class LineSolver {
+ public:
+  explicit LineSolver(const Options& options) : options_(options) {}
+
+  // outcomes[k] for lines[k]. Puzzle lines and grids of digit sets run in the
+  // lane engine, with output built from their masks; traced runs and other
+  // texts run one by one on DigitGrid or MemoryGrid.
+  void Solve(std::span<const InputLine> lines, std::span<LineOutcome> outcomes);
+
+ private:
+  void Read(std::size_t k, const InputLine& line, LineOutcome& outcome);
+
+  const Options& options_;
+  // The lines of a batch that go to the lane engine: where they are in the
+  // batch, their masks and their JSON ids.
+  std::vector<std::size_t> lane_lines_;
+  std::vector<DigitCells> lane_starts_;
+  std::vector<std::optional<std::string>> lane_ids_;
+  std::vector<LaneRun> lane_runs_;
+  LaneSolver lanes_;
+};
 
 }  // namespace noralim::cli

@@ -19,7 +19,9 @@ constexpr int kMaxDenseRows = 50;
 
 void Summary::Add(GridStatus status, int sweeps) {
   ++statuses_[static_cast<std::size_t>(status)];
-  ++sweeps_[sweeps];
+  const auto k = static_cast<std::size_t>(sweeps);
+  if (k >= sweeps_.size()) sweeps_.resize(k + 1);
+  ++sweeps_[k];
 }
 
 long Summary::Total() const {
@@ -32,9 +34,9 @@ long Summary::Total() const {
 // sorted order, so the figure is always a count some puzzle really had.
 int Summary::Median() const {
   long remaining = (Total() - 1) / 2;
-  for (const auto& [sweeps, count] : sweeps_) {
-    if (remaining < count) return sweeps;
-    remaining -= count;
+  for (std::size_t sweeps = 0; sweeps < sweeps_.size(); ++sweeps) {
+    if (remaining < sweeps_[sweeps]) return static_cast<int>(sweeps);
+    remaining -= sweeps_[sweeps];
   }
   return 0;
 }
@@ -50,12 +52,12 @@ std::string Summary::Text() const {
   }
   out += '\n';
   if (sweeps_.empty()) return out;
-  const int low = sweeps_.begin()->first;
-  const int high = sweeps_.rbegin()->first;
+  const int low = static_cast<int>(std::find_if(sweeps_.begin(), sweeps_.end(), [](long n) { return n > 0; }) -
+                                   sweeps_.begin());
+  const int high = static_cast<int>(sweeps_.size()) - 1;
   out += "sweeps: min " + std::to_string(low) + ", median " + std::to_string(Median()) + ", max " +
          std::to_string(high) + "\n";
-  long most = 0;
-  for (const auto& entry : sweeps_) most = std::max(most, entry.second);
+  const long most = *std::max_element(sweeps_.begin(), sweeps_.end());
   const int label_width = static_cast<int>(std::to_string(high).size());
   const auto row = [&](int sweeps, long count) {
     // A bar of at least one mark for any count above zero.
@@ -65,13 +67,10 @@ std::string Summary::Text() const {
     out += std::string(static_cast<std::size_t>(bar), '#');
     out += std::string(static_cast<std::size_t>(kBarWidth - bar + 1), ' ') + std::to_string(count) + "\n";
   };
-  if (high - low < kMaxDenseRows) {
-    for (int sweeps = low; sweeps <= high; ++sweeps) {
-      const auto found = sweeps_.find(sweeps);
-      row(sweeps, found == sweeps_.end() ? 0 : found->second);
-    }
-  } else {
-    for (const auto& [sweeps, count] : sweeps_) row(sweeps, count);
+  const bool dense = high - low < kMaxDenseRows;
+  for (int sweeps = low; sweeps <= high; ++sweeps) {
+    const long count = sweeps_[static_cast<std::size_t>(sweeps)];
+    if (dense || count > 0) row(sweeps, count);
   }
   return out;
 }

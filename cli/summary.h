@@ -5,8 +5,8 @@
 #pragma once
 
 #include <array>
-#include <map>
 #include <string>
+#include <vector>
 
 #include "solver/status.h"
 
@@ -30,7 +30,7 @@ class Summary {
   [[nodiscard]] int Median() const;
 
   std::array<long, 4> statuses_{};  // by GridStatus
-  std::map<int, long> sweeps_;      // sweep count -> puzzles
+  std::vector<long> sweeps_;        // puzzles by sweep count
 };
 
 }  // namespace noralim::cli

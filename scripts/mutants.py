@@ -158,8 +158,8 @@ FAULTS = [
           "for (int i = 1; i < kCellCount; ++i) changed |= reinterpret_cast<Lanes16>(cells[i] != snapshot[i]);",
           "the lanes' end-of-sweep comparison skips cell 1"),
     fault("classify-masks-ignores-boxes", "solver/status.cpp",
-          "if (((rows[u.row] | columns[u.column] | boxes[u.box]) & bits) != 0) return GridStatus::Invalid;",
-          "if (((rows[u.row] | columns[u.column]) & bits) != 0) return GridStatus::Invalid;",
+          "const auto& unit = u < 9 ? detail::kBoxes[u] : u < 18 ? detail::kColumns[u - 9] : detail::kRows[u - 18];",
+          "const auto& unit = u < 9 ? detail::kRows[u] : u < 18 ? detail::kColumns[u - 9] : detail::kRows[u - 18];",
           "a value repeated inside a box is not invalid when classified from masks"),
     # --- reader -----------------------------------------------------------
     fault("reader-keeps-cr", "reader/reader.cpp",

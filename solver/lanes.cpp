@@ -13,9 +13,11 @@ namespace noralim {
 namespace detail {
 // Defined in lanes_generic.cpp and lanes_avx2.cpp, each compiled for its own
 // instruction set: see laneskernel.h.
-void SolveLanesGeneric(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps);
+void SolveLanesGeneric(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps,
+                       std::uint8_t* statuses);
 #if NORALIM_AVX2_KERNEL
-void SolveLanesAvx2(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps);
+void SolveLanesAvx2(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps,
+                    std::uint8_t* statuses);
 #endif
 }  // namespace detail
 
@@ -27,36 +29,43 @@ std::vector<LaneKernel> AvailableLaneKernels() {
   return kernels;
 }
 
-void SolveInLanes(std::span<const DigitCells> starts, std::span<LaneRun> runs, LaneKernel kernel) {
+LaneSolver::LaneSolver() : kernel_(AvailableLaneKernels().back()) {}
+
+void LaneSolver::Solve(std::span<const DigitCells> starts, std::span<LaneRun> runs) {
   // DigitCells is 81 masks in a row, trivially copyable: copied as they are.
   static_assert(sizeof(DigitCells) == kCellCount * sizeof(std::uint16_t) && std::is_trivially_copyable_v<DigitCells>);
-  std::vector<std::uint16_t> masks(starts.size() * kCellCount);
-  if (!starts.empty()) std::memcpy(masks.data(), starts.data(), masks.size() * sizeof(std::uint16_t));
-  std::vector<std::uint16_t> finals(masks.size());
-  std::vector<int> sweeps(starts.size());
+  const std::size_t count = starts.size();
+  starts_.resize(count * kCellCount);
+  finals_.resize(count * kCellCount);
+  sweeps_.resize(count);
+  statuses_.resize(count);
+  if (count == 0) return;
+  std::memcpy(starts_.data(), starts.data(), starts_.size() * sizeof(std::uint16_t));
 #if NORALIM_AVX2_KERNEL
-  if (kernel == LaneKernel::Avx2) {
-    detail::SolveLanesAvx2(masks.data(), starts.size(), finals.data(), sweeps.data());
+  if (kernel_ == LaneKernel::Avx2) {
+    detail::SolveLanesAvx2(starts_.data(), count, finals_.data(), sweeps_.data(), statuses_.data());
   } else {
-    detail::SolveLanesGeneric(masks.data(), starts.size(), finals.data(), sweeps.data());
+    detail::SolveLanesGeneric(starts_.data(), count, finals_.data(), sweeps_.data(), statuses_.data());
   }
 #else
-  static_cast<void>(kernel);
-  detail::SolveLanesGeneric(masks.data(), starts.size(), finals.data(), sweeps.data());
+  detail::SolveLanesGeneric(starts_.data(), count, finals_.data(), sweeps_.data(), statuses_.data());
 #endif
-  for (std::size_t k = 0; k < starts.size(); ++k) {
-    if (sweeps[k] == 0) {
+  for (std::size_t k = 0; k < count; ++k) {
+    if (sweeps_[k] == 0) {
       const Solution solution = SolveOnDigitGrid(starts[k], false);
-      runs[k] = {std::get<DigitCells>(solution.cells), solution.result};
+      runs[k] = {std::get<DigitCells>(solution.cells), solution.result, solution.status};
     } else {
-      std::memcpy(static_cast<void*>(runs[k].cells.data()), finals.data() + k * kCellCount, sizeof(DigitCells));
-      runs[k].result = {sweeps[k], SolveEnd::Settled};
+      std::memcpy(static_cast<void*>(runs[k].cells.data()), finals_.data() + k * kCellCount, sizeof(DigitCells));
+      runs[k].result = {sweeps_[k], SolveEnd::Settled};
+      // The kernel's codes: 0 open, 1 solved, 2 invalid.
+      constexpr GridStatus kStatusOfCode[] = {GridStatus::Open, GridStatus::Solved, GridStatus::Invalid};
+      runs[k].status = kStatusOfCode[statuses_[k]];
     }
   }
 }
 
-void SolveInLanes(std::span<const DigitCells> starts, std::span<LaneRun> runs) {
-  SolveInLanes(starts, runs, AvailableLaneKernels().back());
+void SolveInLanes(std::span<const DigitCells> starts, std::span<LaneRun> runs, LaneKernel kernel) {
+  LaneSolver(kernel).Solve(starts, runs);
 }
 
 }  // namespace noralim

@@ -11,14 +11,16 @@
 
 #include "solver/digitgrid.h"
 #include "solver/solveresult.h"
+#include "solver/status.h"
 
 namespace noralim {
 
-// The end of one grid's run: the same final masks, sweeps and ending as
-// RunSolve on DigitGrid gives.
+// The end of one grid's run: the same final masks, sweeps, ending and status
+// as RunSolve on DigitGrid gives.
 struct LaneRun {
   DigitCells cells{};
   SolveResult result;
+  GridStatus status = GridStatus::Open;
 };
 
 // The instruction sets a lane kernel is built for.
@@ -29,9 +31,24 @@ std::vector<LaneKernel> AvailableLaneKernels();
 
 // Solves every grid, runs[k] for starts[k]. Runs that would go past the
 // lanes' bound of sweeps (cycles, mostly) finish on DigitGrid, which applies
-// the repeat rule.
+// the repeat rule. Keeps its buffers from one call to the next.
+class LaneSolver {
+ public:
+  // On the fastest kernel available.
+  LaneSolver();
+  explicit LaneSolver(LaneKernel kernel) : kernel_(kernel) {}
+
+  void Solve(std::span<const DigitCells> starts, std::span<LaneRun> runs);
+
+ private:
+  LaneKernel kernel_;
+  std::vector<std::uint16_t> starts_;
+  std::vector<std::uint16_t> finals_;
+  std::vector<int> sweeps_;
+  std::vector<std::uint8_t> statuses_;
+};
+
+// The same once, with buffers of its own.
 void SolveInLanes(std::span<const DigitCells> starts, std::span<LaneRun> runs, LaneKernel kernel);
-// The same on the fastest kernel available.
-void SolveInLanes(std::span<const DigitCells> starts, std::span<LaneRun> runs);
 
 }  // namespace noralim

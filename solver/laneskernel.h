@@ -150,12 +150,44 @@ inline void Sweep(Lanes16* cells) {
   }
 }
 
+// What the final masks of a settled lane say, as SolveLanes reports it.
+enum LaneStatus : std::uint8_t { kLaneOpen, kLaneSolved, kLaneInvalid };
+
+// The status of every lane's grid: invalid when a cell is empty or a unit
+// holds a settled value twice, solved when every cell is settled.
+inline void ClassifyLanes(const Lanes16* cells, Lanes16* invalid, Lanes16* solved) {
+  Lanes16 values[kCellCount];
+  Lanes16 empty = {};
+  Lanes16 unsettled = {};
+  for (int i = 0; i < kCellCount; ++i) {
+    const Lanes16 settled = SettledLanes(cells[i]);
+    values[i] = cells[i] & settled;
+    empty |= reinterpret_cast<Lanes16>(cells[i] == 0);
+    unsettled |= ~settled;
+  }
+  Lanes16 twice = {};
+  for (const Unit9* kind : {kUnitSlots.box, kUnitSlots.column, kUnitSlots.row}) {
+    for (int n = 0; n < kUnitSize; ++n) {
+      Lanes16 seen = {};
+      for (int k = 0; k < kUnitSize; ++k) {
+        const Lanes16 v = values[kind[n].cell[k]];
+        twice |= seen & v;
+        seen |= v;
+      }
+    }
+  }
+  *invalid = empty | reinterpret_cast<Lanes16>(twice != 0);
+  *solved = ~unsettled;
+}
+
 // Solves count grids of 81 masks each (starts, by cell slot), writing each
-// final grid to finals and its sweep count to sweeps, or 0 for a grid that
-// left its lane unsettled (its final grid is then not written). A lane whose
-// grid has settled takes the next grid at the next sweep, so every vector
-// stays full until the grids run out.
-inline void SolveLanes(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps) {
+// final grid to finals, its sweep count to sweeps and its LaneStatus to
+// statuses; or a sweep count of 0 for a grid that left its lane unsettled (its
+// final grid and status are then not written). A lane whose grid has settled
+// takes the next grid at the next sweep, so every vector stays full until the
+// grids run out.
+inline void SolveLanes(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps,
+                       std::uint8_t* statuses) {
   Lanes16 cells[kCellCount] = {};
   std::size_t grid[kLanes];  // the grid in each lane
   int lane_sweeps[kLanes] = {};
@@ -175,6 +207,9 @@ inline void SolveLanes(const std::uint16_t* starts, std::size_t count, std::uint
     Sweep(cells);
     Lanes16 changed = {};
     for (int i = 0; i < kCellCount; ++i) changed |= reinterpret_cast<Lanes16>(cells[i] != snapshot[i]);
+    Lanes16 invalid = {};
+    Lanes16 solved = {};
+    bool classified = false;
     any = false;
     for (int j = 0; j < kLanes; ++j) {
       if (!busy[j]) continue;
@@ -185,6 +220,9 @@ inline void SolveLanes(const std::uint16_t* starts, std::size_t count, std::uint
       }
       sweeps[grid[j]] = changed[j] != 0 ? 0 : lane_sweeps[j];
       if (changed[j] == 0) {
+        if (!classified) ClassifyLanes(cells, &invalid, &solved);
+        classified = true;
+        statuses[grid[j]] = invalid[j] != 0 ? kLaneInvalid : solved[j] != 0 ? kLaneSolved : kLaneOpen;
         for (int i = 0; i < kCellCount; ++i) finals[grid[j] * kCellCount + static_cast<std::size_t>(i)] = cells[i][j];
       }
       load(j);

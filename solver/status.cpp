@@ -31,36 +31,40 @@ GridStatus Classify(const GridTexts& texts, SolveEnd end) {
 }
 
 GridStatus Classify(const DigitCells& cells, SolveEnd end) {
-  // The row, column and box of each cell slot, for one pass over the cells.
-  struct Units {
-    std::uint8_t row, column, box;
-  };
-  static constexpr auto kUnitsOfSlot = [] {
-    std::array<Units, kCellCount> units{};
-    for (CellIndex i = 1; i <= kCellCount; ++i) {
-      units[static_cast<std::size_t>(i - 1)] = {static_cast<std::uint8_t>(RowOf(i) - 1),
-                                                static_cast<std::uint8_t>(ColumnOf(i) - 1),
-                                                static_cast<std::uint8_t>(BoxOf(i) - 1)};
+  // The cell slots of the 27 units, for loops that keep everything in registers.
+  static constexpr auto kUnitSlots = [] {
+    std::array<std::array<std::uint8_t, kUnitSize>, 3 * kUnitSize> slots{};
+    for (std::size_t u = 0; u < slots.size(); ++u) {
+      const auto& unit = u < 9 ? detail::kBoxes[u] : u < 18 ? detail::kColumns[u - 9] : detail::kRows[u - 18];
+      for (std::size_t k = 0; k < unit.size(); ++k) slots[u][k] = static_cast<std::uint8_t>(unit[k] - 1);
     }
-    return units;
+    return slots;
   }();
   if (end == SolveEnd::Cycle) return GridStatus::Cycle;
-  // The values settled so far in each row, column and box: a value settled
-  // twice in a unit meets its own bit there.
-  std::array<unsigned, kUnitSize> rows{}, columns{}, boxes{};
+  // The settled value of each cell, or 0; computed without branches, as
+  // whether a cell is settled is as good as random.
+  std::array<unsigned, kCellCount> values{};
+  bool empty = false;
   bool solved = true;
   for (std::size_t k = 0; k < cells.size(); ++k) {
     const unsigned bits = cells[k].Bits();
-    if (bits == 0) return GridStatus::Invalid;
-    if ((bits & (bits - 1)) != 0) {
-      solved = false;
-      continue;
+    values[k] = (bits & (bits - 1)) == 0 ? bits : 0;
+    empty = empty || bits == 0;
+    solved = solved && values[k] != 0;
+  }
+  if (empty) return GridStatus::Invalid;
+  // A unit holds a value twice when its values have fewer bits together than
+  // it has settled cells.
+  for (const auto& unit : kUnitSlots) {
+    unsigned together = 0;
+    int settled = 0;
+    for (const std::uint8_t slot : unit) {
+      together |= values[slot];
+      settled += values[slot] != 0 ? 1 : 0;
     }
-    const Units& u = kUnitsOfSlot[k];
-    if (((rows[u.row] | columns[u.column] | boxes[u.box]) & bits) != 0) return GridStatus::Invalid;
-    rows[u.row] |= bits;
-    columns[u.column] |= bits;
-    boxes[u.box] |= bits;
+    if (static_cast<int>(Length(DigitSet::FromBits(static_cast<std::uint16_t>(together)))) != settled) {
+      return GridStatus::Invalid;
+    }
   }
   return solved ? GridStatus::Solved : GridStatus::Open;
 }

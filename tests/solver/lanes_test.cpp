@@ -2,7 +2,8 @@
 // Copyright 2026 The Noralim developers
 
 // The lane engine against DigitGrid on seeded random grids, on every kernel
-// this build and processor run: the same final masks, sweeps and ending.
+// this build and processor run: the same final masks, sweeps, ending and
+// status.
 #include "solver/lanes.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,7 @@ TEST(LanesTest, RunExactlyLikeTheCompactGrid) {
     SolveInLanes(starts, runs, kernel);
     for (std::size_t k = 0; k < starts.size(); ++k) {
       ASSERT_EQ(runs[k].result, expected[k].result) << "grid " << k;
+      ASSERT_EQ(runs[k].status, expected[k].status) << "grid " << k;
       ASSERT_EQ(runs[k].cells, std::get<DigitCells>(expected[k].cells)) << "grid " << k;
     }
   }
