@@ -52,8 +52,8 @@ std::string Summary::Text() const {
   }
   out += '\n';
   if (sweeps_.empty()) return out;
-  const int low = static_cast<int>(std::find_if(sweeps_.begin(), sweeps_.end(), [](long n) { return n > 0; }) -
-                                   sweeps_.begin());
+  const int low =
+      static_cast<int>(std::find_if(sweeps_.begin(), sweeps_.end(), [](long n) { return n > 0; }) - sweeps_.begin());
   const int high = static_cast<int>(sweeps_.size()) - 1;
   out += "sweeps: min " + std::to_string(low) + ", median " + std::to_string(Median()) + ", max " +
          std::to_string(high) + "\n";
