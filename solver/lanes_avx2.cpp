@@ -9,7 +9,7 @@
 namespace noralim::detail {
 
 void SolveLanesAvx2(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps,
-                       std::uint8_t* statuses) {
+                    std::uint8_t* statuses) {
   SolveLanes(starts, count, finals, sweeps, statuses);
 }
 

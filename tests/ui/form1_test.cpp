@@ -76,8 +76,8 @@ class Form1Test : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QKeySequence>("key");  // pressed last, or none
     QTest::addColumn<CellText>("text");
-    QTest::newRow("Ctrl+V pastes the clipboard into the cell alone") << "1" << QKeySequence(QKeySequence::Paste)
-                                                                     << CellText(U"1a\r\nb");
+    QTest::newRow("Ctrl+V pastes the clipboard into the cell alone")
+        << "1" << QKeySequence(QKeySequence::Paste) << CellText(U"1a\r\nb");
     QTest::newRow("kana, a full-width digit, an emoji")
         << "か５\U0001F600" << QKeySequence() << CellText(U"か５\U0001F600");
     QTest::newRow("Enter is CR LF") << "5" << QKeySequence(Qt::Key_Return) << CellText(U"5\r\n");
