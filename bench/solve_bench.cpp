@@ -83,6 +83,7 @@ void BM_Lanes(benchmark::State& state, LaneKernel kernel) {
   }
   const auto& puzzles = Puzzles();
   std::vector<DigitCells> starts;
+  starts.reserve(puzzles.size());
   for (const GridTexts& texts : puzzles) starts.push_back(Digits(texts));
   std::vector<LaneRun> runs(starts.size());
   for (auto _ : state) {

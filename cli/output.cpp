@@ -41,15 +41,17 @@ void AppendStatusAndSweeps(GridStatus status, int sweeps, std::string* out) {
 void AppendPlain(const DigitCells& cells, GridStatus status, int sweeps, std::string* out) {
   static constexpr auto kSlotOfPosition = [] {
     std::array<std::uint8_t, kCellCount> slots{};
-    for (int p = 0; p < kCellCount; ++p)
+    for (int p = 0; p < kCellCount; ++p) {
       slots[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(CellAtPosition(p) - 1);
+    }
     return slots;
   }();
   const std::size_t at = out->size();
   out->resize(at + kCellCount);
   char* line = out->data() + at;
-  for (std::size_t p = 0; p < kSlotOfPosition.size(); ++p)
+  for (std::size_t p = 0; p < kSlotOfPosition.size(); ++p) {
     line[p] = kPlainCharOfMask[cells[kSlotOfPosition[p]].Bits() & 0x1FF];
+  }
   AppendStatusAndSweeps(status, sweeps, out);
 }
 
@@ -83,9 +85,9 @@ void AppendJson(long line, const std::optional<std::string>& id, const DigitCell
     }
     *out += '"';
   }
-  *out += "],\"status\":\"";
+  *out += R"(],"status":")";
   *out += StatusName(status);
-  *out += "\",\"sweeps\":";
+  *out += R"(","sweeps":)";
   AppendNumber(sweeps, out);
   *out += '}';
 }

@@ -57,7 +57,7 @@ inline Lanes16 SettledLanes(Lanes16 m) { return reinterpret_cast<Lanes16>((m != 
 // Whether any lane is not zero.
 inline bool AnyLane(Lanes16 v) {
   using Words = std::uint64_t __attribute__((vector_size(NORALIM_LANE_BYTES)));
-  const Words w = reinterpret_cast<Words>(v);
+  const auto w = reinterpret_cast<Words>(v);
   std::uint64_t any = 0;
   for (int k = 0; k < NORALIM_LANE_BYTES / 8; ++k) any |= w[k];
   return any != 0;
@@ -110,9 +110,11 @@ inline void BoxPass(Lanes16* cells, const Unit9& unit) {
   }
   Lanes16 done = {};  // digits already decided, per lane
   for (;;) {
-    Lanes16 once = {}, twice = {}, settled = {};
-    for (int k = 0; k < kUnitSize; ++k) {
-      const Lanes16 m = cells[unit.cell[k]];
+    Lanes16 once = {};
+    Lanes16 twice = {};
+    Lanes16 settled = {};
+    for (const int slot : unit.cell) {
+      const Lanes16 m = cells[slot];
       twice |= once & m;
       once |= m;
       settled |= m & SettledLanes(m);
@@ -120,10 +122,10 @@ inline void BoxPass(Lanes16* cells, const Unit9& unit) {
     const Lanes16 changing = once & ~twice & ~settled & ~done;
     if (!AnyLane(changing)) return;
     const Lanes16 lowest = changing & (0 - changing);
-    for (int k = 0; k < kUnitSize; ++k) {
-      const Lanes16 m = cells[unit.cell[k]];
-      const Lanes16 holds = reinterpret_cast<Lanes16>((m & lowest) != 0);
-      cells[unit.cell[k]] = (holds & lowest) | (~holds & m);
+    for (const int slot : unit.cell) {
+      const Lanes16 m = cells[slot];
+      const auto holds = reinterpret_cast<Lanes16>((m & lowest) != 0);
+      cells[slot] = (holds & lowest) | (~holds & m);
     }
     done |= (lowest << 1) - 1;  // every digit up to the one written; all in a lane with none
   }
@@ -169,8 +171,8 @@ inline void ClassifyLanes(const Lanes16* cells, Lanes16* invalid, Lanes16* solve
   for (const Unit9* kind : {kUnitSlots.box, kUnitSlots.column, kUnitSlots.row}) {
     for (int n = 0; n < kUnitSize; ++n) {
       Lanes16 seen = {};
-      for (int k = 0; k < kUnitSize; ++k) {
-        const Lanes16 v = values[kind[n].cell[k]];
+      for (const int slot : kind[n].cell) {
+        const Lanes16 v = values[slot];
         twice |= seen & v;
         seen |= v;
       }

@@ -33,7 +33,7 @@ GridStatus Classify(const GridTexts& texts, SolveEnd end) {
 GridStatus Classify(const DigitCells& cells, SolveEnd end) {
   // The cell slots of the 27 units, for loops that keep everything in registers.
   static constexpr auto kUnitSlots = [] {
-    std::array<std::array<std::uint8_t, kUnitSize>, 3 * kUnitSize> slots{};
+    std::array<std::array<std::uint8_t, kUnitSize>, std::size_t{3} * kUnitSize> slots{};
     for (std::size_t u = 0; u < slots.size(); ++u) {
       const auto& unit = u < 9 ? detail::kBoxes[u] : u < 18 ? detail::kColumns[u - 9] : detail::kRows[u - 18];
       for (std::size_t k = 0; k < unit.size(); ++k) slots[u][k] = static_cast<std::uint8_t>(unit[k] - 1);

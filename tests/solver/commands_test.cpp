@@ -36,7 +36,7 @@ TEST(CommandsTest, CalcIsBusyWithEventsAfterEveryUnitNumberAndClearLeavesTheWind
   LoggingServices window;
   cmdExec_Click(kCalcButton, grid, window);
   std::vector<std::string> expected = {"busy", "calc off"};
-  expected.insert(expected.end(), 2 * 9, "events");  // two sweeps
+  expected.insert(expected.end(), std::size_t{2} * 9, "events");  // two sweeps
   expected.insert(expected.end(), {"calc on", "idle"});
   EXPECT_EQ(window.log, expected);
 

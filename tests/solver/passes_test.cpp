@@ -34,6 +34,7 @@ void CheckPass(const golden::Row& row, UnitKind kind, UnitNumber n, Pass pass) {
     EXPECT_EQ(grid.GetCellText(cells[k]), golden::Text(row["after"][k])) << "position " << k + 1;
   }
   std::vector<int> positions;
+  positions.reserve(writes.size());
   for (const auto& write : writes) {
     positions.push_back(static_cast<int>(std::find(cells.begin(), cells.end(), write.first) - cells.begin()) + 1);
   }

@@ -21,8 +21,9 @@ void ExpectMatches(const Solution& run, const golden::Row& row) {
   EXPECT_EQ(run.Texts(), golden::Grid(row["final"]));
   if (!row.contains("writes")) return;
   std::vector<Write<CellText>> expected;
-  for (const golden::Row& write : row["writes"])
+  for (const golden::Row& write : row["writes"]) {
     expected.emplace_back(write[0].get<CellIndex>(), golden::Text(write[1]));
+  }
   EXPECT_EQ(run.writes, expected);
 }
 
