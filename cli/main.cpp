@@ -2,8 +2,10 @@
 // Copyright 2026 The Noralim developers
 
 // noralim-solve: the headless solver.
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -11,22 +13,32 @@
 #include "cli/options.h"
 #include "noralim/version.h"
 
+namespace {
+
+// Writes text to standard output; a write error is reported, exit status 2.
+int Print(const std::string& text) {
+  std::fputs(text.c_str(), stdout);
+  if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return 0;
+  std::fprintf(stderr, "noralim-solve: write error: %s\n", std::strerror(errno));
+  return 2;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace noralim::cli;
   // A reader that has gone (noralim-solve ... | head) ends the run quietly,
   // as for any filter, even when the parent started us with SIGPIPE ignored.
   std::signal(SIGPIPE, SIG_DFL);
   const Command command = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
-  if (std::holds_alternative<ShowHelp>(command)) {
-    std::fputs(kUsage, stdout);
-    return std::fflush(stdout) == 0 ? 0 : 2;
-  }
+  if (std::holds_alternative<ShowHelp>(command)) return Print(kUsage);
   if (std::holds_alternative<ShowVersion>(command)) {
-    std::printf("%s\n", noralim::kVersion);
-    return std::fflush(stdout) == 0 ? 0 : 2;
+    return Print(std::string("noralim-solve ") + noralim::kVersion + "\n" + noralim::kCopyright + "\nLicence: " +
+                 noralim::kLicence + "\n");
   }
   if (const auto* error = std::get_if<UsageError>(&command)) {
-    std::fprintf(stderr, "noralim-solve: %s\n%s", error->message.c_str(), kUsage);
+    std::fprintf(stderr, "noralim-solve: %s\nTry 'noralim-solve --help' for more information.\n",
+                 error->message.c_str());
     return 2;
   }
   return RunBatch(std::get<Options>(command), stdout, stderr);

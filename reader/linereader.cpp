@@ -51,6 +51,8 @@ LineReader::Status LineReader::Next(std::string* line) {
     }
   }
   ++line_number_;
+  // A byte-order mark some editors put at the start of a UTF-8 file.
+  if (line_number_ == 1 && line->starts_with("\xEF\xBB\xBF")) line->erase(0, 3);
   return too_long ? Status::TooLong : Status::Line;
 }
 

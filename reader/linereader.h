@@ -30,8 +30,9 @@ class LineReader {
 
   explicit LineReader(std::FILE* stream) : stream_(stream) {}
 
-  // Reads the next line into *line (without its line feed). Error means a
-  // read error, reported by errno.
+  // Reads the next line into *line (without its line feed, and the first
+  // without a UTF-8 byte-order mark). Error means a read error, reported by
+  // errno.
   Status Next(std::string* line);
   // 1-based number of the line that Next returned last.
   [[nodiscard]] long LineNumber() const { return line_number_; }

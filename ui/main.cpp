@@ -4,7 +4,9 @@
 // noralim: the window.
 #include <QApplication>
 #include <QIcon>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,17 +14,26 @@
 #include "ui/form1.h"
 #include "ui/startup.h"
 
+namespace {
+
+// Writes text to standard output; a write error is reported, exit status 2.
+int Print(const std::string& text) {
+  std::fputs(text.c_str(), stdout);
+  if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return 0;
+  std::fprintf(stderr, "noralim: write error: %s\n", std::strerror(errno));
+  return 2;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace noralim::ui;
   // Read before the toolkit starts, so that these need no display.
   const StartupCommand command = ParseStartup(std::vector<std::string>(argv + 1, argv + argc));
-  if (std::holds_alternative<ShowHelp>(command)) {
-    std::fputs(kWindowUsage, stdout);
-    return std::fflush(stdout) == 0 ? 0 : 2;
-  }
+  if (std::holds_alternative<ShowHelp>(command)) return Print(kWindowUsage);
   if (std::holds_alternative<ShowVersion>(command)) {
-    std::printf("%s\n", noralim::kVersion);
-    return std::fflush(stdout) == 0 ? 0 : 2;
+    return Print(std::string("noralim ") + noralim::kVersion + "\n" + noralim::kCopyright + "\nLicence: " +
+                 noralim::kLicence + "\n");
   }
   if (const auto* error = std::get_if<StartupError>(&command)) {
     std::fprintf(stderr, "%s\n", error->message.c_str());

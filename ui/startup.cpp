@@ -7,25 +7,33 @@
 #include <array>
 #include <string_view>
 
+#include "reader/commandline.h"
 #include "reader/source.h"
 #include "ui/form1.h"
 
 namespace noralim::ui {
 
 const char* const kWindowUsage =
-    "Usage: noralim [PUZZLE | FILE[:LINE]]\n"
-    "Opens the window for 9x9 number-place puzzles. Type the givens and press\n"
-    "\"Calc\" to narrow every cell to its candidates; \"Clear\" empties the grid.\n"
+    "Usage: noralim [OPTION]... [PUZZLE | FILE[:LINE]]\n"
+    "Opens the window for 9x9 number-place (sudoku) puzzles. Type the givens and\n"
+    "press \"Calc\" to narrow every cell to its candidates; \"Clear\" empties the grid.\n"
     "\n"
-    "  PUZZLE     81 characters row-major ('1'-'9' givens; '.', '0' or '-' empty)\n"
-    "  FILE       the first puzzle line or JSON line of FILE is loaded\n"
-    "  FILE:LINE  line LINE of FILE is loaded\n"
-    "  --help     show this text\n"
-    "  --version  show the version\n"
+    "  PUZZLE      81 characters row-major ('1'-'9' givens; '.', '0' or '-' empty)\n"
+    "  FILE        the first puzzle line or JSON line of FILE is loaded\n"
+    "  FILE:LINE   line LINE of FILE is loaded\n"
+    "  -h, --help  show this text and exit\n"
+    "  --version   show the version and exit\n"
+    "  --          end the options: the argument after it is the operand\n"
+    "Long options may be shortened to any beginning that names one of them. The\n"
+    "toolkit's own options (-platform NAME, -style NAME, -reverse and the like)\n"
+    "are passed to it.\n"
     "\n"
     "In the window, Ctrl+Shift+C copies the whole grid as one line and\n"
     "Ctrl+Shift+V fills it from a puzzle line or JSON line on the clipboard.\n"
-    "Exit status: 0 when the window is closed, 2 for a bad operand.\n";
+    "Messages on stderr: \"FILE:LINE: what is wrong\" for an operand that names\n"
+    "no puzzle, \"noralim: what is wrong\" for a usage error.\n"
+    "Exit status: 0 when the window is closed, 2 for a usage error or a bad\n"
+    "operand, or help or version text that cannot be written.\n";
 
 namespace {
 
@@ -47,27 +55,33 @@ bool IsOneOf(std::string_view arg, const std::array<std::string_view, N>& names)
 }  // namespace
 
 StartupCommand ParseStartup(const std::vector<std::string>& args) {
-  std::vector<std::string> operands;
-  bool operands_only = false;
+  // The toolkit's own options are left to it: the rest is ours.
+  std::vector<std::string> ours;
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string& arg = args[k];
-    if (operands_only || arg.empty() || arg[0] != '-') {
-      operands.push_back(arg);
-    } else if (arg == "--") {
-      operands_only = true;
-    } else if (arg == "--help" || arg == "-h") {
-      return ShowHelp{};
-    } else if (arg == "--version") {
-      return ShowVersion{};
-    } else if (IsOneOf(arg, kToolkitOptionsWithValue)) {
+    if (arg == "--") {
+      ours.insert(ours.end(), args.begin() + static_cast<std::ptrdiff_t>(k), args.end());
+      break;
+    }
+    if (IsOneOf(arg, kToolkitOptionsWithValue)) {
       if (arg.find('=') == std::string::npos) ++k;  // the toolkit reads the option and its value
     } else if (!IsOneOf(arg, kToolkitFlags)) {
-      return StartupError{"noralim: unknown option '" + arg + "' (see noralim --help)"};
+      ours.push_back(arg);
     }
   }
-  if (operands.size() > 1) return StartupError{"noralim: more than one operand (see noralim --help)"};
-  if (operands.empty()) return OpenWindow{};
-  auto loaded = LoadPuzzle(operands.front());
+  static constexpr OptionSpec kSpecs[] = {{"help", 'h', nullptr}, {"version", 0, nullptr}};
+  const CommandLine line = ReadCommandLine(ours, kSpecs);
+  const auto usage_error = [](const std::string& what) {
+    return StartupError{"noralim: " + what + "\nTry 'noralim --help' for more information."};
+  };
+  if (!line.error.empty()) return usage_error(line.error);
+  if (!line.options.empty()) {
+    if (line.options.front().spec == 0) return ShowHelp{};
+    return ShowVersion{};
+  }
+  if (line.operands.size() > 1) return usage_error("more than one operand");
+  if (line.operands.empty()) return OpenWindow{};
+  auto loaded = LoadPuzzle(line.operands.front());
   if (auto* rejected = std::get_if<Rejected>(&loaded)) return StartupError{std::move(rejected->message)};
   return OpenWindow{std::move(std::get<Puzzle>(loaded).texts)};
 }

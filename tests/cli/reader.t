@@ -9,7 +9,8 @@ a line it cannot take: FILE:LINE, then what is wrong, on one line.
 
 Blank lines and comments are skipped; spaces, tabs and a CR LF line end are
 not part of a puzzle line; the last line needs no line feed. '.', '0' and '-'
-are empty cells.
+are empty cells. A UTF-8 byte-order mark at the start of a file is skipped,
+but only there.
 
   $ printf '\n \t\n# a comment\n  # indented\n%s\r\n\t %s \n%s' "$SOLVED" "$EMPTY" "$(printf '%081d' 0)" | noralim-solve
   849713625175269384236458971713982546524136798968574213452391867381627459697845132 solved 1
@@ -17,6 +18,10 @@ are empty cells.
   ................................................................................. open 2
   $ echo "${EMPTY//./-}" | noralim-solve
   ................................................................................. open 2
+  $ printf '\xef\xbb\xbf%s\n' "$EMPTY" "$EMPTY" > bom.txt; noralim-solve bom.txt
+  bom.txt:2: unexpected character byte 0xEF at column 1
+  ................................................................................. open 2
+  [1]
 
 Puzzle lines with something wrong. A column counts from the start of the
 line, blanks included; a byte that is no printable character is shown in hex.

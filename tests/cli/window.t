@@ -5,18 +5,27 @@ The window program's command line answers without a display.
 
   $ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
   $ noralim --version
-  1.01
+  noralim 1.01
+  Copyright 2026 The Noralim developers
+  Licence: MIT
   $ noralim --help | head -n 1
-  Usage: noralim [PUZZLE | FILE[:LINE]]
+  Usage: noralim [OPTION]... [PUZZLE | FILE[:LINE]]
+  $ noralim --vers | head -n 1
+  noralim 1.01
+  $ noralim --version > /dev/full
+  noralim: write error: No space left on device
+  [2]
 
 A bad operand is named, with exit status 2, and no window opens: options and
 operands first.
 
   $ noralim one two
-  noralim: more than one operand (see noralim --help)
+  noralim: more than one operand
+  Try 'noralim --help' for more information.
   [2]
   $ noralim --bogus
-  noralim: unknown option '--bogus' (see noralim --help)
+  noralim: unknown option '--bogus'
+  Try 'noralim --help' for more information.
   [2]
   $ noralim -- --help
   --help: No such file or directory
@@ -47,3 +56,11 @@ the line.
   $ noralim empty.txt:0
   empty.txt:0: No such file or directory
   [2]
+
+The help text and the manual page name the same options, and the program
+takes every one of them.
+
+  $ options() { tr -d '\\' | grep -o -- '\(^\| \)\(--[a-z]*\|-[a-z]\+\)' | tr -d ' ' | grep -vx -- '-platform\|-style\|-reverse' | sort -u; }
+  $ diff <(noralim --help | options) <(sed -n '/^.SH SYNOPSIS/,/^.SH DIAGNOSTICS/p' "$ROOT/docs/man/noralim.1.in" | options)
+  $ for o in $(noralim --help | options); do noralim $o x y < /dev/null 2>&1 | grep 'unknown'; done
+  [1]
