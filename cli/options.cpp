@@ -61,11 +61,13 @@ bool ParseJobs(const std::string& text, int* jobs) {
 Command ParseArguments(const std::vector<std::string>& args) {
   enum : std::uint8_t { kJson, kTrace, kSummary, kJobs, kPuzzle, kHelp, kVersion };
   static constexpr OptionSpec kSpecs[] = {
-      {"json", 0, nullptr},           {"trace", 0, nullptr}, {"summary", 0, nullptr}, {"jobs", 'j', "a number of threads"},
-      {"puzzle", 'p', "a puzzle"}, {"help", 'h', nullptr}, {"version", 0, nullptr},
+      {"json", 0, nullptr},        {"trace", 0, nullptr},
+      {"summary", 0, nullptr},     {"jobs", 'j', "a number of threads"},
+      {"puzzle", 'p', "a puzzle"}, {"help", 'h', nullptr},
+      {"version", 0, nullptr},
   };
   const CommandLine line = ReadCommandLine(args, kSpecs);
-  if (!line.error.empty()) return UsageError{line.error};
+  if (line.problem != CommandLine::Problem::None) return UsageError{DescribeProblem(line)};
   Options options;
   options.jobs = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
   for (const CommandLine::Option& option : line.options) {

@@ -2,33 +2,58 @@
 # Copyright 2026 The Noralim developers
 
 # The Debian package: `cpack -G DEB` in the build folder makes
-# noralim_<version>_<arch>.deb of everything `cmake --install` puts in place
-# (the two programs, the desktop entry, the icons and the manual pages).
-# The libraries of the build are static and have no install rule, and the
-# tests are never installed, so neither ends up in the package.
+# noralim_<version>_<arch>.deb of everything `cmake --install` puts in place:
+# the two programs, the desktop entry, the metainfo, the icons, the manual
+# pages, and under /usr/share/doc/noralim the copyright file, the changelog
+# (NEWS) and the sample puzzles. The libraries of the build are static and have
+# no install rule, and the tests are never installed, so neither ends up in the
+# package. .ci/package builds it with the release preset and dpkg-buildflags.
 
-set(NORALIM_PACKAGE_MAINTAINER "Noralim maintainers <maintainers@users.noreply.c-seed-fe347e35.example>"
+include(GNUInstallDirs)
+set(noralim_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/noralim)
+install(FILES docs/copyright DESTINATION ${noralim_doc_dir})
+install(FILES samples/puzzles.txt DESTINATION ${noralim_doc_dir}/examples)
+# The changelog, compressed as Debian keeps it: no name, no time stamp inside.
+find_program(NORALIM_GZIP gzip)
+if(NORALIM_GZIP)
+  set(noralim_changelog ${PROJECT_BINARY_DIR}/changelog.gz)
+  add_custom_command(OUTPUT ${noralim_changelog}
+    COMMAND ${NORALIM_GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/NEWS > ${noralim_changelog}
+    DEPENDS ${PROJECT_SOURCE_DIR}/NEWS
+    COMMENT "Compressing NEWS"
+    VERBATIM)
+  add_custom_target(noralim_changelog ALL DEPENDS ${noralim_changelog})
+  install(FILES ${noralim_changelog} DESTINATION ${noralim_doc_dir})
+endif()
+
+set(NORALIM_PACKAGE_MAINTAINER "The Noralim developers <maintainers@users.noreply.c-seed-fe347e35.example>"
   CACHE STRING "Maintainer field of the Debian package")
 
 set(CPACK_PACKAGE_NAME noralim)
-set(CPACK_PACKAGE_VENDOR "Noralim maintainers")
+set(CPACK_PACKAGE_VENDOR "The Noralim developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${NORALIM_PACKAGE_MAINTAINER})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "narrow 9x9 number-place puzzles step by step")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "narrow 9x9 number-place (sudoku) puzzles step by step")
 set(CPACK_PACKAGE_DESCRIPTION
-"Noralim narrows every cell of a 9x9 number-place puzzle, step by step,
-to the digits still possible there, writes a digit wherever one is forced,
-and stops when a whole sweep over boxes, columns and rows changes nothing.
+"Noralim narrows every cell of a 9x9 number-place (sudoku) puzzle, step by
+step, to the digits still possible there, writes a digit wherever one is
+forced, and stops when a whole sweep over boxes, columns and rows changes
+nothing.
 
 The package holds the window, noralim, and the same solver on the command
 line, noralim-solve, for whole files of puzzles.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# After stripping, the compilers' .comment sections go too, as dh_strip does.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/cpack-remove-comments.cmake)
 
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${NORALIM_PACKAGE_MAINTAINER})
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${NORALIM_HOMEPAGE})
+# The Japanese Gothic face the cells ask for.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-ipafont-gothic)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -14,29 +14,34 @@ namespace {
 // The values getopt_long returns for the long options: above every byte.
 constexpr int kFirstLongValue = 256;
 
-// What is wrong with the option getopt_long did not take: a long option
-// (`option` 0 or a long option's value), typed as `arg`, or the short option
-// `option`.
-std::string Problem(const char* arg, int option, std::span<const OptionSpec> specs) {
+// Records what is wrong with the option getopt_long did not take: a long
+// option (`option` 0 or a long option's value), typed as `arg`, or the short
+// option `option`.
+void NoteProblem(const char* arg, int option, std::span<const OptionSpec> specs, CommandLine& line) {
   const bool is_long = option == 0 || option >= kFirstLongValue;
-  const int short_name = is_long ? 0 : option;
   const std::string_view text = arg;
-  const std::string typed =
-      is_long ? std::string(text.substr(0, text.find('='))) : std::string("-") + static_cast<char>(option);
+  line.option = is_long ? std::string(text.substr(0, text.find('='))) : std::string("-") + static_cast<char>(option);
   int matches = 0;
   const OptionSpec* match = nullptr;
   for (const OptionSpec& spec : specs) {
-    const bool hit = is_long ? std::string_view(spec.long_name).starts_with(typed.substr(2))
-                             : spec.short_name == short_name && short_name != 0;
+    const bool hit = is_long ? std::string_view(spec.long_name).starts_with(std::string_view(line.option).substr(2))
+                             : spec.short_name == option;
     if (hit) {
       ++matches;
       match = &spec;
     }
   }
-  if (matches == 0) return "unknown option '" + typed + "'";
-  if (matches > 1) return "option '" + typed + "' is ambiguous";
-  if (match->value == nullptr) return "option '" + typed + "' takes no value";
-  return "option '" + typed + "' needs " + match->value;
+  using Problem = CommandLine::Problem;
+  if (matches == 0) {
+    line.problem = Problem::UnknownOption;
+  } else if (matches > 1) {
+    line.problem = Problem::AmbiguousOption;
+  } else if (match->value == nullptr) {
+    line.problem = Problem::TakesNoValue;
+  } else {
+    line.problem = Problem::NeedsValue;
+    line.value = match->value;
+  }
 }
 
 }  // namespace
@@ -58,6 +63,7 @@ CommandLine ReadCommandLine(const std::vector<std::string>& args, std::span<cons
   std::vector<std::string> strings = {"noralim"};
   strings.insert(strings.end(), args.begin(), args.end());
   std::vector<char*> argv;
+  argv.reserve(strings.size() + 1);
   for (std::string& s : strings) argv.push_back(s.data());
   argv.push_back(nullptr);
 
@@ -67,7 +73,7 @@ CommandLine ReadCommandLine(const std::vector<std::string>& args, std::span<cons
   const int argc = static_cast<int>(strings.size());
   for (int c; (c = getopt_long(argc, argv.data(), short_names.c_str(), long_options.data(), nullptr)) != -1;) {
     if (c == '?' || c == ':') {
-      line.error = Problem(argv[static_cast<std::size_t>(optind - 1)], optopt, specs);
+      NoteProblem(argv[static_cast<std::size_t>(optind - 1)], optopt, specs, line);
       return line;
     }
     std::size_t spec = 0;
@@ -80,6 +86,22 @@ CommandLine ReadCommandLine(const std::vector<std::string>& args, std::span<cons
   }
   for (int k = optind; k < argc; ++k) line.operands.emplace_back(argv[static_cast<std::size_t>(k)]);
   return line;
+}
+
+std::string DescribeProblem(const CommandLine& line) {
+  switch (line.problem) {
+    case CommandLine::Problem::UnknownOption:
+      return "unknown option '" + line.option + "'";
+    case CommandLine::Problem::AmbiguousOption:
+      return "option '" + line.option + "' is ambiguous";
+    case CommandLine::Problem::TakesNoValue:
+      return "option '" + line.option + "' takes no value";
+    case CommandLine::Problem::NeedsValue:
+      return "option '" + line.option + "' needs " + line.value;
+    case CommandLine::Problem::None:
+      break;
+  }
+  return {};
 }
 
 }  // namespace noralim

@@ -7,6 +7,7 @@
 // operands anywhere. Shared by both programs.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
@@ -27,13 +28,21 @@ struct CommandLine {
     std::size_t spec;  // index into the specs
     std::string value;
   };
+  enum class Problem : std::uint8_t { None, UnknownOption, AmbiguousOption, TakesNoValue, NeedsValue };
+
   std::vector<Option> options;  // in the order given
   std::vector<std::string> operands;
-  // What is wrong, in one line ("unknown option '--fast'"); empty when all is well.
-  std::string error;
+  // What is wrong, if anything: the option as typed ("--fast", "-x") and, for
+  // NeedsValue, what its value is ("a puzzle").
+  Problem problem = Problem::None;
+  std::string option;
+  const char* value = nullptr;
 };
 
 // args without the program name.
 CommandLine ReadCommandLine(const std::vector<std::string>& args, std::span<const OptionSpec> specs);
+
+// The problem in English, in one line: "unknown option '--fast'".
+std::string DescribeProblem(const CommandLine& line);
 
 }  // namespace noralim

@@ -10,7 +10,7 @@ set -eu
 
 packages="cmake make g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  qt6-base-dev libgl-dev fonts-ipafont-gothic xvfb xauth
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev fonts-ipafont-gothic xvfb xauth
   python3-cram dpkg-dev file $*"
 
 missing=""

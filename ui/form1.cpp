@@ -11,6 +11,7 @@
 #include "solver/solve.h"
 #include "ui/cellstyle.h"
 #include "ui/gridclipboard.h"
+#include "ui/translation.h"
 
 namespace noralim::ui {
 
@@ -56,7 +57,8 @@ void Form1::CreateCells() {
     auto* cell = new CellField(this);
     cell->setGeometry(CellRect(i));
     cell->setFont(font);
-    cell->setAccessibleName(QStringLiteral("Row %1, column %2").arg(RowOf(index)).arg(ColumnOf(index)));
+    cell->setAccessibleName(
+        Tr(QT_TRANSLATE_NOOP("noralim", "Row %1, column %2")).arg(RowOf(index)).arg(ColumnOf(index)));
     connect(cell, &QPlainTextEdit::textChanged, this, [this, index] { Text1_Change(index); });
     cells_[static_cast<std::size_t>(i - 1)] = cell;
   }

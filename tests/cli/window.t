@@ -64,3 +64,14 @@ takes every one of them.
   $ diff <(noralim --help | options) <(sed -n '/^.SH SYNOPSIS/,/^.SH DIAGNOSTICS/p' "$ROOT/docs/man/noralim.1.in" | options)
   $ for o in $(noralim --help | options); do noralim $o x y < /dev/null 2>&1 | grep 'unknown'; done
   [1]
+
+Under a Japanese locale the help text and the window's own messages are
+Japanese; the command line's are not translated.
+
+  $ japanese() { env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$@"; }
+  $ japanese noralim --help | grep -c 'ナンバープレース'
+  1
+  $ japanese noralim --bogus 2>&1 | grep -c '不明なオプション'
+  1
+  $ japanese noralim-solve --bogus 2>&1 | head -n 1
+  noralim-solve: unknown option '--bogus'

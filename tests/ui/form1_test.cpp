@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 #include "reader/reader.h"
@@ -166,6 +167,16 @@ class Form1Test : public QObject {
     QGuiApplication::clipboard()->setText(clipboard);
     QTest::keyClick(form_->Text1(9), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(ReadAll(*form_) == Texts(taken ? kCycling : kTwentyEight));
+  }
+
+  void aJapaneseLocaleNamesTheCellsInJapanese() {
+    QTranslator japanese;
+    QVERIFY(japanese.load(QLocale(QLocale::Japanese), QStringLiteral("noralim"), QStringLiteral("_"),
+                          QStringLiteral(":/i18n")));
+    QCoreApplication::installTranslator(&japanese);
+    const Form1 form;
+    QCoreApplication::removeTranslator(&japanese);
+    QCOMPARE(form.Text1(noralim::CellAt(3, 7))->accessibleName(), QStringLiteral("3行 7列"));
   }
 
   void anOperandOpensTheWindowWithItsPuzzle() {
