@@ -18,6 +18,8 @@ but only there.
   ................................................................................. open 2
   $ echo "${EMPTY//./-}" | noralim-solve
   ................................................................................. open 2
+  $ noralim-solve --trace -p "${EMPTY//./-}" | cut -c 1-30
+  {"line":1,"cells":["123456789"
   $ printf '\xef\xbb\xbf%s\n' "$EMPTY" "$EMPTY" > bom.txt; noralim-solve bom.txt
   bom.txt:2: unexpected character byte 0xEF at column 1
   ................................................................................. open 2
@@ -44,6 +46,8 @@ one; the id of an object comes back in --json output, its keys sorted.
   {"line":1,"cells":["5\\r\\n","a","\xef\xbc\x95","12", (esc)
   $ echo '{"id": {"b": [1, 2.5], "a": "x"}, "other": 0, "cells": '"$CELLS"'}' | noralim-solve --json | grep -o '^{"line":1,"id":{[^}]*}'
   {"line":1,"id":{"a":"x","b":[1,2.5]}
+  $ echo '{"id": "digits only", "cells": ["1"'$(printf ',"23"%.0s' {2..81})']}' | noralim-solve --json | cut -c 1-50
+  {"line":1,"id":"digits only","cells":["1","23","23
 
 JSON lines with something wrong.
 
