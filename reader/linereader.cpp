@@ -40,6 +40,11 @@ LineReader::Status LineReader::Next(std::string* line) {
         too_long = true;
         line->clear();
         line->shrink_to_fit();
+        if (overlong_ == Overlong::Stop) {
+          eof_ = true;
+          begin_ = end_ = 0;
+          break;
+        }
       } else {
         line->append(start, piece);
       }

@@ -28,7 +28,12 @@ class LineReader {
   // What is wrong with a line reported as TooLong, in words.
   static std::string TooLongMessage();
 
-  explicit LineReader(std::FILE* stream) : stream_(stream) {}
+  // What Next does with a line longer than kMaxLineBytes: reads on to its
+  // end and reports it (Skip), or reports it at once and reads nothing more
+  // (Stop), for readers that give up at such a line anyway.
+  enum class Overlong { Skip, Stop };
+
+  explicit LineReader(std::FILE* stream, Overlong overlong = Overlong::Skip) : stream_(stream), overlong_(overlong) {}
 
   // Reads the next line into *line (without its line feed, and the first
   // without a UTF-8 byte-order mark). Error means a read error, reported by
@@ -41,6 +46,7 @@ class LineReader {
   bool Refill();
 
   std::FILE* stream_;
+  Overlong overlong_;
   std::vector<char> buffer_ = std::vector<char>(std::size_t{1} << 16);
   std::size_t begin_ = 0;
   std::size_t end_ = 0;

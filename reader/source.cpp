@@ -42,38 +42,28 @@ Rejected Problem(std::string_view file, long line, const std::string& what) {
 
 Rejected Problem(std::string_view file, const std::string& what) { return Rejected{std::string(file) + ": " + what}; }
 
-LineResult ReadOne(LineReader::Status status, const std::string& text) {
-  if (status == LineReader::Status::TooLong) {
-    return Rejected{LineReader::TooLongMessage()};
-  }
-  return ReadLine(text);
-}
-
-// Line `wanted` of the file, or its first accepted line when wanted is 0.
+// Line `wanted` of the file, or, when wanted is 0, its first line that is
+// not blank or a comment. An overlong line ends the reading there, so that
+// no file, not even an endless one, is read past its first megabyte of a line.
 std::variant<Puzzle, Rejected> FromFile(std::FILE* in, std::string_view name, long wanted) {
-  LineReader reader(in);
+  LineReader reader(in, LineReader::Overlong::Stop);
   std::string text;
-  std::optional<Rejected> first_rejected;
   for (;;) {
     const LineReader::Status status = reader.Next(&text);
     if (status == LineReader::Status::End) break;
     if (status == LineReader::Status::Error) return Problem(name, std::string("read error: ") + std::strerror(errno));
     const long number = reader.LineNumber();
+    if (status == LineReader::Status::TooLong) return Problem(name, number, LineReader::TooLongMessage());
     if (wanted != 0 && number != wanted) continue;
-    LineResult result = ReadOne(status, text);
+    LineResult result = ReadLine(text);
     if (auto* puzzle = std::get_if<Puzzle>(&result)) return std::move(*puzzle);
-    if (const auto* rejected = std::get_if<Rejected>(&result)) {
-      if (wanted != 0) return Problem(name, number, rejected->message);
-      if (!first_rejected) first_rejected = Problem(name, number, rejected->message);
-    } else if (wanted != 0) {
-      return Problem(name, number, "no puzzle on this line (blank or a comment)");
-    }
+    if (const auto* rejected = std::get_if<Rejected>(&result)) return Problem(name, number, rejected->message);
+    if (wanted != 0) return Problem(name, number, "no puzzle on this line (blank or a comment)");
   }
   if (wanted != 0) {
     return Problem(name,
                    "has no line " + std::to_string(wanted) + " (" + std::to_string(reader.LineNumber()) + " lines)");
   }
-  if (first_rejected) return *first_rejected;
   return Problem(name, "no puzzle in the file");
 }
 
@@ -92,9 +82,11 @@ std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand) {
     const std::string path(name);
     if (File file(std::fopen(path.c_str(), "rb")); file) return FromFile(file.get(), name, *line);
   }
-  // An operand as long as a puzzle line that is no file is most likely a
-  // mistyped puzzle: say what is wrong with it as a puzzle.
-  if (operand.size() == static_cast<std::size_t>(kCellCount)) {
+  // An operand that is no file but as long as a puzzle line, or made of
+  // nothing but puzzle characters, is most likely a mistyped puzzle: say what
+  // is wrong with it as a puzzle.
+  if (operand.size() == static_cast<std::size_t>(kCellCount) ||
+      operand.find_first_not_of("123456789.0-") == std::string_view::npos) {
     if (const LineResult result = ReadLine(operand); std::holds_alternative<Rejected>(result)) {
       return Rejected{"puzzle: " + std::get<Rejected>(result).message};
     }

@@ -3,6 +3,17 @@
 
 #include "ui/cellfield.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <array>
+
 namespace noralim::ui {
 
 namespace {
@@ -37,27 +48,179 @@ QString ToDocument(const CellText& text) {
   return QString::fromUcs4(plain.data(), static_cast<qsizetype>(plain.size()));
 }
 
+// How far a text may be squeezed to fit its cell: the font's width and the
+// distance between lines, in percent, mildest first. Texts longer than this
+// many characters are never fitted: they cannot fit at their size.
+struct Squeeze {
+  int width;
+  int line_spacing;
+};
+constexpr std::array<Squeeze, 12> kSqueezes = {{{100, 100},
+                                                {100, 92},
+                                                {88, 100},
+                                                {88, 92},
+                                                {76, 100},
+                                                {76, 92},
+                                                {64, 100},
+                                                {64, 92},
+                                                {52, 100},
+                                                {52, 92},
+                                                {46, 100},
+                                                {46, 92}}};
+constexpr std::size_t kLongestFittedText = 12;
+
+// The box the laid-out lines take, in the document's coordinates.
+QRectF LinesBox(QTextDocument& document) {
+  QRectF box;
+  QAbstractTextDocumentLayout* layout = document.documentLayout();
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    const QPointF at = layout->blockBoundingRect(block).topLeft();
+    const QTextLayout* lines = block.layout();
+    for (int k = 0; k < lines->lineCount(); ++k) {
+      const QTextLine line = lines->lineAt(k);
+      box |= QRectF(at.x() + line.naturalTextRect().x(), at.y() + line.y(), line.naturalTextWidth(), line.height());
+    }
+  }
+  return box;
+}
+
+void Apply(QTextEdit& edit, const QFont& font, Squeeze squeeze) {
+  QFont squeezed = font;
+  squeezed.setStretch(squeeze.width);
+  edit.setFont(squeezed);
+  QTextCursor all(edit.document());
+  all.select(QTextCursor::Document);
+  QTextBlockFormat format;
+  format.setAlignment(Qt::AlignHCenter);
+  format.setLineHeight(squeeze.line_spacing, QTextBlockFormat::ProportionalHeight);
+  all.mergeBlockFormat(format);
+}
+
 }  // namespace
 
-CellField::CellField(QWidget* parent) : QPlainTextEdit(parent) {
+CellField::CellField(QWidget* parent) : QTextEdit(parent) {
+  setAcceptRichText(false);
+  setUndoRedoEnabled(false);  // the window keeps the grid's history
   setTabChangesFocus(true);
-  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  setLineWrapMode(QTextEdit::WidgetWidth);
   setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // A flat one-pixel line: cells of a box share it, boxes show two of them.
   setFrameStyle(QFrame::Box | QFrame::Plain);
   setLineWidth(1);
-  document()->setDocumentMargin(1);
+  document()->setDocumentMargin(0);
+  // The digit keys give the digits "1" to "9" whatever input method is on.
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+  // contentsChange comes before contentsChanged, on which textChanged is raised.
+  connect(document(), &QTextDocument::contentsChange, this, [this] { text_.reset(); });
 }
 
-CellText CellField::CellTextValue() const { return FromDocument(document()->toRawText()); }
+const CellText& CellField::CellTextValue() const {
+  if (!text_) text_ = FromDocument(document()->toRawText());
+  return *text_;
+}
 
 void CellField::SetCellTextValue(const CellText& text) {
-  const QString value = ToDocument(text);
   // Only a real change reaches the document, so only it raises textChanged.
+  if (text == CellTextValue()) return;
+  const QString value = ToDocument(text);
   if (FromDocument(value) == CellTextValue()) return;
   setPlainText(value);
+}
+
+void CellField::FitText() {
+  // Formats and fonts change here, never the text: nobody is told.
+  const QSignalBlocker quiet_edit(this);
+  const QSignalBlocker quiet_document(document());
+  const QFont font = this->font();
+  const QRectF room(QPointF(0, 0), QSizeF(viewport()->size()));
+  QRectF box;
+  const bool fittable = CellTextValue().size() <= kLongestFittedText;
+  for (const Squeeze squeeze : kSqueezes) {
+    Apply(*this, font, squeeze);
+    box = LinesBox(*document());
+    if (!fittable || (box.width() <= room.width() && box.height() <= room.height())) break;
+  }
+  // Centred from top to bottom too.
+  QTextFrameFormat frame = document()->rootFrame()->frameFormat();
+  frame.setTopMargin(fittable ? std::max(0.0, (room.height() - box.height()) / 2) : 0.0);
+  document()->rootFrame()->setFrameFormat(frame);
+  viewport()->update();
+}
+
+bool CellField::AtEdge(Qt::Key direction) const {
+  const QTextCursor cursor = textCursor();
+  if (cursor.hasSelection()) {
+    // All of the text selected, as entering the cell leaves it: at every edge.
+    return cursor.selectionStart() == 0 && cursor.selectionEnd() == document()->characterCount() - 1;
+  }
+  const QTextLayout* layout = cursor.block().layout();
+  const int line = layout->lineForTextPosition(cursor.positionInBlock()).lineNumber();
+  switch (direction) {
+    case Qt::Key_Left:
+      return cursor.atStart();
+    case Qt::Key_Right:
+      return cursor.atEnd();
+    case Qt::Key_Up:
+      return cursor.block() == document()->firstBlock() && line <= 0;
+    default:
+      return cursor.block() == document()->lastBlock() && line >= layout->lineCount() - 1;
+  }
+}
+
+void CellField::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Undo)) return emit undoRequested();
+  if (event->matches(QKeySequence::Redo) || event->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) {
+    return emit redoRequested();
+  }
+  const auto key = static_cast<Qt::Key>(event->key());
+  const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+  if (arrow && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && AtEdge(key)) {
+    return emit leaveRequested(key);
+  }
+  QTextEdit::keyPressEvent(event);
+}
+
+void CellField::focusInEvent(QFocusEvent* event) {
+  QTextEdit::focusInEvent(event);
+  // Entering by keyboard selects the text, so that typing replaces it; a
+  // click places the caret where it falls.
+  const Qt::FocusReason reason = event->reason();
+  if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::OtherFocusReason) selectAll();
+  viewport()->update();
+}
+
+void CellField::focusOutEvent(QFocusEvent* event) {
+  QTextEdit::focusOutEvent(event);
+  if (event->reason() != Qt::PopupFocusReason) {
+    QTextCursor cursor = textCursor();
+    cursor.clearSelection();
+    setTextCursor(cursor);
+  }
+  viewport()->update();
+}
+
+void CellField::paintEvent(QPaintEvent* event) {
+  QTextEdit::paintEvent(event);
+  if (!hasFocus()) return;
+  // The cell with the focus: a frame of the palette's highlight inside the
+  // cell's own line, as plain in a dark palette as in a light one.
+  QPainter painter(viewport());
+  painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+  painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
+}
+
+bool CellField::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }
+
+void CellField::insertFromMimeData(const QMimeData* source) {
+  const QTextCursor cursor = textCursor();
+  const qsizetype kept = document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
+  if (kept + source->text().size() > kMaxPastedCharacters) {
+    QApplication::beep();
+    return;
+  }
+  insertPlainText(source->text());
 }
 
 }  // namespace noralim::ui

@@ -4,28 +4,66 @@
 // One cell of the grid: an editable multi-line text field.
 #pragma once
 
-#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <optional>
 
 #include "solver/celltext.h"
 
 namespace noralim::ui {
 
 // Wraps long text, shows no scroll bars, takes Enter as a line break and
-// leaves Tab to move the focus. The field's document is the cell's storage;
-// nothing else holds a copy of its text.
-class CellField final : public QPlainTextEdit {
+// leaves Tab to move the focus. The field's document is the cell's storage:
+// the text in the solver's form is derived from it, kept until it changes.
+//
+// What a person sees: every text of up to nine characters fits inside the
+// cell at the size its style gives it, squeezed as little as it takes (line
+// spacing first, then width), centred both ways; the cell with the focus is
+// marked by a frame in the palette's highlight; entering it by Tab or an
+// arrow key selects its text, so that typing replaces it.
+class CellField final : public QTextEdit {
   Q_OBJECT
 
  public:
+  // The longest text a paste may make; a longer one beeps and leaves the
+  // cell as it was. Far more than any use of a cell needs, and short enough
+  // for every change of the cell to stay quick.
+  static constexpr qsizetype kMaxPastedCharacters = 65536;
+
   explicit CellField(QWidget* parent = nullptr);
 
   // The text as the solver sees it: one element per code point, every line
   // break as the two characters CR LF.
-  [[nodiscard]] CellText CellTextValue() const;
+  [[nodiscard]] const CellText& CellTextValue() const;
   // Replaces the text when it would read back differently. CR LF, a lone CR
   // and a lone LF each become one line break of the document, which reads
   // back as CR LF.
   void SetCellTextValue(const CellText& text);
+
+  // Lays the text out to fit the cell, for the font it now has. Changes no
+  // text and raises no textChanged.
+  void FitText();
+
+ signals:
+  // An arrow key at the edge of the text: the neighbour that way should take
+  // the focus.
+  void leaveRequested(Qt::Key direction);
+  // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y: meant for the grid's history, not the
+  // cell's own.
+  void undoRequested();
+  void redoRequested();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  [[nodiscard]] bool canInsertFromMimeData(const QMimeData* source) const override;
+  void insertFromMimeData(const QMimeData* source) override;
+
+ private:
+  [[nodiscard]] bool AtEdge(Qt::Key direction) const;
+
+  mutable std::optional<CellText> text_;  // derived from the document; reset on every change
 };
 
 }  // namespace noralim::ui

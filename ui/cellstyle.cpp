@@ -41,6 +41,7 @@ void ApplyCellStyle(CellField& cell) {
   cell.setFont(font);
   font.setPointSizeF(style.points);
   cell.setFont(font);
+  cell.FitText();
 }
 
 }  // namespace noralim::ui

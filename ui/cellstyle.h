@@ -25,8 +25,9 @@ struct CellStyle {
 [[nodiscard]] QFont CellFont();
 
 // Sets the cell's weight, then its size, from the length of its text
-// (line breaks count as CR and LF). Face and family list stay as they are.
-// Changing the font leaves the text alone, so it raises no textChanged.
+// (line breaks count as CR and LF), and lays the text out to fit. Face and
+// family list stay as they are. Changing the font leaves the text alone, so
+// it raises no textChanged.
 void ApplyCellStyle(CellField& cell);
 
 }  // namespace noralim::ui

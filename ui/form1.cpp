@@ -3,12 +3,15 @@
 
 #include "ui/form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QShortcut>
+#include <algorithm>
 
 #include "solver/solve.h"
+#include "ui/accessibility.h"
 #include "ui/cellstyle.h"
 #include "ui/gridclipboard.h"
 #include "ui/translation.h"
@@ -42,6 +45,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   grid_ = std::make_unique<WindowGrid>(cells_, closing_);
   services_ = std::make_unique<FormServices>(*cmdExec(kCalcButton), closing_);
   Form_Load();
+  history_ = std::make_unique<GridHistory>(ReadTexts(*grid_));
 }
 
 Form1::~Form1() {
@@ -57,9 +61,13 @@ void Form1::CreateCells() {
     auto* cell = new CellField(this);
     cell->setGeometry(CellRect(i));
     cell->setFont(font);
-    cell->setAccessibleName(
-        Tr(QT_TRANSLATE_NOOP("noralim", "Row %1, column %2")).arg(RowOf(index)).arg(ColumnOf(index)));
-    connect(cell, &QPlainTextEdit::textChanged, this, [this, index] { Text1_Change(index); });
+    cell->setAccessibleName(CellName(index));
+    connect(cell, &QTextEdit::textChanged, this, [this, index] { Text1_Change(index); });
+    connect(cell, &CellField::leaveRequested, this, [this, index](Qt::Key key) { MoveFocus(index, key); });
+    connect(cell, &CellField::undoRequested, this, &Form1::Undo);
+    connect(cell, &CellField::redoRequested, this, &Form1::Redo);
+    // Leaving a cell ends the step of typing into it.
+    cell->installEventFilter(this);
     cells_[static_cast<std::size_t>(i - 1)] = cell;
   }
 }
@@ -83,6 +91,16 @@ void Form1::CreateShortcuts() {
   connect(copy, &QShortcut::activated, this, &Form1::CopyGrid);
   auto* paste = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this);
   connect(paste, &QShortcut::activated, this, &Form1::PasteGrid);
+  // Undo and redo where the focus is on a button; a cell raises them itself.
+  for (const QKeySequence& keys : {QKeySequence(QKeySequence::Undo), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this,
+            keys == QKeySequence::Undo ? &Form1::Undo : &Form1::Redo);
+  }
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this), &QShortcut::activated, this, &Form1::Redo);
+  // Closing by the keys people use for it, also in the middle of a run.
+  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_Q)}) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+  }
 }
 
 void Form1::LoadTexts(const GridTexts& texts) {
@@ -98,11 +116,51 @@ void Form1::CopyGrid() const { QGuiApplication::clipboard()->setText(GridToLine(
 
 void Form1::PasteGrid() {
   const auto texts = LineToTexts(QGuiApplication::clipboard()->text());
-  if (!texts) {
+  const auto too_long = [](const CellText& text) {
+    return text.size() > static_cast<std::size_t>(CellField::kMaxPastedCharacters);
+  };
+  if (!texts || std::any_of(texts->begin(), texts->end(), too_long)) {
     QApplication::beep();
     return;
   }
+  if (!running_) Record();
   LoadTexts(*texts);
+  if (!running_) Record();
+}
+
+void Form1::Undo() {
+  if (running_) return QApplication::beep();
+  Record();
+  Restore(history_->Undo());
+}
+
+void Form1::Redo() {
+  if (running_) return QApplication::beep();
+  Record();
+  Restore(history_->Redo());
+}
+
+void Form1::Record() {
+  if (!closing_) history_->Record(ReadTexts(*grid_));
+}
+
+void Form1::Restore(const std::optional<GridTexts>& texts) {
+  if (!texts) return QApplication::beep();
+  LoadTexts(*texts);
+}
+
+void Form1::MoveFocus(CellIndex from, Qt::Key direction) {
+  int row = RowOf(from);
+  int column = ColumnOf(from);
+  row += direction == Qt::Key_Down ? 1 : direction == Qt::Key_Up ? -1 : 0;
+  column += direction == Qt::Key_Right ? 1 : direction == Qt::Key_Left ? -1 : 0;
+  if (row < 1 || row > kUnitSize || column < 1 || column > kUnitSize) return;
+  Text1(CellAt(row, column))->setFocus(Qt::OtherFocusReason);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut && !running_) Record();
+  return QWidget::eventFilter(watched, event);
 }
 
 void Form1::Form_Load() {
@@ -117,23 +175,48 @@ void Form1::Form_Load() {
 }
 
 void Form1::cmdExec_Click(std::int16_t index) {
+  // A "Clear" inside a run belongs to the run's step of the history.
+  const bool step = !running_;
+  const bool run = index == kCalcButton;
+  if (step) Record();
+  if (run) {
+    running_ = true;
+    grid_->SetPace(pace_);
+  }
   // Runs inside the toolkit's event dispatch: nothing may escape from here.
   try {
     noralim::cmdExec_Click(index, *grid_, *services_);
+    if (run) Announce(RunReport(ReadTexts(*grid_)));
   } catch (const SolveStopped&) {
     // The window was closed during the command, which has stopped writing;
     // "Calc" and the pointer are already back to idle.
   }
+  if (run) {
+    running_ = false;
+    grid_->SetPace(0);
+  }
+  if (step) Record();
+}
+
+void Form1::Announce(const QString& report) {
+  // Qt 6.4 has no announcement event: the report becomes the window's
+  // description, and an alert on the window tells assistive technology.
+  setAccessibleDescription(report);
+  QAccessibleEvent alert(this, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
 }
 
 // Not const: a handler that restyles one of the window's own cells.
 void Form1::Text1_Change(CellIndex index) {  // NOLINT(readability-make-member-function-const)
-  ApplyCellStyle(*Text1(index));
+  CellField& cell = *Text1(index);
+  ApplyCellStyle(cell);
+  cell.setAccessibleDescription(CellDescription(cell.CellTextValue()));
   QCoreApplication::processEvents();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
   closing_ = true;
+  grid_->EndPause();
   QWidget::closeEvent(event);
 }
 

@@ -8,10 +8,12 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "solver/gridtexts.h"
 #include "ui/cellfield.h"
 #include "ui/formservices.h"
+#include "ui/gridhistory.h"
 #include "ui/windowgrid.h"
 
 namespace noralim::ui {
@@ -41,11 +43,21 @@ class Form1 final : public QWidget {
   // Ctrl+Shift+V: fills the grid from a puzzle line or JSON line on the
   // clipboard; beeps and leaves every cell as it is for anything else.
   void PasteGrid();
+  // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y: a step back or forward in the grid's
+  // history, written through the cells' ordinary writes; during a run they
+  // only beep.
+  void Undo();
+  void Redo();
+  // Milliseconds a run waits after each cell it changes, processing events,
+  // so that a person can follow it; 0, the default, for none.
+  void SetPace(int milliseconds) { pace_ = milliseconds; }
 
  protected:
   // Marks the window as closing, so that a running solve stops at its next
   // write or event step instead of carrying on behind a closed window.
   void closeEvent(QCloseEvent* event) override;
+  // A cell losing the focus ends a step of typing.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateCells();
@@ -54,12 +66,24 @@ class Form1 final : public QWidget {
   void Form_Load();
   void cmdExec_Click(std::int16_t index);
   void Text1_Change(CellIndex index);
+  // An arrow key at the edge of cell `from`: its neighbour that way in the
+  // grid, if any, takes the focus.
+  void MoveFocus(CellIndex from, Qt::Key direction);
+  // The grid as it is now, as the end of a step of the history.
+  void Record();
+  // Writes a grid from the history.
+  void Restore(const std::optional<GridTexts>& texts);
+  // Tells assistive technology how a run ended.
+  void Announce(const QString& report);
 
   WindowGrid::Cells cells_{};
   std::array<QPushButton*, 2> buttons_{};
   bool closing_ = false;
+  bool running_ = false;  // a "Calc" run is under way
+  int pace_ = 0;
   std::unique_ptr<WindowGrid> grid_;
   std::unique_ptr<FormServices> services_;
+  std::unique_ptr<GridHistory> history_;
 };
 
 }  // namespace noralim::ui

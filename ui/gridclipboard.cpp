@@ -11,11 +11,13 @@
 
 namespace noralim::ui {
 
-QString GridToLine(const CellGrid& grid) {
+GridTexts ReadTexts(const CellGrid& grid) {
   GridTexts texts;
   for (CellIndex i = 1; i <= kCellCount; ++i) texts[static_cast<std::size_t>(i - 1)] = grid.GetCellText(i);
-  return QString::fromStdString(GridLine(texts));
+  return texts;
 }
+
+QString GridToLine(const CellGrid& grid) { return QString::fromStdString(GridLine(ReadTexts(grid))); }
 
 std::optional<GridTexts> LineToTexts(const QString& text) {
   const std::string bytes = text.toStdString();

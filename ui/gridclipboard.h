@@ -20,6 +20,9 @@ QString GridToLine(const CellGrid& grid);
 // it is a puzzle line or a JSON line; nullopt for anything else.
 std::optional<GridTexts> LineToTexts(const QString& text);
 
+// The texts of cells 1 to 81.
+GridTexts ReadTexts(const CellGrid& grid);
+
 // Writes the texts into cells 1 to 81 in order, through the grid's ordinary
 // writes (so each raises its change notification).
 void WriteTexts(CellGrid& grid, const GridTexts& texts);

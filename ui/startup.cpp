@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cstdint>
 #include <string_view>
 
 #include "reader/commandline.h"
@@ -24,6 +26,8 @@ const char* const kWindowUsage =
                       "  PUZZLE      81 characters row-major ('1'-'9' givens; '.', '0' or '-' empty)\n"
                       "  FILE        the first puzzle line or JSON line of FILE is loaded\n"
                       "  FILE:LINE   line LINE of FILE is loaded\n"
+                      "  --pace=MS   after each cell a run changes, wait MS milliseconds (0 to 1000)\n"
+                      "              so that a person can follow the run; 0, the default, waits not\n"
                       "  -h, --help  show this text and exit\n"
                       "  --version   show the version and exit\n"
                       "  --          end the options: the argument after it is the operand\n"
@@ -73,10 +77,8 @@ QString Translated(const CommandLine& line) {
   return {};
 }
 
-}  // namespace
-
-StartupCommand ParseStartup(const std::vector<std::string>& args) {
-  // The toolkit's own options are left to it: the rest is ours.
+// The arguments that are not the toolkit's own options, which are left to it.
+std::vector<std::string> WithoutToolkitOptions(const std::vector<std::string>& args) {
   std::vector<std::string> ours;
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string& arg = args[k];
@@ -90,27 +92,58 @@ StartupCommand ParseStartup(const std::vector<std::string>& args) {
       ours.push_back(arg);
     }
   }
-  static constexpr OptionSpec kSpecs[] = {{"help", 'h', nullptr}, {"version", 0, nullptr}};
-  const CommandLine line = ReadCommandLine(ours, kSpecs);
-  const auto usage_error = [](const QString& what) {
-    return StartupError{(QStringLiteral("noralim: ") + what + QLatin1Char('\n') +
-                         Tr(QT_TRANSLATE_NOOP("noralim", "Try 'noralim --help' for more information.")))
-                            .toStdString()};
-  };
-  if (line.problem != CommandLine::Problem::None) return usage_error(Translated(line));
-  if (!line.options.empty()) {
-    if (line.options.front().spec == 0) return ShowHelp{};
-    return ShowVersion{};
-  }
-  if (line.operands.size() > 1) return usage_error(Tr(QT_TRANSLATE_NOOP("noralim", "more than one operand")));
-  if (line.operands.empty()) return OpenWindow{};
-  auto loaded = LoadPuzzle(line.operands.front());
+  return ours;
+}
+
+StartupError UsageError(const QString& what) {
+  return StartupError{(QStringLiteral("noralim: ") + what + QLatin1Char('\n') +
+                       Tr(QT_TRANSLATE_NOOP("noralim", "Try 'noralim --help' for more information.")))
+                          .toStdString()};
+}
+
+// The window with the puzzle the operand names, if it names one.
+StartupCommand Open(const std::vector<std::string>& operands, int pace) {
+  if (operands.size() > 1) return UsageError(Tr(QT_TRANSLATE_NOOP("noralim", "more than one operand")));
+  if (operands.empty()) return OpenWindow{std::nullopt, pace};
+  auto loaded = LoadPuzzle(operands.front());
   if (auto* rejected = std::get_if<Rejected>(&loaded)) return StartupError{std::move(rejected->message)};
-  return OpenWindow{std::move(std::get<Puzzle>(loaded).texts)};
+  GridTexts& texts = std::get<Puzzle>(loaded).texts;
+  for (const CellText& text : texts) {
+    if (text.size() > static_cast<std::size_t>(CellField::kMaxPastedCharacters)) {
+      return StartupError{
+          (QStringLiteral("noralim: ") + Tr(QT_TRANSLATE_NOOP("noralim", "a cell holds more than %1 characters"))
+                                             .arg(CellField::kMaxPastedCharacters))
+              .toStdString()};
+    }
+  }
+  return OpenWindow{std::move(texts), pace};
+}
+
+}  // namespace
+
+StartupCommand ParseStartup(const std::vector<std::string>& args) {
+  enum : std::uint8_t { kHelp, kVersion, kPace };
+  static constexpr OptionSpec kSpecs[] = {{"help", 'h', nullptr},
+                                          {"version", 0, nullptr},
+                                          {"pace", 0, QT_TRANSLATE_NOOP("noralim", "a number of milliseconds")}};
+  const CommandLine line = ReadCommandLine(WithoutToolkitOptions(args), kSpecs);
+  if (line.problem != CommandLine::Problem::None) return UsageError(Translated(line));
+  int pace = 0;
+  for (const CommandLine::Option& option : line.options) {
+    if (option.spec == kHelp) return ShowHelp{};
+    if (option.spec == kVersion) return ShowVersion{};
+    const char* end = option.value.data() + option.value.size();
+    const auto [rest, error] = std::from_chars(option.value.data(), end, pace);
+    if (error != std::errc() || rest != end || pace < 0 || pace > 1000) {
+      return UsageError(Tr(QT_TRANSLATE_NOOP("noralim", "--pace takes a number of milliseconds from 0 to 1000")));
+    }
+  }
+  return Open(line.operands, pace);
 }
 
 std::unique_ptr<Form1> OpenForm(const OpenWindow& command) {
   auto form = std::make_unique<Form1>();
+  form->SetPace(command.pace);
   if (command.texts) form->LoadTexts(*command.texts);
   form->show();
   return form;

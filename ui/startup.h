@@ -17,9 +17,11 @@ namespace noralim::ui {
 
 class Form1;
 
-// Open the window; with the texts of a puzzle when an operand named one.
+// Open the window; with the texts of a puzzle when an operand named one, and
+// the pace of its runs (milliseconds after each changed cell).
 struct OpenWindow {
   std::optional<GridTexts> texts;
+  int pace = 0;
 };
 struct ShowHelp {};
 struct ShowVersion {};

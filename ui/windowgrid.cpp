@@ -3,6 +3,9 @@
 
 #include "ui/windowgrid.h"
 
+#include <QTimer>
+#include <utility>
+
 #include "solver/windowservices.h"
 
 namespace noralim::ui {
@@ -11,9 +14,24 @@ CellText WindowGrid::GetCellText(CellIndex i) const { return Cell(i).CellTextVal
 
 void WindowGrid::SetCellText(CellIndex i, const CellText& text) {
   if (closing_) throw SolveStopped();
+  const bool changes = pace_ > 0 && Cell(i).CellTextValue() != text;
   Cell(i).SetCellTextValue(text);
   // The change notification processes events, and a close may be among them.
   if (closing_) throw SolveStopped();
+  if (changes) Pause();
+  if (closing_) throw SolveStopped();
+}
+
+void WindowGrid::Pause() {
+  QEventLoop loop;
+  QTimer::singleShot(pace_, &loop, &QEventLoop::quit);
+  QEventLoop* outer = std::exchange(pause_, &loop);
+  loop.exec();
+  pause_ = outer;
+}
+
+void WindowGrid::EndPause() {
+  if (pause_ != nullptr) pause_->quit();
 }
 
 }  // namespace noralim::ui

@@ -4,6 +4,7 @@
 // The solver's cell grid, backed by the window's 81 cells.
 #pragma once
 
+#include <QEventLoop>
 #include <array>
 
 #include "solver/cellgrid.h"
@@ -25,13 +26,23 @@ class WindowGrid final : public CellGrid {
   [[nodiscard]] CellText GetCellText(CellIndex i) const override;
   // Throws SolveStopped instead of writing once the window is closing, and
   // right after a write whose change notification saw the window close.
+  // With a pace set, a write that changes a cell is followed by a pause of
+  // that many milliseconds in which events go on being processed.
   void SetCellText(CellIndex i, const CellText& text) override;
+
+  // Milliseconds to pause after each changed cell; 0 for none.
+  void SetPace(int milliseconds) { pace_ = milliseconds; }
+  // Ends a pause under way at once (the window is closing).
+  void EndPause();
 
  private:
   [[nodiscard]] CellField& Cell(CellIndex i) const { return *cells_[static_cast<std::size_t>(i - 1)]; }
+  void Pause();
 
   const Cells& cells_;
   const bool& closing_;
+  int pace_ = 0;
+  QEventLoop* pause_ = nullptr;
 };
 
 }  // namespace noralim::ui

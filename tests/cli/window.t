@@ -33,9 +33,21 @@ operands first.
   $ noralim $(printf '%080d' 0)x
   puzzle: unexpected character 'x' at column 81
   [2]
+  $ noralim $(printf '%080d' 0)
+  puzzle: expected 81 cells, got 80
+  [2]
+  $ noralim --pace 1001
+  noralim: --pace takes a number of milliseconds from 0 to 1000
+  Try 'noralim --help' for more information.
+  [2]
+  $ noralim --pace=slow
+  noralim: --pace takes a number of milliseconds from 0 to 1000
+  Try 'noralim --help' for more information.
+  [2]
 
 A file, or a line of it, that holds no puzzle: the message names the file and
-the line.
+the line. The first line that is not blank or a comment decides, and a line
+too long to be a puzzle ends the reading at once, even in an endless file.
 
   $ noralim /nonexistent/p.txt:4
   /nonexistent/p.txt:4: No such file or directory
@@ -55,6 +67,15 @@ the line.
   [2]
   $ noralim empty.txt:0
   empty.txt:0: No such file or directory
+  [2]
+  $ timeout 10 noralim /dev/zero
+  /dev/zero:1: line longer than 1048576 bytes
+  [2]
+  $ printf '%s\n' "$(printf '%080d' 0)" "$(printf '%081d' 0)" > second.txt; noralim second.txt
+  second.txt:1: expected 81 cells, got 80
+  [2]
+  $ printf '{"cells":["%s"%s]}\n' "$(head -c 70000 /dev/zero | tr '\0' 1)" "$(printf ',""%.0s' {2..81})" > long.txt; noralim long.txt
+  noralim: a cell holds more than 65536 characters
   [2]
 
 The help text and the manual page name the same options, and the program

@@ -18,8 +18,8 @@ TEST(LoadPuzzleTest, FindsALiteralPuzzleAFileOrALineOfAFile) {
   const auto dir = std::filesystem::path(::testing::TempDir()) / "noralim_source_test";
   std::filesystem::create_directories(dir);
   const std::string p = (dir / "p.txt").string();
-  std::ofstream(p) << "# comment\n\n"
-                   << std::string(80, '.') << "\n2" << std::string(80, '.') << "\n3" << std::string(80, '.') << "\n";
+  std::ofstream(p) << "# comment\n\n2" << std::string(80, '.') << "\n"
+                   << std::string(80, '.') << "\n3" << std::string(80, '.') << "\n";
   std::ofstream(dir / "p.txt:4") << "4" << std::string(80, '.') << "\n";
   const struct {
     std::string operand;

@@ -52,7 +52,7 @@ inline void TypeInto(QWidget* cell, const QString& text) {
 inline void OnEveryChange(ui::Form1& form, QObject* context, const std::function<void(int)>& action) {
   auto count = std::make_shared<int>(0);
   for (CellIndex i = 1; i <= kCellCount; ++i) {
-    QObject::connect(form.Text1(i), &QPlainTextEdit::textChanged, context, [=] { action(++*count); });
+    QObject::connect(form.Text1(i), &QTextEdit::textChanged, context, [=] { action(++*count); });
   }
 }
 

@@ -4,57 +4,8 @@
 <context>
     <name>noralim</name>
     <message>
-        <source>Row %1, column %2</source>
-        <translation>%1行 %2列</translation>
-    </message>
-    <message>
         <source>noralim: write error: %1</source>
         <translation>noralim: 書き込みエラー: %1</translation>
-    </message>
-    <message>
-        <source>Usage: noralim [OPTION]... [PUZZLE | FILE[:LINE]]
-Opens the window for 9x9 number-place (sudoku) puzzles. Type the givens and
-press &quot;Calc&quot; to narrow every cell to its candidates; &quot;Clear&quot; empties the grid.
-
-  PUZZLE      81 characters row-major (&apos;1&apos;-&apos;9&apos; givens; &apos;.&apos;, &apos;0&apos; or &apos;-&apos; empty)
-  FILE        the first puzzle line or JSON line of FILE is loaded
-  FILE:LINE   line LINE of FILE is loaded
-  -h, --help  show this text and exit
-  --version   show the version and exit
-  --          end the options: the argument after it is the operand
-Long options may be shortened to any beginning that names one of them. The
-toolkit&apos;s own options (-platform NAME, -style NAME, -reverse and the like)
-are passed to it.
-
-In the window, Ctrl+Shift+C copies the whole grid as one line and
-Ctrl+Shift+V fills it from a puzzle line or JSON line on the clipboard.
-Messages on stderr: &quot;FILE:LINE: what is wrong&quot; for an operand that names
-no puzzle, &quot;noralim: what is wrong&quot; for a usage error.
-Exit status: 0 when the window is closed, 2 for a usage error or a bad
-operand, or help or version text that cannot be written.
-</source>
-        <translation>使い方: noralim [オプション]... [PUZZLE | FILE[:LINE]]
-9×9 のナンバープレース（数独）のウィンドウを開きます。ヒントの数字を入力して
-「Calc」を押すと、どのマスも入りうる数字の候補に絞り込まれます。「Clear」で
-盤面を空にします。
-
-  PUZZLE      行ごとに並べた 81 文字（&apos;1&apos;〜&apos;9&apos; はヒント、&apos;.&apos;、&apos;0&apos;、&apos;-&apos; は空きマス）
-  FILE        FILE の最初のパズル行または JSON 行を読み込みます
-  FILE:LINE   FILE の LINE 行目を読み込みます
-  -h, --help  この説明を表示して終了します
-  --version   バージョンを表示して終了します
-  --          オプションの終わり: その次の引数をオペランドとします
-長いオプションは、一つに決まるかぎり先頭だけに縮めて書けます。ツールキット
-自身のオプション（-platform NAME、-style NAME、-reverse など）はツールキットに
-渡されます。
-
-ウィンドウでは Ctrl+Shift+C で盤面全体を一行にしてコピーし、Ctrl+Shift+V で
-クリップボードのパズル行または JSON 行から盤面を埋めます。
-標準エラーのメッセージ: パズルを示さないオペランドには
-&quot;FILE:LINE: 問題の内容&quot;、使い方の誤りには &quot;noralim: 問題の内容&quot;。
-終了ステータス: ウィンドウを閉じたときは 0、使い方の誤り、不正なオペランド、
-ヘルプやバージョンを書き出せなかったときは 2。
-</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -79,6 +30,103 @@ operand, or help or version text that cannot be written.
     <message>
         <source>more than one operand</source>
         <translation>オペランドが二つ以上あります</translation>
+    </message>
+    <message>
+        <source>line break</source>
+        <translation>改行</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>空白</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, box %3</source>
+        <translation>%1行 %2列、ブロック %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空き</translation>
+    </message>
+    <message>
+        <source>value %1</source>
+        <translation>値 %1</translation>
+    </message>
+    <message>
+        <source>and more</source>
+        <translation>ほか</translation>
+    </message>
+    <message>
+        <source>candidates %1</source>
+        <translation>候補 %1</translation>
+    </message>
+    <message>
+        <source>Calc finished: %1 cells settled, %2 open</source>
+        <translation>Calc 終了: 確定 %1 マス、未確定 %2 マス</translation>
+    </message>
+    <message>
+        <source>, %1 empty</source>
+        <translation>、空き %1 マス</translation>
+    </message>
+    <message>
+        <source>Usage: noralim [OPTION]... [PUZZLE | FILE[:LINE]]
+Opens the window for 9x9 number-place (sudoku) puzzles. Type the givens and
+press &quot;Calc&quot; to narrow every cell to its candidates; &quot;Clear&quot; empties the grid.
+
+  PUZZLE      81 characters row-major (&apos;1&apos;-&apos;9&apos; givens; &apos;.&apos;, &apos;0&apos; or &apos;-&apos; empty)
+  FILE        the first puzzle line or JSON line of FILE is loaded
+  FILE:LINE   line LINE of FILE is loaded
+  --pace=MS   after each cell a run changes, wait MS milliseconds (0 to 1000)
+              so that a person can follow the run; 0, the default, waits not
+  -h, --help  show this text and exit
+  --version   show the version and exit
+  --          end the options: the argument after it is the operand
+Long options may be shortened to any beginning that names one of them. The
+toolkit&apos;s own options (-platform NAME, -style NAME, -reverse and the like)
+are passed to it.
+
+In the window, Ctrl+Shift+C copies the whole grid as one line and
+Ctrl+Shift+V fills it from a puzzle line or JSON line on the clipboard.
+Messages on stderr: &quot;FILE:LINE: what is wrong&quot; for an operand that names
+no puzzle, &quot;noralim: what is wrong&quot; for a usage error.
+Exit status: 0 when the window is closed, 2 for a usage error or a bad
+operand, or help or version text that cannot be written.
+</source>
+        <translation>使い方: noralim [オプション]... [PUZZLE | FILE[:LINE]]
+9×9 のナンバープレース（数独）のウィンドウを開きます。ヒントの数字を入力して
+「Calc」を押すと、どのマスも入りうる数字の候補に絞り込まれます。「Clear」で
+盤面を空にします。
+
+  PUZZLE      行ごとに並べた 81 文字（&apos;1&apos;〜&apos;9&apos; はヒント、&apos;.&apos;、&apos;0&apos;、&apos;-&apos; は空きマス）
+  FILE        FILE の最初のパズル行または JSON 行を読み込みます
+  FILE:LINE   FILE の LINE 行目を読み込みます
+  --pace=MS   計算がマスを一つ変えるたびに MS ミリ秒（0〜1000）待ち、その歩みを
+              目で追えるようにします。既定の 0 では待ちません
+  -h, --help  この説明を表示して終了します
+  --version   バージョンを表示して終了します
+  --          オプションの終わり: その次の引数をオペランドとします
+長いオプションは、一つに決まるかぎり先頭だけに縮めて書けます。ツールキット
+自身のオプション（-platform NAME、-style NAME、-reverse など）はツールキットに
+渡されます。
+
+ウィンドウでは Ctrl+Shift+C で盤面全体を一行にしてコピーし、Ctrl+Shift+V で
+クリップボードのパズル行または JSON 行から盤面を埋めます。
+標準エラーのメッセージ: パズルを示さないオペランドには
+&quot;FILE:LINE: 問題の内容&quot;、使い方の誤りには &quot;noralim: 問題の内容&quot;。
+終了ステータス: ウィンドウを閉じたときは 0、使い方の誤り、不正なオペランド、
+ヘルプやバージョンを書き出せなかったときは 2。
+</translation>
+    </message>
+    <message>
+        <source>a cell holds more than %1 characters</source>
+        <translation>%1 文字を超えるマスがあります</translation>
+    </message>
+    <message>
+        <source>a number of milliseconds</source>
+        <translation>ミリ秒数</translation>
+    </message>
+    <message>
+        <source>--pace takes a number of milliseconds from 0 to 1000</source>
+        <translation>--pace には 0〜1000 のミリ秒数を指定してください</translation>
     </message>
 </context>
 </TS>

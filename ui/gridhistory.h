@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+// The grid's history, for undo and redo.
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <optional>
+
+#include "solver/gridtexts.h"
+
+namespace noralim::ui {
+
+// Whole grids, one for each step the user can undo: a "Calc" run, a "Clear",
+// a paste of the grid, or the typing in one cell between entering and leaving
+// it. The window records the grid at the edges of every step; a grid equal to
+// the last one recorded is no step.
+class GridHistory {
+ public:
+  // Steps kept; older ones are forgotten.
+  static constexpr std::size_t kSteps = 100;
+
+  explicit GridHistory(const GridTexts& start) : grids_{start} {}
+
+  // The grid after a step. Steps undone and not redone are dropped.
+  void Record(const GridTexts& grid);
+  // The grid before the current step, and steps back; nullopt at the start.
+  std::optional<GridTexts> Undo();
+  // The grid after the step undone last; nullopt when there is none.
+  std::optional<GridTexts> Redo();
+
+ private:
+  std::deque<GridTexts> grids_;
+  std::size_t at_ = 0;  // the grid the window shows, as far as the history knows
+};
+
+}  // namespace noralim::ui
