@@ -370,7 +370,7 @@ def copy_tree(scratch):
         target = scratch / name
         target.parent.mkdir(parents=True, exist_ok=True)
         if not target.exists() or target.read_bytes() != source.read_bytes():
-            shutil.copy2(source, target)
+            shutil.copy(source, target)  # a fresh time stamp, so that make rebuilds what depends on it
 
 
 def main():
