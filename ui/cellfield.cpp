@@ -12,6 +12,7 @@
 #include <QTextBlock>
 #include <QTextFrame>
 #include <QTextLayout>
+#include <algorithm>
 #include <array>
 
 namespace noralim::ui {
@@ -49,24 +50,25 @@ QString ToDocument(const CellText& text) {
 }
 
 // How far a text may be squeezed to fit its cell: the font's width and the
-// distance between lines, in percent, mildest first. Texts longer than this
-// many characters are never fitted: they cannot fit at their size.
+// distance between lines, in percent, mildest first (a point of line spacing
+// weighs one and a half of width). Texts longer than this many characters are
+// never fitted: they cannot fit at their size.
 struct Squeeze {
   int width;
   int line_spacing;
 };
-constexpr std::array<Squeeze, 12> kSqueezes = {{{100, 100},
-                                                {100, 92},
-                                                {88, 100},
-                                                {88, 92},
-                                                {76, 100},
-                                                {76, 92},
-                                                {64, 100},
-                                                {64, 92},
-                                                {52, 100},
-                                                {52, 92},
-                                                {46, 100},
-                                                {46, 92}}};
+constexpr auto kSqueezes = [] {
+  constexpr std::array<int, 6> kWidths = {100, 88, 76, 64, 52, 46};
+  constexpr std::array<int, 4> kSpacings = {100, 92, 84, 76};
+  std::array<Squeeze, kWidths.size() * kSpacings.size()> squeezes{};
+  std::size_t k = 0;
+  for (const int width : kWidths) {
+    for (const int spacing : kSpacings) squeezes[k++] = {width, spacing};
+  }
+  const auto cost = [](Squeeze s) { return 2 * (100 - s.width) + 3 * (100 - s.line_spacing); };
+  std::sort(squeezes.begin(), squeezes.end(), [&](Squeeze a, Squeeze b) { return cost(a) < cost(b); });
+  return squeezes;
+}();
 constexpr std::size_t kLongestFittedText = 12;
 
 // The box the laid-out lines take, in the document's coordinates.
@@ -103,7 +105,7 @@ CellField::CellField(QWidget* parent) : QTextEdit(parent) {
   setUndoRedoEnabled(false);  // the window keeps the grid's history
   setTabChangesFocus(true);
   setLineWrapMode(QTextEdit::WidgetWidth);
-  setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  setWordWrapMode(QTextOption::WrapAnywhere);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // A flat one-pixel line: cells of a box share it, boxes show two of them.
@@ -112,6 +114,13 @@ CellField::CellField(QWidget* parent) : QTextEdit(parent) {
   document()->setDocumentMargin(0);
   // The digit keys give the digits "1" to "9" whatever input method is on.
   setAttribute(Qt::WA_InputMethodEnabled, false);
+  // The scroll bars are never shown, but their holders are child widgets, and
+  // Qt 6.4's accessibility lists every child widget, shown or not, except
+  // helpers of its own, which it knows by this name: one screen reader heard
+  // 162 invisible scroll bars. Named so, they are left out.
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child != viewport()) child->setObjectName(QStringLiteral("qt_rubberband"));
+  }
   // contentsChange comes before contentsChanged, on which textChanged is raised.
   connect(document(), &QTextDocument::contentsChange, this, [this] { text_.reset(); });
 }
@@ -136,15 +145,19 @@ void CellField::FitText() {
   const QFont font = this->font();
   const QRectF room(QPointF(0, 0), QSizeF(viewport()->size()));
   QRectF box;
-  const bool fittable = CellTextValue().size() <= kLongestFittedText;
-  for (const Squeeze squeeze : kSqueezes) {
-    Apply(*this, font, squeeze);
-    box = LinesBox(*document());
-    if (!fittable || (box.width() <= room.width() && box.height() <= room.height())) break;
+  bool fits = false;
+  if (CellTextValue().size() <= kLongestFittedText) {
+    for (const Squeeze squeeze : kSqueezes) {
+      Apply(*this, font, squeeze);
+      box = LinesBox(*document());
+      fits = box.width() <= room.width() && box.height() <= room.height();
+      if (fits) break;
+    }
   }
+  if (!fits) Apply(*this, font, kSqueezes.front());
   // Centred from top to bottom too.
   QTextFrameFormat frame = document()->rootFrame()->frameFormat();
-  frame.setTopMargin(fittable ? std::max(0.0, (room.height() - box.height()) / 2) : 0.0);
+  frame.setTopMargin(fits ? std::max(0.0, (room.height() - box.height()) / 2) : 0.0);
   document()->rootFrame()->setFrameFormat(frame);
   viewport()->update();
 }

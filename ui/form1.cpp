@@ -62,6 +62,7 @@ void Form1::CreateCells() {
     cell->setGeometry(CellRect(i));
     cell->setFont(font);
     cell->setAccessibleName(CellName(index));
+    cell->setAccessibleDescription(CellDescription({}));
     connect(cell, &QTextEdit::textChanged, this, [this, index] { Text1_Change(index); });
     connect(cell, &CellField::leaveRequested, this, [this, index](Qt::Key key) { MoveFocus(index, key); });
     connect(cell, &CellField::undoRequested, this, &Form1::Undo);
@@ -126,6 +127,11 @@ void Form1::PasteGrid() {
   if (!running_) Record();
   LoadTexts(*texts);
   if (!running_) Record();
+}
+
+void Form1::SetPace(int milliseconds) {
+  pace_ = milliseconds;
+  if (running_) grid_->SetPace(milliseconds);
 }
 
 void Form1::Undo() {

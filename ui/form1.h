@@ -49,8 +49,9 @@ class Form1 final : public QWidget {
   void Undo();
   void Redo();
   // Milliseconds a run waits after each cell it changes, processing events,
-  // so that a person can follow it; 0, the default, for none.
-  void SetPace(int milliseconds) { pace_ = milliseconds; }
+  // so that a person can follow it; 0, the default, for none. Takes effect at
+  // once, also in the middle of a run.
+  void SetPace(int milliseconds);
 
  protected:
   // Marks the window as closing, so that a running solve stops at its next

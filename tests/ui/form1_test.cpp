@@ -5,8 +5,11 @@
 // offscreen.
 #include "ui/form1.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QApplication>
 #include <QSignalSpy>
+#include <QTextBlock>
 #include <QTranslator>
 #include <QtTest>
 
@@ -99,6 +102,40 @@ class Form1Test : public QObject {
     QCOMPARE(form_->Grid().GetCellText(42), CellText());
   }
 
+  // Every line the text is laid out in lies inside the cell, and a settled
+  // digit sits in the middle.
+  void everyCharacterShowsInsideItsCell_data() {
+    QTest::addColumn<CellText>("text");
+    const CellText digits = U"123456789";
+    for (std::size_t length = 1; length <= digits.size(); ++length) {
+      QTest::newRow(qPrintable(QStringLiteral("%1 digits").arg(length))) << digits.substr(0, length);
+    }
+    QTest::newRow("a digit and a line break") << CellText(U"5\r\n");
+    QTest::newRow("two digits on two lines") << CellText(U"1\r\n2");
+    QTest::newRow("nine kana") << CellText(U"あいうえおかきくけ");
+  }
+  void everyCharacterShowsInsideItsCell() {
+    QFETCH(CellText, text);
+    form_->Grid().SetCellText(41, text);
+    noralim::ui::CellField* cell = form_->Text1(41);
+    const QRectF room(cell->viewport()->rect());
+    QAbstractTextDocumentLayout* layout = cell->document()->documentLayout();
+    QRectF lines;
+    for (QTextBlock block = cell->document()->begin(); block.isValid(); block = block.next()) {
+      const QPointF at = layout->blockBoundingRect(block).topLeft();
+      for (int k = 0; k < block.layout()->lineCount(); ++k) {
+        const QTextLine line = block.layout()->lineAt(k);
+        const QRectF rect(at.x() + line.naturalTextRect().x(), at.y() + line.y(), line.naturalTextWidth(),
+                          line.height());
+        const bool inside = rect.left() >= room.left() && rect.right() <= room.right() && rect.top() >= room.top() &&
+                            rect.bottom() <= room.bottom();
+        QVERIFY2(inside, "a line of the text is outside the cell");
+        lines |= rect;
+      }
+    }
+    if (text.size() == 1) QVERIFY((lines.center() - room.center()).manhattanLength() <= 2);
+  }
+
   void styleFollowsTheLengthOfTheText_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("enter");
@@ -126,6 +163,86 @@ class Form1Test : public QObject {
     QTest::keyClick(cell, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(cell, Qt::Key_Delete);
     QVERIFY(!cell->font().bold() && cell->font().pointSizeF() == 10.0);
+  }
+
+  // Keyboard moves through the grid in rows and columns: an arrow key at the
+  // edge of a cell's text goes on to the next cell, whose text it selects.
+  void keysMoveThroughTheGrid_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("to");
+    QTest::newRow("Right at the end of the text: the next column") << 3 << int(Qt::Key_Right) << 10;
+    QTest::newRow("Left at its start: the column before") << 10 << int(Qt::Key_Left) << 3;
+    QTest::newRow("Down on its last line: the row below") << 3 << int(Qt::Key_Down) << 6;
+    QTest::newRow("Up in the top row: nowhere") << 2 << int(Qt::Key_Up) << 2;
+    QTest::newRow("Tab: the next cell, box by box") << 3 << int(Qt::Key_Tab) << 4;
+  }
+  void keysMoveThroughTheGrid() {
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, to);
+    for (CellIndex i = 1; i <= noralim::kCellCount; ++i) form_->Grid().SetCellText(i, U"12");
+    noralim::ui::CellField* cell = form_->Text1(CellIndex(from));
+    cell->setFocus(Qt::MouseFocusReason);
+    cell->moveCursor(key == Qt::Key_Left ? QTextCursor::Start : QTextCursor::End);
+    QTest::keyClick(cell, static_cast<Qt::Key>(key));
+    QCOMPARE(QApplication::focusWidget(), form_->Text1(CellIndex(to)));
+    if (to != from) {
+      TypeInto(form_->Text1(CellIndex(to)), QStringLiteral("5"));  // replaces the selected text
+      QCOMPARE(form_->Grid().GetCellText(CellIndex(to)), CellText(U"5"));
+    }
+  }
+
+  void aClickPlacesTheCaretAndTheDigitKeysGiveDigits() {
+    form_->Grid().SetCellText(7, U"12");
+    QTest::mouseClick(form_->Text1(7)->viewport(), Qt::LeftButton);
+    QVERIFY(!form_->Text1(7)->textCursor().hasSelection());
+    QVERIFY(!form_->Text1(7)->testAttribute(Qt::WA_InputMethodEnabled));
+  }
+
+  void ctrlWCloses() {
+    QTest::keyClick(form_->Text1(1), Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(!form_->isVisible());
+  }
+
+  void undoAndRedoStepThroughTheGrid() {
+    TypeInto(form_->Text1(1), QStringLiteral("5"));
+    QTest::keyClick(form_->Text1(1), Qt::Key_Tab);  // leaving the cell ends the step
+    QTest::mouseClick(form_->cmdExec(1), Qt::LeftButton);
+    QGuiApplication::clipboard()->setText(kTwentyEight);
+    QTest::keyClick(form_->Text1(9), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    const GridTexts five = Texts(QStringLiteral("5") + QString(80, QLatin1Char('.')));
+    const auto press = [&](QKeyCombination keys) {
+      QTest::keyClick(form_->Text1(9), keys.key(), keys.keyboardModifiers());
+    };
+    for (const GridTexts& expected : {GridTexts{}, five, GridTexts{}, GridTexts{}}) {
+      press(Qt::CTRL | Qt::Key_Z);
+      QVERIFY(ReadAll(*form_) == expected);
+    }
+    press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    QVERIFY(ReadAll(*form_) == five);
+    press(Qt::CTRL | Qt::Key_Y);
+    press(Qt::CTRL | Qt::Key_Y);
+    QVERIFY(ReadAll(*form_) == Texts(kTwentyEight));
+  }
+
+  void cellsTellTheirPlaceAndSpellTheirText_data() {
+    QTest::addColumn<CellText>("text");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("empty") << CellText() << "empty";
+    QTest::newRow("a value") << CellText(U"5") << "value 5";
+    QTest::newRow("candidates") << CellText(U"1679") << "candidates 1, 6, 7, 9";
+    QTest::newRow("a line break") << CellText(U"5\r\n") << "candidates 5, line break";
+  }
+  void cellsTellTheirPlaceAndSpellTheirText() {
+    QFETCH(CellText, text);
+    QFETCH(QString, description);
+    form_->Grid().SetCellText(21, U"x");
+    form_->Grid().SetCellText(21, text);
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(form_->Text1(21));
+    QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Row 1, column 9, box 3"));
+    QCOMPARE(cell->text(QAccessible::Description), description);
+    QCOMPARE(cell->childCount(), 1);  // the text area; no scroll bars
   }
 
   void aWrittenLineBreakReadsBackAsCrLf() {

@@ -4,7 +4,9 @@
 // "Calc" in the window: busy while it lasts and idle after, the same run as
 // in memory, edits in the middle taken as they come, and a window closed in
 // the middle stopping the run without another write.
+#include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QtTest>
 #include <vector>
@@ -86,6 +88,52 @@ class RunsTest : public QObject {
       const auto style = noralim::ui::CellStyleFor(seen[static_cast<std::size_t>(i - 1)].size());
       QVERIFY(form.Text1(i)->font().pointSizeF() == style.points && form.Text1(i)->font().bold() == style.bold);
     }
+  }
+
+  // A run is one step of the history, undone whole; undo in the middle of a
+  // run changes nothing. Its end is told to assistive technology.
+  void aRunIsOneStepAndItsEndIsAnnounced() {
+    Form1 form;
+    form.show();
+    form.LoadTexts(Texts(kTwentyEight));
+    OnEveryChange(form, this, [&](int n) {
+      if (n == 5) QTest::keyClick(form.Text1(1), Qt::Key_Z, Qt::ControlModifier);
+    });
+    QTest::mouseClick(form.cmdExec(0), Qt::LeftButton);
+    const GridTexts solved = ReadAll(form);
+    QVERIFY(solved == StatesOfTheRun(Texts(kTwentyEight)).back());
+    // What the alert at the end of the run points to (the offscreen platform
+    // has no accessibility bridge to see the alert itself).
+    QCOMPARE(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Description),
+             QStringLiteral("Calc finished: 81 cells settled, 0 open"));
+    QTest::keyClick(form.Text1(1), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(ReadAll(form) == Texts(kTwentyEight));
+    QTest::keyClick(form.Text1(1), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(ReadAll(form) == solved);
+  }
+
+  // With a pace, a run waits after each changed cell, answering meanwhile,
+  // and ends where a run at full speed ends.
+  void aPacedRunCanBeFollowed() {
+    Form1 form;
+    form.show();
+    form.SetPace(30);
+    form.LoadTexts(Texts(kTwentyEight));
+    QElapsedTimer clock;
+    std::vector<qint64> at;
+    OnEveryChange(form, this, [&](int n) {
+      if (n == 1) clock.start();
+      if (n <= 4) at.push_back(clock.elapsed());
+      if (n == 4) form.SetPace(0);  // the rest at full speed
+    });
+    int ticks = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
+    ticker.start(5);
+    QTest::mouseClick(form.cmdExec(0), Qt::LeftButton);
+    for (std::size_t k = 1; k < at.size(); ++k) QVERIFY(at[k] - at[k - 1] >= 30);
+    QVERIFY(ticks > 0);
+    QVERIFY(ReadAll(form) == StatesOfTheRun(Texts(kTwentyEight)).back());
   }
 
   void closingMidRunStopsBeforeTheNextWrite_data() {
