@@ -67,7 +67,7 @@ void Form1::CreateCells() {
     connect(cell, &CellField::leaveRequested, this, [this, index](Qt::Key key) { MoveFocus(index, key); });
     connect(cell, &CellField::undoRequested, this, &Form1::Undo);
     connect(cell, &CellField::redoRequested, this, &Form1::Redo);
-    // Leaving a cell ends the step of typing into it.
+    // Entering and leaving a cell are the edges of a step of typing into it.
     cell->installEventFilter(this);
     cells_[static_cast<std::size_t>(i - 1)] = cell;
   }
@@ -105,6 +105,13 @@ void Form1::CreateShortcuts() {
 }
 
 void Form1::LoadTexts(const GridTexts& texts) {
+  // A load is a step of its own, so that undo goes back to the grid before it.
+  if (!running_) Record();
+  WriteAll(texts);
+  if (!running_) Record();
+}
+
+void Form1::WriteAll(const GridTexts& texts) {
   // Runs inside the toolkit's event dispatch when pasting: nothing may escape.
   try {
     WriteTexts(*grid_, texts);
@@ -124,9 +131,7 @@ void Form1::PasteGrid() {
     QApplication::beep();
     return;
   }
-  if (!running_) Record();
   LoadTexts(*texts);
-  if (!running_) Record();
 }
 
 void Form1::SetPace(int milliseconds) {
@@ -152,7 +157,7 @@ void Form1::Record() {
 
 void Form1::Restore(const std::optional<GridTexts>& texts) {
   if (!texts) return QApplication::beep();
-  LoadTexts(*texts);
+  WriteAll(*texts);
 }
 
 void Form1::MoveFocus(CellIndex from, Qt::Key direction) {
@@ -165,7 +170,8 @@ void Form1::MoveFocus(CellIndex from, Qt::Key direction) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut && !running_) Record();
+  const bool focus = event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut;
+  if (focus && !running_) Record();
   return QWidget::eventFilter(watched, event);
 }
 

@@ -36,7 +36,8 @@ class Form1 final : public QWidget {
   // The cells as the solver's grid.
   [[nodiscard]] CellGrid& Grid() const { return *grid_; }
 
-  // Writes the texts into the cells, as if typed: no solve starts.
+  // Writes the texts into the cells, as if typed, as one step of the
+  // history: no solve starts.
   void LoadTexts(const GridTexts& texts);
   // Ctrl+Shift+C: the whole grid onto the clipboard as one line.
   void CopyGrid() const;
@@ -57,7 +58,7 @@ class Form1 final : public QWidget {
   // Marks the window as closing, so that a running solve stops at its next
   // write or event step instead of carrying on behind a closed window.
   void closeEvent(QCloseEvent* event) override;
-  // A cell losing the focus ends a step of typing.
+  // A cell taking or losing the focus begins or ends a step of typing.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -74,6 +75,8 @@ class Form1 final : public QWidget {
   void Record();
   // Writes a grid from the history.
   void Restore(const std::optional<GridTexts>& texts);
+  // Writes every cell, stopping quietly when the window closes meanwhile.
+  void WriteAll(const GridTexts& texts);
   // Tells assistive technology how a run ended.
   void Announce(const QString& report);
 

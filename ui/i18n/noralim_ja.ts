@@ -73,10 +73,10 @@ Opens the window for 9x9 number-place (sudoku) puzzles. Type the givens and
 press &quot;Calc&quot; to narrow every cell to its candidates; &quot;Clear&quot; empties the grid.
 
   PUZZLE      81 characters row-major (&apos;1&apos;-&apos;9&apos; givens; &apos;.&apos;, &apos;0&apos; or &apos;-&apos; empty)
-  FILE        the first puzzle line or JSON line of FILE is loaded
+  FILE        the first line of FILE that is not blank or a comment is loaded
   FILE:LINE   line LINE of FILE is loaded
   --pace=MS   after each cell a run changes, wait MS milliseconds (0 to 1000)
-              so that a person can follow the run; 0, the default, waits not
+              so that a person can follow the run; 0, the default, for none
   -h, --help  show this text and exit
   --version   show the version and exit
   --          end the options: the argument after it is the operand
@@ -84,8 +84,9 @@ Long options may be shortened to any beginning that names one of them. The
 toolkit&apos;s own options (-platform NAME, -style NAME, -reverse and the like)
 are passed to it.
 
-In the window, Ctrl+Shift+C copies the whole grid as one line and
-Ctrl+Shift+V fills it from a puzzle line or JSON line on the clipboard.
+In the window, Ctrl+Z and Ctrl+Y undo and redo, Ctrl+W closes, Ctrl+Shift+C
+copies the whole grid as one line and Ctrl+Shift+V fills it from a puzzle
+line or JSON line on the clipboard; noralim(1) lists every key.
 Messages on stderr: &quot;FILE:LINE: what is wrong&quot; for an operand that names
 no puzzle, &quot;noralim: what is wrong&quot; for a usage error.
 Exit status: 0 when the window is closed, 2 for a usage error or a bad
@@ -97,7 +98,7 @@ operand, or help or version text that cannot be written.
 盤面を空にします。
 
   PUZZLE      行ごとに並べた 81 文字（&apos;1&apos;〜&apos;9&apos; はヒント、&apos;.&apos;、&apos;0&apos;、&apos;-&apos; は空きマス）
-  FILE        FILE の最初のパズル行または JSON 行を読み込みます
+  FILE        FILE の空行とコメント以外の最初の行を読み込みます
   FILE:LINE   FILE の LINE 行目を読み込みます
   --pace=MS   計算がマスを一つ変えるたびに MS ミリ秒（0〜1000）待ち、その歩みを
               目で追えるようにします。既定の 0 では待ちません
@@ -108,8 +109,9 @@ operand, or help or version text that cannot be written.
 自身のオプション（-platform NAME、-style NAME、-reverse など）はツールキットに
 渡されます。
 
-ウィンドウでは Ctrl+Shift+C で盤面全体を一行にしてコピーし、Ctrl+Shift+V で
-クリップボードのパズル行または JSON 行から盤面を埋めます。
+ウィンドウでは Ctrl+Z と Ctrl+Y で元に戻す・やり直し、Ctrl+W で閉じ、
+Ctrl+Shift+C で盤面全体を一行にしてコピーし、Ctrl+Shift+V でクリップボードの
+パズル行または JSON 行から盤面を埋めます。キーの一覧は noralim(1) にあります。
 標準エラーのメッセージ: パズルを示さないオペランドには
 &quot;FILE:LINE: 問題の内容&quot;、使い方の誤りには &quot;noralim: 問題の内容&quot;。
 終了ステータス: ウィンドウを閉じたときは 0、使い方の誤り、不正なオペランド、
