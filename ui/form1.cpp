@@ -160,7 +160,7 @@ void Form1::Restore(const std::optional<GridTexts>& texts) {
   WriteAll(*texts);
 }
 
-void Form1::MoveFocus(CellIndex from, Qt::Key direction) {
+void Form1::MoveFocus(CellIndex from, Qt::Key direction) const {
   int row = RowOf(from);
   int column = ColumnOf(from);
   row += direction == Qt::Key_Down ? 1 : direction == Qt::Key_Up ? -1 : 0;

@@ -70,7 +70,7 @@ class Form1 final : public QWidget {
   void Text1_Change(CellIndex index);
   // An arrow key at the edge of cell `from`: its neighbour that way in the
   // grid, if any, takes the focus.
-  void MoveFocus(CellIndex from, Qt::Key direction);
+  void MoveFocus(CellIndex from, Qt::Key direction) const;
   // The grid as it is now, as the end of a step of the history.
   void Record();
   // Writes a grid from the history.

@@ -24,7 +24,12 @@ void WindowGrid::SetCellText(CellIndex i, const CellText& text) {
 
 void WindowGrid::Pause() {
   QEventLoop loop;
-  QTimer::singleShot(pace_, &loop, &QEventLoop::quit);
+  // A timer owned here rather than QTimer::singleShot, whose slot object the
+  // static checks cannot see freed.
+  QTimer timer;
+  timer.setSingleShot(true);
+  QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+  timer.start(pace_);
   QEventLoop* outer = std::exchange(pause_, &loop);
   loop.exec();
   pause_ = outer;
