@@ -28,6 +28,7 @@ void WindowGrid::Pause() {
   // static checks cannot see freed.
   QTimer timer;
   timer.setSingleShot(true);
+  timer.setTimerType(Qt::PreciseTimer);  // a coarse timer may end a pause early
   QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
   timer.start(pace_);
   QEventLoop* outer = std::exchange(pause_, &loop);
