@@ -80,22 +80,32 @@ class Form1Test : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QKeySequence>("key");  // pressed last, or none
     QTest::addColumn<CellText>("text");
+    QTest::addColumn<QString>("clipboard");
+    const QKeySequence paste(QKeySequence::Paste);
+    const int most = noralim::ui::CellField::kMaxPastedCharacters;
     QTest::newRow("Ctrl+V pastes the clipboard into the cell alone")
-        << "1" << QKeySequence(QKeySequence::Paste) << CellText(U"1a\r\nb");
+        << "1" << paste << CellText(U"1a\r\nb") << QStringLiteral("a\nb");
+    QTest::newRow("a paste up to the longest text a cell takes")
+        << "1" << paste << U"1" + CellText(most - 1, U'7') << QString(most - 1, QLatin1Char('7'));
+    QTest::newRow("a paste past it: the cell as it was")
+        << "1" << paste << CellText(U"1") << QString(most, QLatin1Char('7'));
     QTest::newRow("kana, a full-width digit, an emoji")
-        << "か５\U0001F600" << QKeySequence() << CellText(U"か５\U0001F600");
-    QTest::newRow("Enter is CR LF") << "5" << QKeySequence(Qt::Key_Return) << CellText(U"5\r\n");
-    QTest::newRow("Shift+Enter is CR LF") << "5" << QKeySequence(Qt::SHIFT | Qt::Key_Return) << CellText(U"5\r\n");
+        << "か５\U0001F600" << QKeySequence() << CellText(U"か５\U0001F600") << QString();
+    QTest::newRow("Enter is CR LF") << "5" << QKeySequence(Qt::Key_Return) << CellText(U"5\r\n") << QString();
+    QTest::newRow("Shift+Enter is CR LF")
+        << "5" << QKeySequence(Qt::SHIFT | Qt::Key_Return) << CellText(U"5\r\n") << QString();
     QTest::newRow("Backspace takes a whole emoji")
-        << "5\U0001F9E9" << QKeySequence(Qt::Key_Backspace) << CellText(U"5");
-    QTest::newRow("Tab leaves the text alone") << "7" << QKeySequence(Qt::Key_Tab) << CellText(U"7");
-    QTest::newRow("spaces stay as typed") << " \u00a0\u3000" << QKeySequence() << CellText(U" \u00a0\u3000");
+        << "5\U0001F9E9" << QKeySequence(Qt::Key_Backspace) << CellText(U"5") << QString();
+    QTest::newRow("Tab leaves the text alone") << "7" << QKeySequence(Qt::Key_Tab) << CellText(U"7") << QString();
+    QTest::newRow("spaces stay as typed")
+        << " \u00a0\u3000" << QKeySequence() << CellText(U" \u00a0\u3000") << QString();
   }
   void keysMakeTheCellText() {
     QFETCH(QString, typed);
     QFETCH(QKeySequence, key);
     QFETCH(CellText, text);
-    QGuiApplication::clipboard()->setText(QStringLiteral("a\nb"));
+    QFETCH(QString, clipboard);
+    QGuiApplication::clipboard()->setText(clipboard);
     TypeInto(form_->Text1(41), typed);
     if (!key.isEmpty()) QTest::keySequence(form_->Text1(41), key);
     QCOMPARE(form_->Grid().GetCellText(41), text);
@@ -169,22 +179,25 @@ class Form1Test : public QObject {
   // edge of a cell's text goes on to the next cell, whose text it selects.
   void keysMoveThroughTheGrid_data() {
     QTest::addColumn<int>("from");
+    QTest::addColumn<bool>("caretAtEnd");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("to");
-    QTest::newRow("Right at the end of the text: the next column") << 3 << int(Qt::Key_Right) << 10;
-    QTest::newRow("Left at its start: the column before") << 10 << int(Qt::Key_Left) << 3;
-    QTest::newRow("Down on its last line: the row below") << 3 << int(Qt::Key_Down) << 6;
-    QTest::newRow("Up in the top row: nowhere") << 2 << int(Qt::Key_Up) << 2;
-    QTest::newRow("Tab: the next cell, box by box") << 3 << int(Qt::Key_Tab) << 4;
+    QTest::newRow("Right at the end of the text: the next column") << 3 << true << int(Qt::Key_Right) << 10;
+    QTest::newRow("Right inside it: the caret moves") << 3 << false << int(Qt::Key_Right) << 3;
+    QTest::newRow("Left at its start: the column before") << 10 << false << int(Qt::Key_Left) << 3;
+    QTest::newRow("Down on its last line: the row below") << 3 << true << int(Qt::Key_Down) << 6;
+    QTest::newRow("Up in the top row: nowhere") << 2 << true << int(Qt::Key_Up) << 2;
+    QTest::newRow("Tab: the next cell, box by box") << 3 << true << int(Qt::Key_Tab) << 4;
   }
   void keysMoveThroughTheGrid() {
     QFETCH(int, from);
+    QFETCH(bool, caretAtEnd);
     QFETCH(int, key);
     QFETCH(int, to);
     for (CellIndex i = 1; i <= noralim::kCellCount; ++i) form_->Grid().SetCellText(i, U"12");
     noralim::ui::CellField* cell = form_->Text1(CellIndex(from));
     cell->setFocus(Qt::MouseFocusReason);
-    cell->moveCursor(key == Qt::Key_Left ? QTextCursor::Start : QTextCursor::End);
+    cell->moveCursor(caretAtEnd ? QTextCursor::End : QTextCursor::Start);
     QTest::keyClick(cell, static_cast<Qt::Key>(key));
     QCOMPARE(QApplication::focusWidget(), form_->Text1(CellIndex(to)));
     if (to != from) {
@@ -231,6 +244,19 @@ class Form1Test : public QObject {
     QVERIFY(ReadAll(*form_) == Texts(kCycling));
     for (int k = 0; k < 4; ++k) press(Qt::CTRL | Qt::Key_Y);
     QVERIFY(ReadAll(*form_) == Texts(kTwentyEight));
+  }
+
+  // Loads make steps of their own, with no focus change between them, and
+  // the oldest of more than a hundred steps are dropped.
+  void aHundredStepsCanBeUndone() {
+    const auto numbered = [](int k) {
+      GridTexts texts{};
+      texts[0] = *noralim::DecodeUtf8(std::to_string(k));
+      return texts;
+    };
+    for (int k = 0; k <= 101; ++k) form_->LoadTexts(numbered(k));
+    for (int k = 0; k < 101; ++k) form_->Undo();  // the last one only beeps
+    QVERIFY(ReadAll(*form_) == numbered(1));
   }
 
   void cellsTellTheirPlaceAndSpellTheirText_data() {
