@@ -105,7 +105,7 @@ class RunsTest : public QObject {
     // What the alert at the end of the run points to (the offscreen platform
     // has no accessibility bridge to see the alert itself).
     QCOMPARE(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Description),
-             QStringLiteral("Calc finished: 81 cells settled, 0 open"));
+             QStringLiteral("Calc finished: 81 of 81 cells settled, 0 open"));
     QTest::keyClick(form.Text1(1), Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(ReadAll(form) == Texts(kTwentyEight));
     QTest::keyClick(form.Text1(1), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);

@@ -60,8 +60,8 @@
         <translation>候補 %1</translation>
     </message>
     <message>
-        <source>Calc finished: %1 cells settled, %2 open</source>
-        <translation>Calc 終了: 確定 %1 マス、未確定 %2 マス</translation>
+        <source>Calc finished: %1 of 81 cells settled, %2 open</source>
+        <translation>Calc 終了: 81 マス中 確定 %1、未確定 %2</translation>
     </message>
     <message>
         <source>, %1 empty</source>
