@@ -3,13 +3,12 @@
 
 #include "cli/batch.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "cli/console.h"
 #include "cli/messages.h"
 #include "cli/pipeline.h"
 #include "cli/summary.h"
@@ -21,7 +20,7 @@ namespace {
 
 // A count of puzzles is worth showing when stderr is a terminal and the
 // output lines go elsewhere: on the same terminal they would run into it.
-bool ShowProgress(std::FILE* out, std::FILE* err) { return isatty(fileno(err)) != 0 && isatty(fileno(out)) == 0; }
+bool ShowProgress(std::FILE* out, std::FILE* err) { return IsTerminal(err) && !IsTerminal(out); }
 
 class Batch {
  public:

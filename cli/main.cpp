@@ -3,13 +3,13 @@
 
 // noralim-solve: the headless solver.
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "cli/batch.h"
+#include "cli/console.h"
 #include "cli/options.h"
 #include "noralim/version.h"
 
@@ -27,9 +27,7 @@ int Print(const std::string& text) {
 
 int main(int argc, char** argv) {
   using namespace noralim::cli;
-  // A reader that has gone (noralim-solve ... | head) ends the run quietly,
-  // as for any filter, even when the parent started us with SIGPIPE ignored.
-  std::signal(SIGPIPE, SIG_DFL);
+  PrepareStandardStreams();
   const Command command = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (std::holds_alternative<ShowHelp>(command)) return Print(kUsage);
   if (std::holds_alternative<ShowVersion>(command)) {

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+// What noralim-solve does differently on each platform, kept in one place.
+#pragma once
+
+#include <cstdio>
+
+namespace noralim::cli {
+
+// Readies the standard streams for a run. Everywhere: a reader that has gone
+// (noralim-solve ... | head) ends the run quietly, as for any filter. On
+// Windows also: the streams binary, so that no CR is added to or taken from
+// a line; the console's output as UTF-8, and its escape sequences on, so that
+// the progress count is drawn in place.
+void PrepareStandardStreams();
+
+// Whether the stream is an interactive terminal. On Windows only a console
+// is: the NUL device counts as a character device there, but is none.
+bool IsTerminal(std::FILE* stream);
+
+}  // namespace noralim::cli
