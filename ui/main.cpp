@@ -15,7 +15,28 @@
 #include "ui/startup.h"
 #include "ui/translation.h"
 
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+
+#include <initializer_list>
+#endif
+
 namespace {
+
+#ifdef _WIN32
+// A window program on Windows starts with no console: its help, version and
+// messages go to the console of the shell that started it, unless they were
+// redirected to somewhere else.
+void UseParentConsole() {
+  const auto connected = [](std::FILE* stream) { return _fileno(stream) >= 0 && _get_osfhandle(_fileno(stream)) >= 0; };
+  if (connected(stdout) && connected(stderr)) return;
+  if (AttachConsole(ATTACH_PARENT_PROCESS) == 0) return;
+  for (std::FILE* stream : {stdout, stderr}) {
+    if (!connected(stream)) static_cast<void>(std::freopen("CONOUT$", "w", stream));
+  }
+}
+#endif
 
 // Writes text to standard output; a write error is reported, exit status 2.
 int Print(const std::string& text) {
@@ -31,6 +52,9 @@ int Print(const std::string& text) {
 
 int main(int argc, char** argv) {
   using namespace noralim::ui;
+#ifdef _WIN32
+  UseParentConsole();
+#endif
   // Read before the toolkit starts, so that these need no display.
   const StartupCommand command = ParseStartup(std::vector<std::string>(argv + 1, argv + argc));
   if (std::holds_alternative<ShowHelp>(command)) return Print(Tr(kWindowUsage).toStdString());
