@@ -37,9 +37,12 @@ cmake --build --preset windows-ui
 echo "== tests under wine"
 ctest --preset windows-ui
 
+version="$(sed -n 's/^project(noralim VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
 echo "== the resources of noralim.exe"
 wrestool --list "$build/ui/noralim.exe"
-wrestool --list --type=version "$build/ui/noralim.exe" | grep -q . || { echo "no version record" >&2; exit 1; }
+# A Japanese (1041) version record that says the version, and an icon.
+wrestool -x --raw --type=version --language=1041 "$build/ui/noralim.exe" | iconv -f UTF-16LE -t UTF-8 -c \
+  | tr -c '[:print:]' ' ' | grep -q "ProductVersion *$version " || { echo "no Japanese version record for $version" >&2; exit 1; }
 wrestool --list --type=group_icon "$build/ui/noralim.exe" | grep -q . || { echo "no icon" >&2; exit 1; }
 
 # The DLLs a PE file imports that are ours to ship (Qt's and the GCC
@@ -54,7 +57,7 @@ shipped() {
 }
 
 echo "== the zip"
-name="noralim-$(sed -n 's/^project(noralim VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)-win64"
+name="noralim-$version-win64"
 stage="$build/$name"
 rm -rf "$stage" "$build/$name.zip"
 mkdir -p "$stage/platforms" "$stage/styles"
@@ -76,6 +79,8 @@ while [ ${#todo[@]} -gt 0 ]; do
     fi
   done
 done
+# Debugging symbols stay behind: they are two thirds of the bytes.
+find "$stage" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
 (cd "$build" && zip -qr "$name.zip" "$name")
 unzip -l "$build/$name.zip"
 

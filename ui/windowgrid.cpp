@@ -3,7 +3,9 @@
 
 #include "ui/windowgrid.h"
 
+#include <QDeadlineTimer>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 #include "solver/windowservices.h"
@@ -23,16 +25,22 @@ void WindowGrid::SetCellText(CellIndex i, const CellText& text) {
 }
 
 void WindowGrid::Pause() {
+  // The deadline decides when the pause is over, not the timer: a timer may
+  // fire a little early (wine's by a millisecond), and is then started again
+  // for what is left. A close ends the pause at once.
+  const QDeadlineTimer deadline(pace_, Qt::PreciseTimer);
   QEventLoop loop;
   // A timer owned here rather than QTimer::singleShot, whose slot object the
   // static checks cannot see freed.
   QTimer timer;
   timer.setSingleShot(true);
-  timer.setTimerType(Qt::PreciseTimer);  // a coarse timer may end a pause early
+  timer.setTimerType(Qt::PreciseTimer);  // a coarse one may be 5 % early
   QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-  timer.start(pace_);
   QEventLoop* outer = std::exchange(pause_, &loop);
-  loop.exec();
+  while (!closing_ && !deadline.hasExpired()) {
+    timer.start(std::max(1, static_cast<int>(deadline.remainingTime())));
+    loop.exec();
+  }
   pause_ = outer;
 }
 
