@@ -32,9 +32,14 @@ if ! ls "$sources"/qt6-base_"$version"*.dsc >/dev/null 2>&1; then
   echo "== Debian's qt6-base source"
   # The source of the very version installed: a deb-src entry for the same
   # archive, when there is none yet.
+  # shellcheck disable=SC2016  # $(CREATED_BY) is apt's field, not the shell's
   if ! apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -q '^Sources$'; then
-    sed -n '/^Types: deb$/,/^$/p' /etc/apt/sources.list.d/debian.sources | sed '1s/^Types: deb$/Types: deb-src/' |
-      $sudo tee /etc/apt/sources.list.d/noralim-deb-src.sources >/dev/null
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+      sed -n '/^Types: deb$/,/^$/p' /etc/apt/sources.list.d/debian.sources | sed '1s/^Types: deb$/Types: deb-src/' |
+        $sudo tee /etc/apt/sources.list.d/noralim-deb-src.sources >/dev/null
+    else
+      sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | $sudo tee /etc/apt/sources.list.d/noralim-deb-src.list >/dev/null
+    fi
     $sudo apt-get update
   fi
   (cd "$sources" && apt-get source --download-only qt6-base="$(dpkg-query -W -f='${Version}' qt6-base-dev)")

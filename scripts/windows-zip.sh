@@ -21,7 +21,7 @@ fi
 scripts/windows-deps.sh "$NORALIM_WINDOWS_PREFIX"
 scripts/install-deps.sh icoutils zip unzip
 
-build=build-windows-ui
+build="build-windows-ui"
 export WINEPREFIX="$PWD/$build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$WINEPREFIX"
 wineboot --init >/dev/null 2>&1 || true
@@ -80,7 +80,7 @@ while [ ${#todo[@]} -gt 0 ]; do
   done
 done
 # Debugging symbols stay behind: they are two thirds of the bytes.
-find "$stage" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+find "$stage" \( -name "*.exe" -o -name "*.dll" \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 (cd "$build" && zip -qr "$name.zip" "$name")
 unzip -l "$build/$name.zip"
 
@@ -88,7 +88,7 @@ echo "== the zip's programs under wine, with nothing but the zip"
 check="$(mktemp -d)"
 unzip -q "$build/$name.zip" -d "$check"
 [ -x build/cli/noralim-solve ] || { cmake -S . -B build && cmake --build build -j2 --target noralim-solve; }
-WINEPATH= wine "$check/$name/noralim-solve.exe" "$check/$name/puzzles.txt" | cmp - <(build/cli/noralim-solve samples/puzzles.txt)
-WINEPATH= wine "$check/$name/noralim.exe" --version
+WINEPATH="" wine "$check/$name/noralim-solve.exe" "$check/$name/puzzles.txt" | cmp - <(build/cli/noralim-solve samples/puzzles.txt)
+WINEPATH="" wine "$check/$name/noralim.exe" --version
 rm -rf "$check"
 echo "made $build/$name.zip"
