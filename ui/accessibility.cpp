@@ -46,7 +46,8 @@ QString RunReport(const GridTexts& texts) {
     empty += text.empty() ? 1 : 0;
   }
   const int open = kCellCount - settled - empty;
-  QString report = Tr(QT_TRANSLATE_NOOP("noralim", "Calc finished: %1 of 81 cells settled, %2 open")).arg(settled).arg(open);
+  QString report =
+      Tr(QT_TRANSLATE_NOOP("noralim", "Calc finished: %1 of 81 cells settled, %2 open")).arg(settled).arg(open);
   if (empty > 0) report += Tr(QT_TRANSLATE_NOOP("noralim", ", %1 empty")).arg(empty);
   return report;
 }
