@@ -291,10 +291,11 @@ FAULTS = [
           "",
           "--json output loses the line's id",
           ("cli/output.cpp", "if (puzzle.id) out[\"id\"] = *puzzle.id;", "")),
-    fault("sigpipe-ignored", "cli/main.cpp",
+    fault("sigpipe-ignored", "cli/console.cpp",
           "std::signal(SIGPIPE, SIG_DFL);",
           "",
-          "a gone reader makes noralim-solve report write errors instead of ending quietly"),
+          "a gone reader makes noralim-solve report write errors instead of ending quietly",
+          ("cli/main.cpp", "std::signal(SIGPIPE, SIG_DFL);", "")),
     # --- window -----------------------------------------------------------
     fault("style-three-as-two", "ui/cellstyle.cpp",
           "    case 3:\n      return {false, 11.0};",
