@@ -31,7 +31,8 @@ wineserver --wait
 pid=""
 window=""
 open_window() {
-  wine "$program" "$@" >"$work/output" 2>&1 &
+  # wine's loader names every DLL it loads on standard error.
+  WINEDEBUG=+loaddll wine "$program" "$@" >"$work/output" 2>&1 &
   pid=$!
   window="$(xdotool search --sync --name '^Noralim$' | head -1)"
   sleep 3
@@ -71,6 +72,14 @@ sleep 4
 shot solved
 xdotool key ctrl+w
 closed "typed, solved, closed with Ctrl+W"
+# The zip holds exactly the DLLs the window loaded from it.
+loaded="$(grep -o 'Loaded L"[^"]*\.dll" at [0-9A-Fa-f]*: native' "$work/output" | sed 's/.*\\\\//; s/" at .*//' | sort -u)"
+shipped="$(unzip -Z1 "$zip" | grep '\.dll$' | sed 's|.*/||' | sort -u)"
+if [ "$loaded" != "$shipped" ]; then
+  diff <(echo "$shipped") <(echo "$loaded") | sed 's/^</in the zip, not loaded:/; s/^>/loaded, not in the zip:/'
+  exit 1
+fi
+echo "the window loaded every DLL of the zip, and no other of its own: $(echo "$loaded" | wc -l)"
 
 open_window --pace 40
 type_puzzle "${puzzles[1]}"
