@@ -6,7 +6,7 @@
 # and offscreen platform plugins, cross-compiled with MinGW-w64 from Debian's
 # qt6-base source, with Debian's Qt host tools (moc, rcc, uic) of the same
 # version. Installs into PREFIX/qt6, outside the repository, and does nothing
-# when that is already there. Takes about an hour on two cores.
+# when that is already there. About a quarter of an hour on two cores.
 #
 #   scripts/windows-qt.sh [PREFIX]       # default: $NORALIM_WINDOWS_PREFIX,
 #                                        # else ~/.cache/noralim/windows
