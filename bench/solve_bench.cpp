@@ -16,6 +16,7 @@
 #include "solver/digitgrid.h"
 #include "solver/lanes.h"
 #include "solver/memorygrid.h"
+#include "solver/solution.h"
 #include "solver/solve.h"
 
 namespace {
@@ -59,11 +60,8 @@ void BM_GeneralGrid(benchmark::State& state) {
   });
 }
 
-DigitCells Digits(const GridTexts& texts) {
-  std::array<DigitSet, kCellCount> cells{};
-  for (std::size_t k = 0; k < texts.size(); ++k) cells[k] = *ToDigitSet(texts[k]);
-  return cells;
-}
+// The benchmark puzzles are all digit sets.
+DigitCells Digits(const GridTexts& texts) { return *AsDigitSets(texts); }
 
 void BM_DigitGrid(benchmark::State& state) {
   OverPuzzles(state, [](const GridTexts& texts) {
@@ -86,8 +84,9 @@ void BM_Lanes(benchmark::State& state, LaneKernel kernel) {
   starts.reserve(puzzles.size());
   for (const GridTexts& texts : puzzles) starts.push_back(Digits(texts));
   std::vector<LaneRun> runs(starts.size());
+  LaneSolver solver(kernel);  // its buffers kept between rounds, as the batch keeps them
   for (auto _ : state) {
-    SolveInLanes(starts, runs, kernel);
+    solver.Solve(starts, runs);
     benchmark::DoNotOptimize(runs.data());
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * starts.size()));

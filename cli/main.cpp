@@ -30,10 +30,7 @@ int main(int argc, char** argv) {
   PrepareStandardStreams();
   const Command command = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (std::holds_alternative<ShowHelp>(command)) return Print(kUsage);
-  if (std::holds_alternative<ShowVersion>(command)) {
-    return Print(std::string("noralim-solve ") + noralim::kVersion + "\n" + noralim::kCopyright +
-                 "\nLicence: " + noralim::kLicence + "\n");
-  }
+  if (std::holds_alternative<ShowVersion>(command)) return Print(noralim::VersionText("noralim-solve"));
   if (const auto* error = std::get_if<UsageError>(&command)) {
     std::fprintf(stderr, "noralim-solve: %s\nTry 'noralim-solve --help' for more information.\n",
                  error->message.c_str());

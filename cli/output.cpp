@@ -16,7 +16,8 @@ namespace {
 constexpr auto kPlainCharOfMask = [] {
   std::array<char, 512> chars{};
   for (unsigned m = 0; m < chars.size(); ++m) {
-    chars[m] = (m != 0 && (m & (m - 1)) == 0) ? static_cast<char>('1' + std::countr_zero(m)) : '.';
+    const DigitSet cell = DigitSet::FromBits(static_cast<std::uint16_t>(m));
+    chars[m] = IsDigitValue(cell) ? static_cast<char>('0' + DigitOf(cell)) : '.';
   }
   return chars;
 }();
@@ -39,13 +40,6 @@ void AppendStatusAndSweeps(GridStatus status, int sweeps, std::string* out) {
 }  // namespace
 
 void AppendPlain(const DigitCells& cells, GridStatus status, int sweeps, std::string* out) {
-  static constexpr auto kSlotOfPosition = [] {
-    std::array<std::uint8_t, kCellCount> slots{};
-    for (int p = 0; p < kCellCount; ++p) {
-      slots[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(CellAtPosition(p) - 1);
-    }
-    return slots;
-  }();
   const std::size_t at = out->size();
   out->resize(at + kCellCount);
   char* line = out->data() + at;
@@ -80,7 +74,7 @@ void AppendJson(long line, const std::optional<std::string>& id, const DigitCell
   for (int p = 0; p < kCellCount; ++p) {
     if (p > 0) *out += ',';
     *out += '"';
-    for (unsigned bits = cells[CellAtPosition(p) - 1].Bits(); bits != 0; bits &= bits - 1) {
+    for (unsigned bits = cells[kSlotOfPosition[p]].Bits(); bits != 0; bits &= bits - 1) {
       out->push_back(static_cast<char>('1' + std::countr_zero(bits)));
     }
     *out += '"';

@@ -15,8 +15,7 @@ namespace noralim::cli {
 
 namespace {
 
-void SolveOne(long number, const Puzzle& puzzle, const Options& options, LineOutcome& outcome) {
-  const Solution solution = SolvePuzzle(puzzle.texts, options.trace);
+void Emit(long number, const Puzzle& puzzle, const Solution& solution, const Options& options, LineOutcome& outcome) {
   outcome = {LineOutcome::Kind::Solved,
              options.json ? FormatJson(number, puzzle, solution, options.trace) : FormatPlain(solution),
              solution.status, solution.result.sweeps};
@@ -42,9 +41,9 @@ void LineSolver::Read(std::size_t k, const InputLine& line, LineOutcome& outcome
   if (auto* rejected = std::get_if<Rejected>(&result)) {
     outcome = {LineOutcome::Kind::Rejected, std::move(rejected->message)};
   } else if (auto* puzzle = std::get_if<Puzzle>(&result)) {
-    const auto masks = options_.trace ? std::nullopt : AsDigitSets(puzzle->texts);
-    if (masks) return for_lanes(*masks, std::move(puzzle->id));
-    SolveOne(line.number, *puzzle, options_, outcome);
+    if (options_.trace) return Emit(line.number, *puzzle, SolvePuzzle(puzzle->texts, true), options_, outcome);
+    if (const auto masks = AsDigitSets(puzzle->texts)) return for_lanes(*masks, std::move(puzzle->id));
+    Emit(line.number, *puzzle, SolveOnGeneralGrid(puzzle->texts, false), options_, outcome);
   } else {
     outcome.kind = LineOutcome::Kind::Skipped;
   }

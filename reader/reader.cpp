@@ -153,11 +153,6 @@ std::optional<DigitCells> ReadPuzzleMasks(std::string_view line) {
     for (int d = 1; d <= 9; ++d) masks['0' + d] = static_cast<std::uint16_t>(1U << (d - 1));
     return masks;
   }();
-  static constexpr auto kSlotOfPosition = [] {
-    std::array<std::uint8_t, kCellCount> slots{};
-    for (int p = 0; p < kCellCount; ++p) slots[p] = static_cast<std::uint8_t>(CellAtPosition(p) - 1);
-    return slots;
-  }();
   line = Trim(WithoutCr(line));
   if (line.size() != static_cast<std::size_t>(kCellCount)) return std::nullopt;
   DigitCells cells;

@@ -17,10 +17,11 @@ namespace noralim {
 
 namespace {
 
-bool IsPuzzleLiteral(std::string_view operand) {
-  return operand.size() == static_cast<std::size_t>(kCellCount) &&
-         operand.find_first_not_of("123456789.0-") == std::string_view::npos;
+bool HasPuzzleLength(std::string_view operand) { return operand.size() == static_cast<std::size_t>(kCellCount); }
+bool HasOnlyPuzzleCharacters(std::string_view operand) {
+  return operand.find_first_not_of("123456789.0-") == std::string_view::npos;
 }
+bool IsPuzzleLiteral(std::string_view operand) { return HasPuzzleLength(operand) && HasOnlyPuzzleCharacters(operand); }
 
 // The line number of a FILE:LINE operand, or nullopt when there is none.
 std::optional<long> LineSuffix(std::string_view operand, std::string_view* file) {
@@ -85,8 +86,7 @@ std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand) {
   // An operand that is no file but as long as a puzzle line, or made of
   // nothing but puzzle characters, is most likely a mistyped puzzle: say what
   // is wrong with it as a puzzle.
-  if (operand.size() == static_cast<std::size_t>(kCellCount) ||
-      operand.find_first_not_of("123456789.0-") == std::string_view::npos) {
+  if (HasPuzzleLength(operand) || HasOnlyPuzzleCharacters(operand)) {
     if (const LineResult result = ReadLine(operand); std::holds_alternative<Rejected>(result)) {
       return Rejected{"puzzle: " + std::get<Rejected>(result).message};
     }

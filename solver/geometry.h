@@ -48,6 +48,14 @@ constexpr CellIndex CellAt(int row, int column) {
 // the order in which puzzle files list the cells.
 constexpr CellIndex CellAtPosition(int position) { return CellAt(position / 9 + 1, position % 9 + 1); }
 
+// The same as a table of array slots (cell index - 1), for the loops that
+// turn a whole puzzle line into a grid and back.
+inline constexpr auto kSlotOfPosition = [] {
+  std::array<std::uint8_t, kCellCount> table{};
+  for (int p = 0; p < kCellCount; ++p) table[p] = static_cast<std::uint8_t>(CellAtPosition(p) - 1);
+  return table;
+}();
+
 namespace detail {
 constexpr std::array<UnitCells, kUnitSize> MakeUnits(UnitKind kind) {
   std::array<UnitCells, kUnitSize> units{};

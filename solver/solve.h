@@ -17,16 +17,19 @@
 namespace noralim {
 
 namespace detail {
-
 template <class Text>
 using GridState = std::array<Text, kCellCount>;
+}  // namespace detail
 
+// Every text of a grid, cell 1 first.
 template <TextGrid G>
-GridState<typename G::Text> ReadState(const G& grid) {
-  GridState<typename G::Text> state;
+detail::GridState<typename G::Text> ReadTexts(const G& grid) {
+  detail::GridState<typename G::Text> state;
   for (CellIndex i = 1; i <= kCellCount; ++i) state[static_cast<std::size_t>(i - 1)] = grid.GetCellText(i);
   return state;
 }
+
+namespace detail {
 
 template <class Text>
 std::size_t HashState(const GridState<Text>& state) {
@@ -91,7 +94,7 @@ SolveResult RunSolve(G& grid, Services& window) {
   detail::SweepHistory<Text> history;
   // Nothing runs between one sweep's comparison and the next sweep's
   // snapshot, so the texts read for the comparison are that snapshot.
-  detail::GridState<Text> snapshot = detail::ReadState(grid);
+  detail::GridState<Text> snapshot = ReadTexts(grid);
   for (int sweeps = 1;; ++sweeps) {
     for (UnitNumber n = 1; n <= kUnitSize; ++n) {
       SolveBox(grid, n);
@@ -99,7 +102,7 @@ SolveResult RunSolve(G& grid, Services& window) {
       SolveRow(grid, n);
       window.ProcessPendingEvents();
     }
-    detail::GridState<Text> end = detail::ReadState(grid);
+    detail::GridState<Text> end = ReadTexts(grid);
     if (end == snapshot) return {sweeps, SolveEnd::Settled};
     const std::size_t hash = detail::HashState(end);
     if (history.Contains(end, hash)) return {sweeps, SolveEnd::Cycle};

@@ -130,19 +130,19 @@ const CellText& CellField::CellTextValue() const {
   return *text_;
 }
 
-void CellField::SetCellTextValue(const CellText& text) {
+bool CellField::SetCellTextValue(const CellText& text) {
   // Only a real change reaches the document, so only it raises textChanged.
-  if (text == CellTextValue()) return;
+  if (text == CellTextValue()) return false;
   const QString value = ToDocument(text);
-  if (FromDocument(value) == CellTextValue()) return;
+  if (FromDocument(value) == CellTextValue()) return false;
   setPlainText(value);
+  return true;
 }
 
-void CellField::FitText() {
+void CellField::FitText(const QFont& font) {
   // Formats and fonts change here, never the text: nobody is told.
   const QSignalBlocker quiet_edit(this);
   const QSignalBlocker quiet_document(document());
-  const QFont font = this->font();
   const QRectF room(QPointF(0, 0), QSizeF(viewport()->size()));
   QRectF box;
   bool fits = false;

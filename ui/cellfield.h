@@ -36,12 +36,12 @@ class CellField final : public QTextEdit {
   [[nodiscard]] const CellText& CellTextValue() const;
   // Replaces the text when it would read back differently. CR LF, a lone CR
   // and a lone LF each become one line break of the document, which reads
-  // back as CR LF.
-  void SetCellTextValue(const CellText& text);
+  // back as CR LF. Says whether it did.
+  bool SetCellTextValue(const CellText& text);
 
-  // Lays the text out to fit the cell, for the font it now has. Changes no
-  // text and raises no textChanged.
-  void FitText();
+  // Takes the font (squeezed as far as needed) and lays the text out to fit
+  // the cell. Changes no text and raises no textChanged.
+  void FitText(const QFont& font);
 
  signals:
   // An arrow key at the edge of the text: the neighbour that way should take

@@ -38,10 +38,8 @@ void ApplyCellStyle(CellField& cell) {
   const CellStyle style = CellStyleFor(cell.CellTextValue().size());
   QFont font = cell.font();
   font.setBold(style.bold);
-  cell.setFont(font);
   font.setPointSizeF(style.points);
-  cell.setFont(font);
-  cell.FitText();
+  cell.FitText(font);
 }
 
 }  // namespace noralim::ui

@@ -42,7 +42,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   CreateCells();
   CreateButtons();
   CreateShortcuts();
-  grid_ = std::make_unique<WindowGrid>(cells_, closing_);
+  grid_ = std::make_unique<WindowGrid>(cells_, closing_, running_);
   services_ = std::make_unique<FormServices>(*cmdExec(kCalcButton), closing_);
   Form_Load();
   history_ = std::make_unique<GridHistory>(ReadTexts(*grid_));
@@ -124,20 +124,14 @@ void Form1::CopyGrid() const { QGuiApplication::clipboard()->setText(GridToLine(
 
 void Form1::PasteGrid() {
   const auto texts = LineToTexts(QGuiApplication::clipboard()->text());
-  const auto too_long = [](const CellText& text) {
-    return text.size() > static_cast<std::size_t>(CellField::kMaxPastedCharacters);
-  };
-  if (!texts || std::any_of(texts->begin(), texts->end(), too_long)) {
+  if (!texts || !FitsCells(*texts)) {
     QApplication::beep();
     return;
   }
   LoadTexts(*texts);
 }
 
-void Form1::SetPace(int milliseconds) {
-  pace_ = milliseconds;
-  if (running_) grid_->SetPace(milliseconds);
-}
+void Form1::SetPace(int milliseconds) { grid_->SetPace(milliseconds); }
 
 void Form1::Undo() {
   if (running_) return QApplication::beep();
@@ -191,10 +185,7 @@ void Form1::cmdExec_Click(std::int16_t index) {
   const bool step = !running_;
   const bool run = index == kCalcButton;
   if (step) Record();
-  if (run) {
-    running_ = true;
-    grid_->SetPace(pace_);
-  }
+  if (run) running_ = true;
   // Runs inside the toolkit's event dispatch: nothing may escape from here.
   try {
     noralim::cmdExec_Click(index, *grid_, *services_);
@@ -203,10 +194,7 @@ void Form1::cmdExec_Click(std::int16_t index) {
     // The window was closed during the command, which has stopped writing;
     // "Calc" and the pointer are already back to idle.
   }
-  if (run) {
-    running_ = false;
-    grid_->SetPace(0);
-  }
+  if (run) running_ = false;
   if (step) Record();
 }
 

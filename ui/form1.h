@@ -84,7 +84,6 @@ class Form1 final : public QWidget {
   std::array<QPushButton*, 2> buttons_{};
   bool closing_ = false;
   bool running_ = false;  // a "Calc" run is under way
-  int pace_ = 0;
   std::unique_ptr<WindowGrid> grid_;
   std::unique_ptr<FormServices> services_;
   std::unique_ptr<GridHistory> history_;

@@ -3,19 +3,16 @@
 
 #include "ui/gridclipboard.h"
 
+#include <algorithm>
 #include <string>
 
 #include "reader/linereader.h"
 #include "reader/reader.h"
 #include "reader/writer.h"
+#include "solver/solve.h"
+#include "ui/cellfield.h"
 
 namespace noralim::ui {
-
-GridTexts ReadTexts(const CellGrid& grid) {
-  GridTexts texts;
-  for (CellIndex i = 1; i <= kCellCount; ++i) texts[static_cast<std::size_t>(i - 1)] = grid.GetCellText(i);
-  return texts;
-}
 
 QString GridToLine(const CellGrid& grid) { return QString::fromStdString(GridLine(ReadTexts(grid))); }
 
@@ -34,6 +31,12 @@ std::optional<GridTexts> LineToTexts(const QString& text) {
     return std::nullopt;
   }
   return std::nullopt;
+}
+
+bool FitsCells(const GridTexts& texts) {
+  return std::all_of(texts.begin(), texts.end(), [](const CellText& text) {
+    return text.size() <= static_cast<std::size_t>(CellField::kMaxPastedCharacters);
+  });
 }
 
 void WriteTexts(CellGrid& grid, const GridTexts& texts) {

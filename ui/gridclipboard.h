@@ -20,8 +20,9 @@ QString GridToLine(const CellGrid& grid);
 // it is a puzzle line or a JSON line; nullopt for anything else.
 std::optional<GridTexts> LineToTexts(const QString& text);
 
-// The texts of cells 1 to 81.
-GridTexts ReadTexts(const CellGrid& grid);
+// Whether a cell can take each of the texts (at most
+// CellField::kMaxPastedCharacters characters).
+bool FitsCells(const GridTexts& texts);
 
 // Writes the texts into cells 1 to 81 in order, through the grid's ordinary
 // writes (so each raises its change notification).

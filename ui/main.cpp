@@ -58,10 +58,7 @@ int main(int argc, char** argv) {
   // Read before the toolkit starts, so that these need no display.
   const StartupCommand command = ParseStartup(std::vector<std::string>(argv + 1, argv + argc));
   if (std::holds_alternative<ShowHelp>(command)) return Print(Tr(kWindowUsage).toStdString());
-  if (std::holds_alternative<ShowVersion>(command)) {
-    return Print(std::string("noralim ") + noralim::kVersion + "\n" + noralim::kCopyright +
-                 "\nLicence: " + noralim::kLicence + "\n");
-  }
+  if (std::holds_alternative<ShowVersion>(command)) return Print(noralim::VersionText("noralim"));
   if (const auto* error = std::get_if<StartupError>(&command)) {
     std::fprintf(stderr, "%s\n", error->message.c_str());
     return 2;

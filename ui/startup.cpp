@@ -12,6 +12,7 @@
 #include "reader/commandline.h"
 #include "reader/source.h"
 #include "ui/form1.h"
+#include "ui/gridclipboard.h"
 #include "ui/translation.h"
 
 namespace noralim::ui {
@@ -109,13 +110,11 @@ StartupCommand Open(const std::vector<std::string>& operands, int pace) {
   auto loaded = LoadPuzzle(operands.front());
   if (auto* rejected = std::get_if<Rejected>(&loaded)) return StartupError{std::move(rejected->message)};
   GridTexts& texts = std::get<Puzzle>(loaded).texts;
-  for (const CellText& text : texts) {
-    if (text.size() > static_cast<std::size_t>(CellField::kMaxPastedCharacters)) {
-      return StartupError{
-          (QStringLiteral("noralim: ") + Tr(QT_TRANSLATE_NOOP("noralim", "a cell holds more than %1 characters"))
-                                             .arg(CellField::kMaxPastedCharacters))
-              .toStdString()};
-    }
+  if (!FitsCells(texts)) {
+    return StartupError{
+        (QStringLiteral("noralim: ") +
+         Tr(QT_TRANSLATE_NOOP("noralim", "a cell holds more than %1 characters")).arg(CellField::kMaxPastedCharacters))
+            .toStdString()};
   }
   return OpenWindow{std::move(texts), pace};
 }

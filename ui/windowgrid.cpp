@@ -16,12 +16,13 @@ CellText WindowGrid::GetCellText(CellIndex i) const { return Cell(i).CellTextVal
 
 void WindowGrid::SetCellText(CellIndex i, const CellText& text) {
   if (closing_) throw SolveStopped();
-  const bool changes = pace_ > 0 && Cell(i).CellTextValue() != text;
-  Cell(i).SetCellTextValue(text);
+  const bool changed = Cell(i).SetCellTextValue(text);
   // The change notification processes events, and a close may be among them.
   if (closing_) throw SolveStopped();
-  if (changes) Pause();
-  if (closing_) throw SolveStopped();
+  if (changed && running_ && pace_ > 0) {
+    Pause();
+    if (closing_) throw SolveStopped();
+  }
 }
 
 void WindowGrid::Pause() {

@@ -19,18 +19,20 @@ class WindowGrid final : public CellGrid {
  public:
   using Cells = std::array<CellField*, kCellCount>;
 
-  // cells and closing belong to the window and outlive the grid; closing is
-  // set once the window is being closed.
-  WindowGrid(const Cells& cells, const bool& closing) : cells_(cells), closing_(closing) {}
+  // cells, closing and running belong to the window and outlive the grid;
+  // closing is set once the window is being closed, running while a "Calc"
+  // run is under way.
+  WindowGrid(const Cells& cells, const bool& closing, const bool& running)
+      : cells_(cells), closing_(closing), running_(running) {}
 
   [[nodiscard]] CellText GetCellText(CellIndex i) const override;
   // Throws SolveStopped instead of writing once the window is closing, and
   // right after a write whose change notification saw the window close.
-  // With a pace set, a write that changes a cell is followed by a pause of
-  // that many milliseconds in which events go on being processed.
+  // With a pace set, a write of a run that changes a cell is followed by a
+  // pause of that many milliseconds in which events go on being processed.
   void SetCellText(CellIndex i, const CellText& text) override;
 
-  // Milliseconds to pause after each changed cell; 0 for none.
+  // Milliseconds to pause after each cell a run changes; 0 for none.
   void SetPace(int milliseconds) { pace_ = milliseconds; }
   // Ends a pause under way at once (the window is closing).
   void EndPause();
@@ -41,6 +43,7 @@ class WindowGrid final : public CellGrid {
 
   const Cells& cells_;
   const bool& closing_;
+  const bool& running_;
   int pace_ = 0;
   QEventLoop* pause_ = nullptr;
 };

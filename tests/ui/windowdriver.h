@@ -26,11 +26,7 @@ inline constexpr const char* kCycling =
 // The texts of a puzzle line or JSON line.
 inline GridTexts Texts(const QString& line) { return std::get<Puzzle>(ReadLine(line.toStdString())).texts; }
 
-inline GridTexts ReadAll(const ui::Form1& form) {
-  GridTexts texts;
-  for (CellIndex i = 1; i <= kCellCount; ++i) texts[static_cast<std::size_t>(i - 1)] = form.Grid().GetCellText(i);
-  return texts;
-}
+inline GridTexts ReadAll(const ui::Form1& form) { return ReadTexts(form.Grid()); }
 
 // "Calc" enabled and no busy pointer: the window's busy pointer is an
 // application-wide override.
