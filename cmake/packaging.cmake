@@ -8,23 +8,7 @@
 # (NEWS) and the sample puzzles. The libraries of the build are static and have
 # no install rule, and the tests are never installed, so neither ends up in the
 # package. .ci/package builds it with the release preset and dpkg-buildflags.
-
-include(GNUInstallDirs)
-set(noralim_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/noralim)
-install(FILES docs/copyright DESTINATION ${noralim_doc_dir})
-install(FILES samples/puzzles.txt DESTINATION ${noralim_doc_dir}/examples)
-# The changelog, compressed as Debian keeps it: no name, no time stamp inside.
-find_program(NORALIM_GZIP gzip)
-if(NORALIM_GZIP)
-  set(noralim_changelog ${PROJECT_BINARY_DIR}/changelog.gz)
-  add_custom_command(OUTPUT ${noralim_changelog}
-    COMMAND ${NORALIM_GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/NEWS > ${noralim_changelog}
-    DEPENDS ${PROJECT_SOURCE_DIR}/NEWS
-    COMMENT "Compressing NEWS"
-    VERBATIM)
-  add_custom_target(noralim_changelog ALL DEPENDS ${noralim_changelog})
-  install(FILES ${noralim_changelog} DESTINATION ${noralim_doc_dir})
-endif()
+# The install rules of the documents are in docs/CMakeLists.txt.
 
 set(NORALIM_PACKAGE_MAINTAINER "The Noralim developers <maintainers@users.noreply.c-seed-fe347e35.example>"
   CACHE STRING "Maintainer field of the Debian package")

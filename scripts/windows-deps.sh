@@ -12,9 +12,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-prefix="${1:-${NORALIM_WINDOWS_PREFIX:-$HOME/.cache/noralim/windows}}"
-mkdir -p "$prefix"
-prefix="$(cd "$prefix" && pwd)"
+# shellcheck source=scripts/windows-env.sh
+. scripts/windows-env.sh
+NORALIM_WINDOWS_PREFIX="${1:-${NORALIM_WINDOWS_PREFIX:-}}"
+windows_prefix
+prefix="$NORALIM_WINDOWS_PREFIX"
 scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 googletest
 
 if [ ! -f "$prefix/share/cmake/nlohmann_json/nlohmann_jsonConfig.cmake" ]; then

@@ -14,9 +14,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 repo="$PWD"
 
-prefix="${1:-${NORALIM_WINDOWS_PREFIX:-$HOME/.cache/noralim/windows}}"
-mkdir -p "$prefix"
-prefix="$(cd "$prefix" && pwd)"
+# shellcheck source=scripts/windows-env.sh
+. scripts/windows-env.sh
+NORALIM_WINDOWS_PREFIX="${1:-${NORALIM_WINDOWS_PREFIX:-}}"
+windows_prefix
+prefix="$NORALIM_WINDOWS_PREFIX"
 if [ -f "$prefix/qt6/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
   echo "Qt for Windows already in $prefix/qt6"
   exit 0

@@ -19,14 +19,15 @@ scripts/install-deps.sh xdotool imagemagick unzip
 if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 640x520x24" "$0" "$@"; fi
 
 work="$(mktemp -d)"
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 unzip -q "$zip" -d "$work"
 program="$(find "$work" -name noralim.exe)"
 samples="$(dirname "$program")/puzzles.txt"
 # A wine of its own, and no search path: the zip alone must do.
-export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPATH=
-wineboot --init >/dev/null 2>&1 || true
-wineserver --wait
+# shellcheck source=scripts/windows-env.sh
+. scripts/windows-env.sh
+start_wine "$work/wine"
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+export WINEPATH=""
 
 pid=""
 window=""

@@ -12,7 +12,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-export NORALIM_WINDOWS_PREFIX="${NORALIM_WINDOWS_PREFIX:-$HOME/.cache/noralim/windows}"
+# shellcheck source=scripts/windows-env.sh
+. scripts/windows-env.sh
+windows_prefix
 qt="$NORALIM_WINDOWS_PREFIX/qt6"
 if [ ! -d "$qt/bin" ]; then
   echo "no Qt for Windows in $qt: run scripts/windows-qt.sh first" >&2
@@ -22,13 +24,7 @@ scripts/windows-deps.sh "$NORALIM_WINDOWS_PREFIX"
 scripts/install-deps.sh icoutils zip unzip
 
 build="build-windows-ui"
-export WINEPREFIX="$PWD/$build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$WINEPREFIX"
-wineboot --init >/dev/null 2>&1 || true
-wineserver --wait
-wineserver --persistent=300
-wine cmd /c exit </dev/null >/dev/null 2>&1
-trap 'wineserver -k || true' EXIT
+start_wine "$PWD/$build/wine"
 
 echo "== build for Windows with the window"
 cmake --preset windows-ui
@@ -37,7 +33,7 @@ cmake --build --preset windows-ui
 echo "== tests under wine"
 ctest --preset windows-ui
 
-version="$(sed -n 's/^project(noralim VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
+version="$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")"
 echo "== the resources of noralim.exe"
 wrestool --list "$build/ui/noralim.exe"
 # A Japanese (1041) version record that says the version, and an icon.
@@ -87,7 +83,7 @@ unzip -l "$build/$name.zip"
 echo "== the zip's programs under wine, with nothing but the zip"
 check="$(mktemp -d)"
 unzip -q "$build/$name.zip" -d "$check"
-[ -x build/cli/noralim-solve ] || { cmake -S . -B build && cmake --build build -j2 --target noralim-solve; }
+linux_solve
 WINEPATH="" wine "$check/$name/noralim-solve.exe" "$check/$name/puzzles.txt" | cmp - <(build/cli/noralim-solve samples/puzzles.txt)
 WINEPATH="" wine "$check/$name/noralim.exe" --version
 rm -rf "$check"
