@@ -29,12 +29,11 @@ int main(int argc, char** argv) {
   using namespace noralim::cli;
   PrepareStandardStreams();
   const Command command = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
-  if (std::holds_alternative<ShowHelp>(command)) return Print(kUsage);
-  if (std::holds_alternative<ShowVersion>(command)) return Print(noralim::VersionText("noralim-solve"));
-  if (const auto* error = std::get_if<UsageError>(&command)) {
-    std::fprintf(stderr, "noralim-solve: %s\nTry 'noralim-solve --help' for more information.\n",
-                 error->message.c_str());
-    return 2;
-  }
-  return RunBatch(std::get<Options>(command), stdout, stderr);
+  if (const auto* options = std::get_if<Options>(&command)) return RunBatch(*options, stdout, stderr);
+  const auto& stop = std::get<noralim::EarlyExit>(command);
+  if (std::holds_alternative<noralim::ShowHelp>(stop)) return Print(kUsage);
+  if (std::holds_alternative<noralim::ShowVersion>(stop)) return Print(noralim::VersionText("noralim-solve"));
+  std::fprintf(stderr, "noralim-solve: %s\nTry 'noralim-solve --help' for more information.\n",
+               Describe(std::get<noralim::UsageError>(stop)).c_str());
+  return 2;
 }

@@ -4,8 +4,6 @@
 #include "cli/options.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cstdint>
 #include <thread>
 
 #include "reader/commandline.h"
@@ -48,52 +46,41 @@ const char* const kUsage =
 
 namespace {
 
-constexpr int kMaxJobs = 256;
+int DefaultJobs() { return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs); }
 
-bool ParseJobs(const std::string& text, int* jobs) {
-  const char* end = text.data() + text.size();
-  const auto [rest, error] = std::from_chars(text.data(), end, *jobs);
-  return error == std::errc() && rest == end && *jobs >= 1 && *jobs <= kMaxJobs;
+std::optional<EarlyExit> Set(bool* flag) {
+  *flag = true;
+  return std::nullopt;
 }
 
 }  // namespace
 
 Command ParseArguments(const std::vector<std::string>& args) {
-  enum : std::uint8_t { kJson, kTrace, kSummary, kJobs, kPuzzle, kHelp, kVersion };
-  static constexpr OptionSpec kSpecs[] = {
-      {"json", 0, nullptr},        {"trace", 0, nullptr},
-      {"summary", 0, nullptr},     {"jobs", 'j', "a number of threads"},
-      {"puzzle", 'p', "a puzzle"}, {"help", 'h', nullptr},
-      {"version", 0, nullptr},
-  };
-  const CommandLine line = ReadCommandLine(args, kSpecs);
-  if (line.problem != CommandLine::Problem::None) return UsageError{DescribeProblem(line)};
   Options options;
-  options.jobs = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-  for (const CommandLine::Option& option : line.options) {
-    switch (option.spec) {
-      case kJson:
-        options.json = true;
-        break;
-      case kTrace:
-        options.trace = options.json = true;
-        break;
-      case kSummary:
-        options.summary = true;
-        break;
-      case kJobs:
-        if (!ParseJobs(option.value, &options.jobs)) return UsageError{"-j takes a number of threads from 1 to 256"};
-        break;
-      case kPuzzle:
-        options.puzzles.push_back(option.value);
-        break;
-      case kHelp:
-        return ShowHelp{};
-      default:
-        return ShowVersion{};
-    }
-  }
-  options.files = line.operands;
+  options.jobs = DefaultJobs();
+  const OptionSpec specs[] = {
+      {"json", 0, nullptr, [&](auto, auto) { return Set(&options.json); }},
+      {"trace", 0, nullptr,
+       [&](auto, auto) {
+         options.json = true;
+         return Set(&options.trace);
+       }},
+      {"summary", 0, nullptr, [&](auto, auto) { return Set(&options.summary); }},
+      {"jobs", 'j', "a number of threads",
+       [&](std::string_view value, std::string_view name) {
+         return SetWholeNumber(value, name, "a number of threads", 1, kMaxJobs, &options.jobs);
+       }},
+      {"puzzle", 'p', "a puzzle",
+       [&](std::string_view value, auto) {
+         options.puzzles.emplace_back(value);
+         return std::optional<EarlyExit>();
+       }},
+      {"help", 'h', nullptr, Help},
+      {"version", 0, nullptr, Version},
+  };
+  ParsedLine line = ParseCommandLine(args, specs);
+  if (auto* stop = std::get_if<EarlyExit>(&line)) return std::move(*stop);
+  options.files = std::move(std::get<std::vector<std::string>>(line));
   if (options.files.empty() && options.puzzles.empty()) options.files.emplace_back("-");
   return options;
 }

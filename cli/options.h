@@ -8,6 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include "reader/commandline.h"
+
 namespace noralim::cli {
 
 struct Options {
@@ -19,13 +21,12 @@ struct Options {
   std::vector<std::string> files;    // "-" is standard input; none (and no -p) means "-"
 };
 
-struct ShowHelp {};
-struct ShowVersion {};
-struct UsageError {
-  std::string message;
-};
+// The most threads -j takes, and the most the default takes on a machine
+// with more cores.
+inline constexpr int kMaxJobs = 256;
 
-using Command = std::variant<Options, ShowHelp, ShowVersion, UsageError>;
+// The options to run with, or why the program stops instead.
+using Command = std::variant<Options, EarlyExit>;
 
 Command ParseArguments(const std::vector<std::string>& args);
 

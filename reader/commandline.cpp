@@ -3,105 +3,166 @@
 
 #include "reader/commandline.h"
 
-#include <getopt.h>
-
-#include <string_view>
+#include <charconv>
 
 namespace noralim {
 
 namespace {
 
-// The values getopt_long returns for the long options: above every byte.
-constexpr int kFirstLongValue = 256;
+EarlyExit Problem(const char* format, std::vector<std::string> args) { return UsageError{format, std::move(args)}; }
 
-// Records what is wrong with the option getopt_long did not take: a long
-// option (`option` 0 or a long option's value), typed as `arg`, or the short
-// option `option`.
-void NoteProblem(const char* arg, int option, std::span<const OptionSpec> specs, CommandLine& line) {
-  const bool is_long = option == 0 || option >= kFirstLongValue;
-  const std::string_view text = arg;
-  line.option = is_long ? std::string(text.substr(0, text.find('='))) : std::string("-") + static_cast<char>(option);
-  int matches = 0;
-  const OptionSpec* match = nullptr;
-  for (const OptionSpec& spec : specs) {
-    const bool hit = is_long ? std::string_view(spec.long_name).starts_with(std::string_view(line.option).substr(2))
-                             : spec.short_name == option;
-    if (hit) {
-      ++matches;
-      match = &spec;
-    }
-  }
-  using Problem = CommandLine::Problem;
-  if (matches == 0) {
-    line.problem = Problem::UnknownOption;
-  } else if (matches > 1) {
-    line.problem = Problem::AmbiguousOption;
-  } else if (match->value == nullptr) {
-    line.problem = Problem::TakesNoValue;
-  } else {
-    line.problem = Problem::NeedsValue;
-    line.value = match->value;
-  }
+// An option's name with its dashes: "--json", "-j".
+std::string Dashed(std::string_view dashes, std::string_view name) {
+  std::string text(dashes);
+  text += name;
+  return text;
 }
+
+// Reads one command line: where it is, and the operands found so far.
+class Parser {
+ public:
+  Parser(std::span<const std::string> args, std::span<const OptionSpec> specs) : args_(args), specs_(specs) {}
+
+  ParsedLine Run() {
+    while (next_ < args_.size()) {
+      const std::string_view arg = args_[next_++];
+      std::optional<EarlyExit> early;
+      if (arg == "--") {
+        operands_.insert(operands_.end(), args_.begin() + static_cast<std::ptrdiff_t>(next_), args_.end());
+        break;
+      }
+      if (arg.starts_with("--")) {
+        early = Long(arg.substr(2));
+      } else if (const OptionSpec* spec = ToolkitOption(arg); spec != nullptr) {
+        early = Take(*spec, arg.substr(1), Dashed("-", spec->long_name));
+      } else if (arg.size() > 1 && arg[0] == '-') {
+        early = Shorts(arg.substr(1));
+      } else {
+        operands_.emplace_back(arg);
+      }
+      if (early) return *early;
+    }
+    return std::move(operands_);
+  }
+
+ private:
+  // "-platform" or "-platform=NAME": a toolkit option written with one dash.
+  [[nodiscard]] const OptionSpec* ToolkitOption(std::string_view arg) const {
+    if (arg.size() < 2 || arg[0] != '-' || arg[1] == '-') return nullptr;
+    const std::string_view name = arg.substr(1, arg.find('=') - 1);
+    for (const OptionSpec& spec : specs_) {
+      if (spec.toolkit && spec.long_name == name) return &spec;
+    }
+    return nullptr;
+  }
+
+  // "name", "name=value" or a beginning of a name that only one option has.
+  std::optional<EarlyExit> Long(std::string_view text) {
+    const std::string_view name = text.substr(0, text.find('='));
+    const std::string typed = Dashed("--", name);
+    const OptionSpec* match = nullptr;
+    int matches = 0;
+    for (const OptionSpec& spec : specs_) {
+      if (spec.long_name == name) {
+        match = &spec;
+        matches = 1;
+        break;
+      }
+      if (!spec.toolkit && spec.long_name.starts_with(name)) {
+        match = &spec;
+        ++matches;
+      }
+    }
+    if (matches == 0) return Problem(messages::kUnknownOption, {typed});
+    if (matches > 1) return Problem(messages::kAmbiguousOption, {typed});
+    return Take(*match, text, match->toolkit ? Dashed("-", match->long_name) : NameOf(*match));
+  }
+
+  // A long option, `text` as typed after its dashes, with its value after
+  // "=" or in the next argument.
+  std::optional<EarlyExit> Take(const OptionSpec& spec, std::string_view text, const std::string& name) {
+    const auto equals = text.find('=');
+    const std::string typed = Dashed(spec.toolkit ? "-" : "--", text.substr(0, equals));
+    if (spec.value == nullptr) {
+      if (equals != std::string_view::npos) return Problem(messages::kTakesNoValue, {typed});
+      return spec.handle("", name);
+    }
+    if (equals != std::string_view::npos) return spec.handle(text.substr(equals + 1), name);
+    if (next_ == args_.size()) return Problem(messages::kNeedsValue, {typed, spec.value});
+    return spec.handle(args_[next_++], name);
+  }
+
+  // Short options written together ("-hj2"), the last one perhaps with its
+  // value attached or in the next argument.
+  std::optional<EarlyExit> Shorts(std::string_view letters) {
+    for (std::size_t k = 0; k < letters.size(); ++k) {
+      const std::string typed = Dashed("-", letters.substr(k, 1));
+      const OptionSpec* spec = nullptr;
+      for (const OptionSpec& candidate : specs_) {
+        if (candidate.short_name != 0 && candidate.short_name == letters[k]) spec = &candidate;
+      }
+      if (spec == nullptr) return Problem(messages::kUnknownOption, {typed});
+      if (spec->value == nullptr) {
+        if (auto stop = spec->handle("", typed)) return stop;
+        continue;
+      }
+      if (k + 1 < letters.size()) return spec->handle(letters.substr(k + 1), typed);
+      if (next_ == args_.size()) return Problem(messages::kNeedsValue, {typed, spec->value});
+      return spec->handle(args_[next_++], typed);
+    }
+    return std::nullopt;
+  }
+
+  // The option as the messages name it: its short form when it has one.
+  static std::string NameOf(const OptionSpec& spec) {
+    return spec.short_name != 0 ? Dashed("-", std::string_view(&spec.short_name, 1)) : Dashed("--", spec.long_name);
+  }
+
+  std::span<const std::string> args_;
+  std::span<const OptionSpec> specs_;
+  std::size_t next_ = 0;
+  std::vector<std::string> operands_;
+};
 
 }  // namespace
 
-CommandLine ReadCommandLine(const std::vector<std::string>& args, std::span<const OptionSpec> specs) {
-  std::string short_names = ":";  // a missing value is reported as ':', not '?'
-  std::vector<option> long_options;
-  for (std::size_t k = 0; k < specs.size(); ++k) {
-    const int has_arg = specs[k].value != nullptr ? required_argument : no_argument;
-    long_options.push_back({specs[k].long_name, has_arg, nullptr, kFirstLongValue + static_cast<int>(k)});
-    if (specs[k].short_name != 0) {
-      short_names += specs[k].short_name;
-      if (specs[k].value != nullptr) short_names += ':';
-    }
-  }
-  long_options.push_back({nullptr, 0, nullptr, 0});
-
-  // getopt_long works on argv in place: a copy, with a program name first.
-  std::vector<std::string> strings = {"noralim"};
-  strings.insert(strings.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  argv.reserve(strings.size() + 1);
-  for (std::string& s : strings) argv.push_back(s.data());
-  argv.push_back(nullptr);
-
-  CommandLine line;
-  optind = 0;  // starts getopt_long afresh
-  opterr = 0;
-  const int argc = static_cast<int>(strings.size());
-  for (int c; (c = getopt_long(argc, argv.data(), short_names.c_str(), long_options.data(), nullptr)) != -1;) {
-    if (c == '?' || c == ':') {
-      NoteProblem(argv[static_cast<std::size_t>(optind - 1)], optopt, specs, line);
-      return line;
-    }
-    std::size_t spec = 0;
-    if (c >= kFirstLongValue) {
-      spec = static_cast<std::size_t>(c - kFirstLongValue);
+std::string FormatMessage(const char* format, std::span<const std::string> args) {
+  std::string text;
+  for (const char* c = format; *c != '\0'; ++c) {
+    const auto slot = static_cast<std::size_t>(c[1] - '1');
+    if (c[0] == '%' && c[1] >= '1' && c[1] <= '9' && slot < args.size()) {
+      text += args[slot];
+      ++c;
     } else {
-      while (specs[spec].short_name != c) ++spec;
+      text += *c;
     }
-    line.options.push_back({spec, optarg != nullptr ? optarg : ""});
   }
-  for (int k = optind; k < argc; ++k) line.operands.emplace_back(argv[static_cast<std::size_t>(k)]);
-  return line;
+  return text;
 }
 
-std::string DescribeProblem(const CommandLine& line) {
-  switch (line.problem) {
-    case CommandLine::Problem::UnknownOption:
-      return "unknown option '" + line.option + "'";
-    case CommandLine::Problem::AmbiguousOption:
-      return "option '" + line.option + "' is ambiguous";
-    case CommandLine::Problem::TakesNoValue:
-      return "option '" + line.option + "' takes no value";
-    case CommandLine::Problem::NeedsValue:
-      return "option '" + line.option + "' needs " + line.value;
-    case CommandLine::Problem::None:
-      break;
+ParsedLine ParseCommandLine(std::span<const std::string> args, std::span<const OptionSpec> specs) {
+  return Parser(args, specs).Run();
+}
+
+std::optional<EarlyExit> Help(std::string_view /*value*/, std::string_view /*name*/) { return ShowHelp{}; }
+std::optional<EarlyExit> Version(std::string_view /*value*/, std::string_view /*name*/) { return ShowVersion{}; }
+
+std::optional<long> ParseWholeNumber(std::string_view text, long low, long high) {
+  long number = 0;
+  const char* end = text.data() + text.size();
+  const auto [rest, error] = std::from_chars(text.data(), end, number);
+  if (text.empty() || error != std::errc() || rest != end || number < low || number > high) return std::nullopt;
+  return number;
+}
+
+std::optional<EarlyExit> SetWholeNumber(std::string_view value, std::string_view name, const char* what, int low,
+                                   int high, int* out) {
+  const auto number = ParseWholeNumber(value, low, high);
+  if (!number) {
+    return Problem(messages::kOutOfRange, {std::string(name), what, std::to_string(low), std::to_string(high)});
   }
-  return {};
+  *out = static_cast<int>(*number);
+  return std::nullopt;
 }
 
 }  // namespace noralim

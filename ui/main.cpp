@@ -56,15 +56,33 @@ int main(int argc, char** argv) {
   UseParentConsole();
 #endif
   // Read before the toolkit starts, so that these need no display.
-  const StartupCommand command = ParseStartup(std::vector<std::string>(argv + 1, argv + argc));
-  if (std::holds_alternative<ShowHelp>(command)) return Print(Tr(kWindowUsage).toStdString());
-  if (std::holds_alternative<ShowVersion>(command)) return Print(noralim::VersionText("noralim"));
-  if (const auto* error = std::get_if<StartupError>(&command)) {
+  const StartupCommand command =
+      ParseStartup(std::vector<std::string>(argv + 1, argv + argc), CellField::kMaxPastedCharacters);
+  if (const auto* stop = std::get_if<noralim::EarlyExit>(&command)) {
+    if (std::holds_alternative<noralim::ShowHelp>(*stop)) return Print(Tr(kWindowUsage).toStdString());
+    if (std::holds_alternative<noralim::ShowVersion>(*stop)) return Print(noralim::VersionText("noralim"));
+    std::fprintf(stderr, "%s\n", UsageMessage(std::get<noralim::UsageError>(*stop)).c_str());
+    return 2;
+  }
+  if (const auto* error = std::get_if<OperandError>(&command)) {
     std::fprintf(stderr, "%s\n", error->message.c_str());
     return 2;
   }
+  const OpenWindow& open = std::get<OpenWindow>(command);
+  if (const auto missing = MissingDisplay(open)) {
+    std::fprintf(stderr, "%s\n", missing->c_str());
+    return 2;
+  }
 
-  QApplication app(argc, argv);
+  // The toolkit sees its own options only, each as it reads them.
+  std::vector<std::string> toolkit_args = {argv[0]};
+  toolkit_args.insert(toolkit_args.end(), open.toolkit_args.begin(), open.toolkit_args.end());
+  std::vector<char*> toolkit_argv;
+  for (std::string& arg : toolkit_args) toolkit_argv.push_back(arg.data());
+  toolkit_argv.push_back(nullptr);
+  int toolkit_argc = static_cast<int>(toolkit_args.size());
+
+  QApplication app(toolkit_argc, toolkit_argv.data());
   QCoreApplication::installTranslator(&ProgramTranslator());
   QApplication::setApplicationName(QStringLiteral("Noralim"));
   QApplication::setApplicationVersion(QString::fromLatin1(noralim::kVersion));
@@ -75,6 +93,6 @@ int main(int argc, char** argv) {
     icon.addFile(QStringLiteral(":/icons/noralim-%1.png").arg(size), QSize(size, size));
   }
   QApplication::setWindowIcon(icon);
-  const std::unique_ptr<Form1> form = OpenForm(std::get<OpenWindow>(command));
+  const std::unique_ptr<Form1> form = OpenForm(open);
   return QApplication::exec();
 }

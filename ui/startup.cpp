@@ -5,14 +5,11 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <cstdint>
+#include <cstdlib>
 #include <string_view>
 
-#include "reader/commandline.h"
 #include "reader/source.h"
 #include "ui/form1.h"
-#include "ui/gridclipboard.h"
 #include "ui/translation.h"
 
 namespace noralim::ui {
@@ -46,99 +43,98 @@ const char* const kWindowUsage =
 
 namespace {
 
-// Toolkit options that take a value in the next argument.
-constexpr std::array<std::string_view, 12> kToolkitOptionsWithValue = {
-    "-platform",   "-platformpluginpath", "-platformtheme", "-plugin",       "-qmljsdebugger", "-style",
-    "-stylesheet", "-qwindowgeometry",    "-qwindowicon",   "-qwindowtitle", "-display",       "-session"};
-
-// Toolkit options that stand alone.
-constexpr std::array<std::string_view, 5> kToolkitFlags = {"-reverse", "-nograb", "-dograb", "-sync", "-widgetcount"};
-
-template <std::size_t N>
-bool IsOneOf(std::string_view arg, const std::array<std::string_view, N>& names) {
-  if (arg.size() > 2 && arg[0] == '-' && arg[1] == '-') arg.remove_prefix(1);  // --style works too
-  if (const auto equals = arg.find('='); equals != std::string_view::npos) arg = arg.substr(0, equals);
-  return std::find(names.begin(), names.end(), arg) != names.end();
-}
-
-// A problem of the command line, in words, in the user's language.
-QString Translated(const CommandLine& line) {
-  const QString option = QString::fromStdString(line.option);
-  switch (line.problem) {
-    case CommandLine::Problem::UnknownOption:
-      return Tr(QT_TRANSLATE_NOOP("noralim", "unknown option '%1'")).arg(option);
-    case CommandLine::Problem::AmbiguousOption:
-      return Tr(QT_TRANSLATE_NOOP("noralim", "option '%1' is ambiguous")).arg(option);
-    case CommandLine::Problem::TakesNoValue:
-      return Tr(QT_TRANSLATE_NOOP("noralim", "option '%1' takes no value")).arg(option);
-    case CommandLine::Problem::NeedsValue:
-      return Tr(QT_TRANSLATE_NOOP("noralim", "option '%1' needs %2")).arg(option, Tr(line.value));
-    case CommandLine::Problem::None:
-      break;
-  }
-  return {};
-}
-
-// The arguments that are not the toolkit's own options, which are left to it.
-std::vector<std::string> WithoutToolkitOptions(const std::vector<std::string>& args) {
-  std::vector<std::string> ours;
-  for (std::size_t k = 0; k < args.size(); ++k) {
-    const std::string& arg = args[k];
-    if (arg == "--") {
-      ours.insert(ours.end(), args.begin() + static_cast<std::ptrdiff_t>(k), args.end());
-      break;
-    }
-    if (IsOneOf(arg, kToolkitOptionsWithValue)) {
-      if (arg.find('=') == std::string::npos) ++k;  // the toolkit reads the option and its value
-    } else if (!IsOneOf(arg, kToolkitFlags)) {
-      ours.push_back(arg);
-    }
-  }
-  return ours;
-}
-
-StartupError UsageError(const QString& what) {
-  return StartupError{(QStringLiteral("noralim: ") + what + QLatin1Char('\n') +
-                       Tr(QT_TRANSLATE_NOOP("noralim", "Try 'noralim --help' for more information.")))
-                          .toStdString()};
-}
+// The toolkit's own options, which it reads with one dash or two, and what
+// the value of each is; nullptr for the flags.
+struct ToolkitOption {
+  std::string_view name;
+  const char* value;
+};
+constexpr std::array<ToolkitOption, 15> kToolkitOptions = {{
+    {"platform", QT_TRANSLATE_NOOP("noralim", "a platform name")},
+    {"platformpluginpath", QT_TRANSLATE_NOOP("noralim", "a folder")},
+    {"platformtheme", QT_TRANSLATE_NOOP("noralim", "a theme name")},
+    {"plugin", QT_TRANSLATE_NOOP("noralim", "a plugin name")},
+    {"qwindowgeometry", QT_TRANSLATE_NOOP("noralim", "a geometry")},
+    {"qwindowicon", QT_TRANSLATE_NOOP("noralim", "an icon file")},
+    {"qwindowtitle", QT_TRANSLATE_NOOP("noralim", "a title")},
+    {"session", QT_TRANSLATE_NOOP("noralim", "a session name")},
+    {"display", QT_TRANSLATE_NOOP("noralim", "an X display")},
+    {"style", QT_TRANSLATE_NOOP("noralim", "a style name")},
+    {"stylesheet", QT_TRANSLATE_NOOP("noralim", "a style sheet file")},
+    {"reverse", nullptr},
+    {"widgetcount", nullptr},
+    {"nograb", nullptr},
+    {"dograb", nullptr},
+}};
 
 // The window with the puzzle the operand names, if it names one.
-StartupCommand Open(const std::vector<std::string>& operands, int pace) {
-  if (operands.size() > 1) return UsageError(Tr(QT_TRANSLATE_NOOP("noralim", "more than one operand")));
-  if (operands.empty()) return OpenWindow{std::nullopt, pace};
+StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands, std::size_t max_cell_characters) {
+  if (operands.size() > 1) return UsageError{messages::kTooManyOperands, {}};
+  if (operands.empty()) return window;
   auto loaded = LoadPuzzle(operands.front());
-  if (auto* rejected = std::get_if<Rejected>(&loaded)) return StartupError{std::move(rejected->message)};
+  if (auto* rejected = std::get_if<Rejected>(&loaded)) return OperandError{std::move(rejected->message)};
   GridTexts& texts = std::get<Puzzle>(loaded).texts;
-  if (!FitsCells(texts)) {
-    return StartupError{
-        (QStringLiteral("noralim: ") +
-         Tr(QT_TRANSLATE_NOOP("noralim", "a cell holds more than %1 characters")).arg(CellField::kMaxPastedCharacters))
-            .toStdString()};
+  if (std::any_of(texts.begin(), texts.end(), [&](const CellText& t) { return t.size() > max_cell_characters; })) {
+    const QString what = Tr(QT_TRANSLATE_NOOP("noralim", "a cell holds more than %1 characters"));
+    return OperandError{(QStringLiteral("noralim: ") + what.arg(max_cell_characters)).toStdString()};
   }
-  return OpenWindow{std::move(texts), pace};
+  window.texts = std::move(texts);
+  return window;
 }
 
 }  // namespace
 
-StartupCommand ParseStartup(const std::vector<std::string>& args) {
-  enum : std::uint8_t { kHelp, kVersion, kPace };
-  static constexpr OptionSpec kSpecs[] = {{"help", 'h', nullptr},
-                                          {"version", 0, nullptr},
-                                          {"pace", 0, QT_TRANSLATE_NOOP("noralim", "a number of milliseconds")}};
-  const CommandLine line = ReadCommandLine(WithoutToolkitOptions(args), kSpecs);
-  if (line.problem != CommandLine::Problem::None) return UsageError(Translated(line));
-  int pace = 0;
-  for (const CommandLine::Option& option : line.options) {
-    if (option.spec == kHelp) return ShowHelp{};
-    if (option.spec == kVersion) return ShowVersion{};
-    const char* end = option.value.data() + option.value.size();
-    const auto [rest, error] = std::from_chars(option.value.data(), end, pace);
-    if (error != std::errc() || rest != end || pace < 0 || pace > 1000) {
-      return UsageError(Tr(QT_TRANSLATE_NOOP("noralim", "--pace takes a number of milliseconds from 0 to 1000")));
-    }
+std::optional<std::string> MissingDisplay(const OpenWindow& command) {
+#if defined(__linux__)
+  const auto set = [](const char* name) {
+    const char* value = std::getenv(name);  // NOLINT(concurrency-mt-unsafe): read before any thread starts
+    return value != nullptr && *value != '\0';
+  };
+  const auto& args = command.toolkit_args;
+  if (std::find(args.begin(), args.end(), "-platform") != args.end() || set("QT_QPA_PLATFORM") || set("DISPLAY") ||
+      set("WAYLAND_DISPLAY")) {
+    return std::nullopt;
   }
-  return Open(line.operands, pace);
+  return (QStringLiteral("noralim: ") +
+          Tr(QT_TRANSLATE_NOOP("noralim", "no display to open the window on (DISPLAY is not set); "
+                                          "try -platform offscreen, or xvfb-run")))
+      .toStdString();
+#else
+  static_cast<void>(command);
+  return std::nullopt;
+#endif
+}
+
+std::string UsageMessage(const UsageError& error) {
+  QString what = Tr(error.format);
+  for (const std::string& arg : error.args) what = what.arg(Tr(arg.c_str()));
+  return (QStringLiteral("noralim: ") + what + QLatin1Char('\n') +
+          Tr(QT_TRANSLATE_NOOP("noralim", "Try 'noralim --help' for more information.")))
+      .toStdString();
+}
+
+StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t max_cell_characters) {
+  OpenWindow window;
+  std::vector<OptionSpec> specs = {
+      {"help", 'h', nullptr, Help},
+      {"version", 0, nullptr, Version},
+      {"pace", 0, QT_TRANSLATE_NOOP("noralim", "a number of milliseconds"),
+       [&](std::string_view value, std::string_view name) {
+         return SetWholeNumber(value, name, QT_TRANSLATE_NOOP("noralim", "a number of milliseconds"), 0, 1000,
+                               &window.pace);
+       }},
+  };
+  for (const ToolkitOption& option : kToolkitOptions) {
+    const auto pass_on = [&window, flag = option.value == nullptr](std::string_view value, std::string_view name) {
+      window.toolkit_args.emplace_back(name);
+      if (!flag) window.toolkit_args.emplace_back(value);
+      return std::optional<EarlyExit>();
+    };
+    specs.push_back({option.name, 0, option.value, pass_on, true});
+  }
+  ParsedLine line = ParseCommandLine(args, specs);
+  if (auto* stop = std::get_if<EarlyExit>(&line)) return std::move(*stop);
+  return Open(std::move(window), std::get<std::vector<std::string>>(line), max_cell_characters);
 }
 
 std::unique_ptr<Form1> OpenForm(const OpenWindow& command) {

@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "reader/commandline.h"
 #include "solver/gridtexts.h"
 
 namespace noralim::ui {
@@ -22,20 +23,29 @@ class Form1;
 struct OpenWindow {
   std::optional<GridTexts> texts;
   int pace = 0;
+  // The toolkit's own options as it reads them: "-platform", "offscreen".
+  std::vector<std::string> toolkit_args;
 };
-struct ShowHelp {};
-struct ShowVersion {};
-// The message for stderr, and exit status 2.
-struct StartupError {
+// An operand that names no puzzle: the message for stderr, exit status 2.
+struct OperandError {
   std::string message;
 };
 
-using StartupCommand = std::variant<OpenWindow, ShowHelp, ShowVersion, StartupError>;
+using StartupCommand = std::variant<OpenWindow, EarlyExit, OperandError>;
 
 // args without the program name. The toolkit's own options (-platform NAME,
-// -style NAME, -reverse, ...) are passed over here and left to the toolkit;
-// at most one operand, PUZZLE or FILE[:LINE], is loaded.
-StartupCommand ParseStartup(const std::vector<std::string>& args);
+// -style=NAME, --reverse, ...) are handed on in OpenWindow; at most one
+// operand, PUZZLE or FILE[:LINE], is loaded, with cells of at most
+// max_cell_characters.
+StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t max_cell_characters);
+
+// Why the window cannot open, in one line, when it would try a display that
+// is not there (no -platform, no QT_QPA_PLATFORM, neither DISPLAY nor
+// WAYLAND_DISPLAY on a desktop system); nullopt when it may try.
+std::optional<std::string> MissingDisplay(const OpenWindow& command);
+
+// A usage error in the user's language, with the pointer to --help.
+std::string UsageMessage(const UsageError& error);
 
 // The window as the program opens it, shown, with the operand's puzzle in its
 // cells when there was one. Needs the toolkit's application object.

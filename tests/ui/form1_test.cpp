@@ -12,6 +12,8 @@
 #include <QTextBlock>
 #include <QTranslator>
 #include <QtTest>
+#include <functional>
+#include <map>
 
 #include "reader/reader.h"
 #include "tests/ui/windowdriver.h"
@@ -246,6 +248,40 @@ class Form1Test : public QObject {
     QVERIFY(ReadAll(*form_) == Texts(kTwentyEight));
   }
 
+  // A step that arrives while an undo is being written, from inside the
+  // undo's first change notification, is refused: the undo ends where it
+  // should and the history holds only grids that were on screen.
+  void aStepDuringAnUndoIsRefused_data() {
+    QTest::addColumn<QString>("nested");
+    for (const char* nested : {"undo", "redo", "paste", "Clear", "Calc"}) QTest::newRow(nested) << nested;
+  }
+  void aStepDuringAnUndoIsRefused() {
+    QFETCH(QString, nested);
+    const GridTexts a = Texts(kCycling);
+    const GridTexts b = Texts(kTwentyEight);
+    form_->LoadTexts(a);
+    form_->LoadTexts(b);
+    QGuiApplication::clipboard()->setText(kTwentyEight);
+    const std::map<QString, std::function<void()>> steps = {
+        {"undo", [&] { QTest::keyClick(form_->Text1(1), Qt::Key_Z, Qt::ControlModifier); }},
+        {"redo", [&] { QTest::keyClick(form_->Text1(1), Qt::Key_Y, Qt::ControlModifier); }},
+        {"paste", [&] { QTest::keyClick(form_->Text1(1), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier); }},
+        {"Clear", [&] { QTest::mouseClick(form_->cmdExec(1), Qt::LeftButton); }},
+        {"Calc", [&] { QTest::mouseClick(form_->cmdExec(0), Qt::LeftButton); }},
+    };
+    OnEveryChange(*form_, this, [&](int n) {
+      if (n == 1) steps.at(nested)();
+    });
+    QTest::keyClick(form_->Text1(1), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(ReadAll(*form_) == a);
+    form_->Undo();
+    QVERIFY(ReadAll(*form_) == GridTexts{});
+    form_->Redo();
+    QVERIFY(ReadAll(*form_) == a);
+    form_->Redo();
+    QVERIFY(ReadAll(*form_) == b);
+  }
+
   // Loads make steps of their own, with no focus change between them, and
   // the oldest of more than a hundred steps are dropped.
   void aHundredStepsCanBeUndone() {
@@ -331,8 +367,10 @@ class Form1Test : public QObject {
 
   void anOperandOpensTheWindowWithItsPuzzle() {
     const std::vector<std::string> args = {"-style", "fusion", "-reverse", "-platform=offscreen", kCycling};
-    const auto command = noralim::ui::ParseStartup(args);
-    const std::unique_ptr<Form1> form = noralim::ui::OpenForm(std::get<noralim::ui::OpenWindow>(command));
+    const auto command = noralim::ui::ParseStartup(args, noralim::ui::CellField::kMaxPastedCharacters);
+    const auto& open = std::get<noralim::ui::OpenWindow>(command);
+    QVERIFY((open.toolkit_args == std::vector<std::string>{"-style", "fusion", "-reverse", "-platform", "offscreen"}));
+    const std::unique_ptr<Form1> form = noralim::ui::OpenForm(open);
     QVERIFY(form->isVisible() && Idle(*form));
     QVERIFY(ReadAll(*form) == Texts(kCycling));
   }
