@@ -37,22 +37,22 @@ class Batch {
     if (name != "-") {
       owned.reset(open_(name));
       in = owned.get();
-      if (in == nullptr) return Fail(name + ": " + std::strerror(errno));
+      if (in == nullptr) return EndSource(Open(name), name + ": " + std::strerror(errno));
     }
     LineReader reader(in);
     Pipeline::Batch* batch = &Open(name);
-    for (;;) {
+    while (!write_failed_) {
       InputLine& line = Next(*batch);
       const LineReader::Status status = reader.Next(&line.text);
       line.number = reader.LineNumber();
       line.too_long = status == LineReader::Status::TooLong;
-      if (status == LineReader::Status::End || status == LineReader::Status::Error) {
-        const int error = errno;
+      if (status == LineReader::Status::End) {
         --batch->count;
-        pipeline_.Submit();
-        if (status == LineReader::Status::End) return;
-        pipeline_.Drain();  // the lines before the error come before its message
-        return Fail(name + ": read error: " + std::strerror(error));
+        return pipeline_.Submit();
+      }
+      if (status == LineReader::Status::Error) {
+        --batch->count;
+        return EndSource(*batch, name + ": read error: " + std::strerror(errno));
       }
       if (batch->count == kBatchLines) {
         pipeline_.Submit();
@@ -66,6 +66,7 @@ class Batch {
     Pipeline::Batch* batch = &Open("-p");
     long number = 0;
     for (const std::string& puzzle : puzzles) {
+      if (write_failed_) return;
       Next(*batch) = {++number, puzzle, false};
       if (batch->count == kBatchLines) {
         pipeline_.Submit();
@@ -76,13 +77,14 @@ class Batch {
   }
 
   int Finish() {
-    pipeline_.Drain();
-    if (std::fflush(out_) != 0 || std::ferror(out_) != 0) {
-      Fail(std::string("write error: ") + std::strerror(errno));
-    }
-    if (summarize_) messages_.Write(summary_.Text());
+    if (!write_failed_) pipeline_.Drain();
+    if (!write_failed_ && (std::fflush(out_) != 0 || std::ferror(out_) != 0)) OnWriteError();
+    if (summarize_ && !write_failed_) messages_.Write(summary_.Text());
     return exit_status_;
   }
+
+  // The output could not be written: nothing more is read.
+  [[nodiscard]] bool Stopped() const { return write_failed_; }
 
  private:
   // Lines go in batches through the pipeline, which solves them on the
@@ -96,6 +98,13 @@ class Batch {
     return batch;
   }
 
+  // Submits the batch as the last of its source, with why the source ends:
+  // the message comes after every line before it, whatever the threads do.
+  void EndSource(Pipeline::Batch& batch, std::string failure) {
+    batch.failure = std::move(failure);
+    pipeline_.Submit();
+  }
+
   // The next line of the batch, its text's storage reused from batch to batch.
   static InputLine& Next(Pipeline::Batch& batch) {
     if (batch.lines.size() == batch.count) batch.lines.emplace_back();
@@ -103,10 +112,11 @@ class Batch {
   }
 
   // Writes a solved batch: its output lines, its messages in between, in
-  // input order.
+  // input order, then why its source ended, if it did. Nothing more once an
+  // output line could not be written.
   void Write(const Pipeline::Batch& batch) {
     std::string& text = buffer_;
-    for (std::size_t k = 0; k < batch.count; ++k) {
+    for (std::size_t k = 0; k < batch.count && !write_failed_; ++k) {
       const LineOutcome& outcome = batch.outcomes[k];
       if (outcome.kind == LineOutcome::Kind::Rejected) {
         WriteOut(text);
@@ -119,12 +129,19 @@ class Batch {
       }
     }
     WriteOut(text);
+    if (!batch.failure.empty() && !write_failed_) Fail(batch.failure);
   }
 
-  // Writes and empties the output waiting in text.
+  // Writes and empties the output waiting in text; the first write that
+  // fails ends the run.
   void WriteOut(std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), out_);
+    if (!write_failed_ && std::fwrite(text.data(), 1, text.size(), out_) != text.size()) OnWriteError();
     text.clear();
+  }
+
+  void OnWriteError() {
+    write_failed_ = true;
+    Fail(std::string("write error: ") + std::strerror(errno));
   }
 
   void Reject(const std::string& name, long number, const std::string& message) {
@@ -144,6 +161,7 @@ class Batch {
   Summary summary_;
   std::string buffer_;
   int exit_status_ = 0;
+  bool write_failed_ = false;
   Pipeline pipeline_;  // last: its workers stop before the rest goes
 };
 
@@ -154,7 +172,10 @@ std::FILE* OpenFile(const std::string& name) { return std::fopen(name.c_str(), "
 int RunBatch(const Options& options, std::FILE* out, std::FILE* err, const InputOpener& open) {
   Batch batch(options, out, err, open);
   if (!options.puzzles.empty()) batch.RunLiterals(options.puzzles);
-  for (const std::string& name : options.files) batch.RunFile(name);
+  for (const std::string& name : options.files) {
+    if (batch.Stopped()) break;
+    batch.RunFile(name);
+  }
   return batch.Finish();
 }
 

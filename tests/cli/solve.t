@@ -45,9 +45,13 @@ later line is rejected too; the other files are still solved.
   noralim-solve: folder: read error: Is a directory
   [2]
 
-Output that cannot be written is an error, not a success.
+Output that cannot be written is an error, not a success, and ends the run at
+once: even an endless input stops after its first batch.
 
   $ noralim-solve empty.txt > /dev/full
+  noralim-solve: write error: No space left on device
+  [2]
+  $ yes "$EMPTY" | timeout 20 noralim-solve -j 2 --summary > /dev/full
   noralim-solve: write error: No space left on device
   [2]
 
