@@ -104,11 +104,20 @@ void Form1::CreateShortcuts() {
   }
 }
 
+template <class Write>
+void Form1::AsStep(Step step, Write write) {
+  Record();
+  step_ = step;
+  write();
+  step_ = Step::None;
+  Record();
+}
+
 void Form1::LoadTexts(const GridTexts& texts) {
+  if (step_ == Step::Run) return WriteAll(texts);
+  if (step_ != Step::None) return QApplication::beep();
   // A load is a step of its own, so that undo goes back to the grid before it.
-  if (!running_) Record();
-  WriteAll(texts);
-  if (!running_) Record();
+  AsStep(Step::Grid, [&] { WriteAll(texts); });
 }
 
 void Form1::WriteAll(const GridTexts& texts) {
@@ -134,24 +143,27 @@ void Form1::PasteGrid() {
 void Form1::SetPace(int milliseconds) { grid_->SetPace(milliseconds); }
 
 void Form1::Undo() {
-  if (running_) return QApplication::beep();
+  if (step_ != Step::None) return QApplication::beep();
   Record();
   Restore(history_->Undo());
 }
 
 void Form1::Redo() {
-  if (running_) return QApplication::beep();
+  if (step_ != Step::None) return QApplication::beep();
   Record();
   Restore(history_->Redo());
 }
 
 void Form1::Record() {
-  if (!closing_) history_->Record(ReadTexts(*grid_));
+  if (!closing_ && step_ == Step::None) history_->Record(ReadTexts(*grid_));
 }
 
 void Form1::Restore(const std::optional<GridTexts>& texts) {
   if (!texts) return QApplication::beep();
+  // The history already stands at this grid: nothing is recorded around it.
+  step_ = Step::Grid;
   WriteAll(*texts);
+  step_ = Step::None;
 }
 
 void Form1::MoveFocus(CellIndex from, Qt::Key direction) const {
@@ -165,7 +177,7 @@ void Form1::MoveFocus(CellIndex from, Qt::Key direction) const {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   const bool focus = event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut;
-  if (focus && !running_) Record();
+  if (focus) Record();
   return QWidget::eventFilter(watched, event);
 }
 
@@ -181,21 +193,23 @@ void Form1::Form_Load() {
 }
 
 void Form1::cmdExec_Click(std::int16_t index) {
-  // A "Clear" inside a run belongs to the run's step of the history.
-  const bool step = !running_;
   const bool run = index == kCalcButton;
-  if (step) Record();
-  if (run) running_ = true;
-  // Runs inside the toolkit's event dispatch: nothing may escape from here.
-  try {
-    noralim::cmdExec_Click(index, *grid_, *services_);
-    if (run) Announce(RunReport(ReadTexts(*grid_)));
-  } catch (const SolveStopped&) {
-    // The window was closed during the command, which has stopped writing;
-    // "Calc" and the pointer are already back to idle.
-  }
-  if (run) running_ = false;
-  if (step) Record();
+  const auto command = [&] {
+    if (run) running_ = true;
+    // Runs inside the toolkit's event dispatch: nothing may escape from here.
+    try {
+      noralim::cmdExec_Click(index, *grid_, *services_);
+      if (run) Announce(RunReport(ReadTexts(*grid_)));
+    } catch (const SolveStopped&) {
+      // The window was closed during the command, which has stopped writing;
+      // "Calc" and the pointer are already back to idle.
+    }
+    if (run) running_ = false;
+  };
+  if (step_ == Step::None) return AsStep(run ? Step::Run : Step::Clear, command);
+  // A "Clear" inside a run or a Clear belongs to that step of the history.
+  if (!run && (step_ == Step::Run || step_ == Step::Clear)) return command();
+  QApplication::beep();
 }
 
 void Form1::Announce(const QString& report) {

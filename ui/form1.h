@@ -37,7 +37,8 @@ class Form1 final : public QWidget {
   [[nodiscard]] CellGrid& Grid() const { return *grid_; }
 
   // Writes the texts into the cells, as if typed, as one step of the
-  // history: no solve starts.
+  // history: no solve starts. During a run the texts go in as the user's
+  // edits; while a Clear or another grid is being written, it only beeps.
   void LoadTexts(const GridTexts& texts);
   // Ctrl+Shift+C: the whole grid onto the clipboard as one line.
   void CopyGrid() const;
@@ -45,8 +46,8 @@ class Form1 final : public QWidget {
   // clipboard; beeps and leaves every cell as it is for anything else.
   void PasteGrid();
   // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y: a step back or forward in the grid's
-  // history, written through the cells' ordinary writes; during a run they
-  // only beep.
+  // history, written through the cells' ordinary writes; while any step is
+  // being written (a run, a Clear, another grid) they only beep.
   void Undo();
   void Redo();
   // Milliseconds a run waits after each cell it changes, processing events,
@@ -65,6 +66,15 @@ class Form1 final : public QWidget {
   void CreateCells();
   void CreateButtons();
   void CreateShortcuts();
+  // What the window is writing now. The user's edits, and a Clear or a paste
+  // within a run, nest inside a step and belong to it; a Clear nests inside a
+  // Clear; any other step that arrives while one is written is refused with
+  // a beep, so the history only ever holds grids that were on screen.
+  enum class Step : std::uint8_t { None, Run, Clear, Grid };
+
+  // Runs write as one step of the history, recording the grid at its edges.
+  template <class Write>
+  void AsStep(Step step, Write write);
   void Form_Load();
   void cmdExec_Click(std::int16_t index);
   void Text1_Change(CellIndex index);
@@ -84,6 +94,7 @@ class Form1 final : public QWidget {
   std::array<QPushButton*, 2> buttons_{};
   bool closing_ = false;
   bool running_ = false;  // a "Calc" run is under way
+  Step step_ = Step::None;
   std::unique_ptr<WindowGrid> grid_;
   std::unique_ptr<FormServices> services_;
   std::unique_ptr<GridHistory> history_;
