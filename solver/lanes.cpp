@@ -3,7 +3,9 @@
 
 #include "solver/lanes.h"
 
+#include <algorithm>
 #include <cstring>
+#include <stdexcept>
 #include <type_traits>
 
 #include "solver/solution.h"
@@ -31,9 +33,17 @@ std::vector<LaneKernel> AvailableLaneKernels() {
 
 LaneSolver::LaneSolver() : kernel_(AvailableLaneKernels().back()) {}
 
+LaneSolver::LaneSolver(LaneKernel kernel) : kernel_(kernel) {
+  const std::vector<LaneKernel> available = AvailableLaneKernels();
+  if (std::find(available.begin(), available.end(), kernel) == available.end()) {
+    throw std::invalid_argument("this lane kernel is not available here");
+  }
+}
+
 void LaneSolver::Solve(std::span<const DigitCells> starts, std::span<LaneRun> runs) {
   // DigitCells is 81 masks in a row, trivially copyable: copied as they are.
   static_assert(sizeof(DigitCells) == kCellCount * sizeof(std::uint16_t) && std::is_trivially_copyable_v<DigitCells>);
+  if (starts.size() != runs.size()) throw std::invalid_argument("a run for every start");
   const std::size_t count = starts.size();
   starts_.resize(count * kCellCount);
   finals_.resize(count * kCellCount);

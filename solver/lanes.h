@@ -29,15 +29,19 @@ enum class LaneKernel : std::uint8_t { Generic, Avx2 };
 // The kernels this build has and this processor runs, the fastest last.
 std::vector<LaneKernel> AvailableLaneKernels();
 
-// Solves every grid, runs[k] for starts[k]. Runs that would go past the
-// lanes' bound of sweeps (cycles, mostly) finish on DigitGrid, which applies
-// the repeat rule. Keeps its buffers from one call to the next.
+// Solves every grid, runs[k] for starts[k]. A run that would go past the
+// lanes' bound of sweeps (a cycle, mostly) is run again from its start on
+// DigitGrid, which applies the repeat rule. Keeps its buffers from one call
+// to the next.
 class LaneSolver {
  public:
   // On the fastest kernel available.
   LaneSolver();
-  explicit LaneSolver(LaneKernel kernel) : kernel_(kernel) {}
+  // Throws std::invalid_argument for a kernel this build or this processor
+  // does not have.
+  explicit LaneSolver(LaneKernel kernel);
 
+  // Throws std::invalid_argument unless the spans are as long as each other.
   void Solve(std::span<const DigitCells> starts, std::span<LaneRun> runs);
 
  private:

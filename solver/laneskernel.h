@@ -46,8 +46,8 @@ using noralim::kUnitSize;
 using Lanes16 = std::uint16_t __attribute__((vector_size(NORALIM_LANE_BYTES)));
 constexpr int kLanes = NORALIM_LANE_BYTES / 2;
 constexpr std::uint16_t kAllDigitsMask = 0x1FF;
-// A run that has not settled after this many sweeps leaves its lane: the
-// sweeps go on without it on the scalar path, which knows the repeat rule.
+// A run that has not settled after this many sweeps leaves its lane and is
+// run again from its start on the scalar path, which knows the repeat rule.
 // (The 49,151 puzzles of Royle's 17-clue file need at most 29.)
 constexpr int kMaxLaneSweeps = 64;
 

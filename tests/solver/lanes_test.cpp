@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <stdexcept>
 #include <vector>
 
 #include "solver/solution.h"
@@ -64,6 +65,7 @@ TEST(LanesTest, RunExactlyLikeTheCompactGrid) {
       ASSERT_EQ(runs[k].cells, std::get<DigitCells>(expected[k].cells)) << "grid " << k;
     }
   }
+  EXPECT_THROW(LaneSolver().Solve(starts, std::span(runs).first(1)), std::invalid_argument);
 }
 
 }  // namespace
