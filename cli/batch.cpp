@@ -18,15 +18,11 @@ namespace noralim::cli {
 
 namespace {
 
-// A count of puzzles is worth showing when stderr is a terminal and the
-// output lines go elsewhere: on the same terminal they would run into it.
-bool ShowProgress(std::FILE* out, std::FILE* err) { return IsTerminal(err) && !IsTerminal(out); }
-
 class Batch {
  public:
   Batch(const Options& options, std::FILE* out, std::FILE* err, const InputOpener& open)
       : out_(out),
-        messages_(err, ShowProgress(out, err)),
+        messages_(err, ShowsProgress(out, err)),
         open_(open),
         summarize_(options.summary),
         pipeline_(options, [this](const Pipeline::Batch& batch) { Write(batch); }) {}

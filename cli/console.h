@@ -19,4 +19,9 @@ void PrepareStandardStreams();
 // is: the NUL device counts as a character device there, but is none.
 bool IsTerminal(std::FILE* stream);
 
+// Whether a run shows how many puzzles are done: when stderr is a terminal
+// and the output lines go elsewhere (on the same terminal they would run into
+// the count).
+inline bool ShowsProgress(std::FILE* out, std::FILE* err) { return IsTerminal(err) && !IsTerminal(out); }
+
 }  // namespace noralim::cli

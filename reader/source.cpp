@@ -4,13 +4,14 @@
 #include "reader/source.h"
 
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "reader/commandline.h"
 #include "reader/linereader.h"
 
 namespace noralim {
@@ -27,13 +28,8 @@ bool IsPuzzleLiteral(std::string_view operand) { return HasPuzzleLength(operand)
 std::optional<long> LineSuffix(std::string_view operand, std::string_view* file) {
   const auto colon = operand.rfind(':');
   if (colon == std::string_view::npos || colon == 0) return std::nullopt;
-  const std::string_view digits = operand.substr(colon + 1);
-  long number = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-  if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size() || number < 1) {
-    return std::nullopt;
-  }
-  *file = operand.substr(0, colon);
+  const auto number = ParseWholeNumber(operand.substr(colon + 1), 1, std::numeric_limits<long>::max());
+  if (number) *file = operand.substr(0, colon);
   return number;
 }
 

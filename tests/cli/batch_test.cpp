@@ -13,8 +13,14 @@
 #include <cstring>
 #include <string>
 
+#include "cli/console.h"
 #include "cli/messages.h"
 #include "cli/summary.h"
+
+#ifdef __linux__
+#include <pty.h>
+#include <unistd.h>
+#endif
 
 namespace noralim::cli {
 namespace {
@@ -74,6 +80,27 @@ TEST(MessageStreamTest, AMessageNeverSharesALineWithTheProgressCount) {
             "\rnoralim-solve: 256 puzzles\r\033[Ka.txt:3: expected 81 cells, got 80\n"
             "\rnoralim-solve: 512 puzzles\r\033[K");
 }
+
+#ifdef __linux__
+
+// The count shows with stderr on a terminal and the output lines elsewhere,
+// and only then.
+TEST(MessageStreamTest, TheCountShowsOnlyOnAStderrTerminalOfItsOwn) {
+  int controller = -1;
+  int device = -1;
+  ASSERT_EQ(openpty(&controller, &device, nullptr, nullptr, nullptr), 0);
+  std::FILE* terminal = fdopen(device, "w");
+  std::FILE* file = std::tmpfile();
+  EXPECT_TRUE(ShowsProgress(file, terminal));
+  EXPECT_FALSE(ShowsProgress(terminal, terminal));
+  EXPECT_FALSE(ShowsProgress(terminal, file));
+  EXPECT_FALSE(ShowsProgress(file, file));
+  std::fclose(terminal);
+  std::fclose(file);
+  close(controller);
+}
+
+#endif
 
 TEST(SummaryTest, SweepCountsFiftyApartShowOnlyTheCountsThatOccurred) {
   Summary summary;

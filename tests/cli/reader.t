@@ -49,6 +49,12 @@ one; the id of an object comes back in --json output, its keys sorted.
   $ echo '{"id": "digits only", "cells": ["1"'$(printf ',"23"%.0s' {2..81})']}' | noralim-solve --json | cut -c 1-50
   {"line":1,"id":"digits only","cells":["1","23","23
 
+Every output line names its input line, counting blank lines and comments.
+
+  $ printf '# c\n\n%s\n["1"%s]\n' "$EMPTY" "$(printf ',""%.0s' {2..81})" | noralim-solve --json | grep -o '^{"line":[0-9]*'
+  {"line":3
+  {"line":4
+
 JSON lines with something wrong.
 
   $ printf '%s\n' '["1",' '["1"]' "[1$(printf ',""%.0s' {2..81})]" '{"id": 1}' '{"cells": "123"}' '[1e400]' '{"id": -1e999, "cells": []}' $'[\xc3\x7f' $'["\xc3\x28"]' | noralim-solve

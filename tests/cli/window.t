@@ -45,6 +45,20 @@ operands first.
   Try 'noralim --help' for more information.
   [2]
 
+With no display the window says so in one line; the toolkit's options reach
+it as it reads them, with one dash or two, the value after = or apart.
+
+  $ noralim
+  noralim: no display to open the window on (DISPLAY is not set); try -platform offscreen, or xvfb-run
+  [2]
+  $ noralim -platform
+  noralim: option '-platform' needs a platform name
+  Try 'noralim --help' for more information.
+  [2]
+  $ for p in -platform=offscreen '--platform offscreen'; do timeout 2 noralim $p --style=fusion 2>/dev/null; echo $?; done
+  124
+  124
+
 A file, or a line of it, that holds no puzzle: the message names the file and
 the line. The first line that is not blank or a comment decides, and a line
 too long to be a puzzle ends the reading at once, even in an endless file.

@@ -17,6 +17,7 @@
 
 #include "reader/reader.h"
 #include "tests/ui/windowdriver.h"
+#include "ui/accessibility.h"
 #include "ui/cellstyle.h"
 #include "ui/startup.h"
 
@@ -116,6 +117,17 @@ class Form1Test : public QObject {
 
   // Every line the text is laid out in lies inside the cell, and a settled
   // digit sits in the middle.
+  // With a pace, only a run waits: a load, a Clear and typing go at once.
+  void thePaceSlowsRunsAlone() {
+    form_->SetPace(1000);
+    QElapsedTimer clock;
+    clock.start();
+    form_->LoadTexts(Texts(kTwentyEight));
+    QTest::mouseClick(form_->cmdExec(1), Qt::LeftButton);
+    TypeInto(form_->Text1(1), QStringLiteral("123"));
+    QVERIFY(clock.elapsed() < 1000);
+  }
+
   void everyCharacterShowsInsideItsCell_data() {
     QTest::addColumn<CellText>("text");
     const CellText digits = U"123456789";
@@ -145,7 +157,7 @@ class Form1Test : public QObject {
         lines |= rect;
       }
     }
-    if (text.size() == 1) QVERIFY((lines.center() - room.center()).manhattanLength() <= 2);
+    QVERIFY((lines.center() - room.center()).manhattanLength() <= 2);
   }
 
   void styleFollowsTheLengthOfTheText_data() {
@@ -184,23 +196,31 @@ class Form1Test : public QObject {
     QTest::addColumn<bool>("caretAtEnd");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("to");
-    QTest::newRow("Right at the end of the text: the next column") << 3 << true << int(Qt::Key_Right) << 10;
-    QTest::newRow("Right inside it: the caret moves") << 3 << false << int(Qt::Key_Right) << 3;
-    QTest::newRow("Left at its start: the column before") << 10 << false << int(Qt::Key_Left) << 3;
-    QTest::newRow("Down on its last line: the row below") << 3 << true << int(Qt::Key_Down) << 6;
-    QTest::newRow("Up in the top row: nowhere") << 2 << true << int(Qt::Key_Up) << 2;
-    QTest::newRow("Tab: the next cell, box by box") << 3 << true << int(Qt::Key_Tab) << 4;
+    QTest::addColumn<int>("modifiers");
+    const int none = Qt::NoModifier;
+    const int keypad = Qt::KeypadModifier;
+    QTest::newRow("Right at the end of the text: the next column") << 3 << true << int(Qt::Key_Right) << 10 << none;
+    QTest::newRow("Right inside it: the caret moves") << 3 << false << int(Qt::Key_Right) << 3 << none;
+    QTest::newRow("Left at its start: the column before") << 10 << false << int(Qt::Key_Left) << 3 << none;
+    QTest::newRow("Down on its last line: the row below") << 3 << true << int(Qt::Key_Down) << 6 << none;
+    QTest::newRow("Up in the top row: nowhere") << 2 << true << int(Qt::Key_Up) << 2 << none;
+    QTest::newRow("Right on the keypad, as the arrow") << 3 << true << int(Qt::Key_Right) << 10 << keypad;
+    QTest::newRow("Up on the keypad at the start") << 4 << false << int(Qt::Key_Up) << 1 << keypad;
+    QTest::newRow("Shift+Right selects, stays") << 3 << false << int(Qt::Key_Right) << 3 << int(Qt::ShiftModifier);
+    QTest::newRow("Tab: the next cell, box by box") << 3 << true << int(Qt::Key_Tab) << 4 << none;
+    QTest::newRow("Shift+Tab: the cell before") << 10 << false << int(Qt::Key_Backtab) << 9 << int(Qt::ShiftModifier);
   }
   void keysMoveThroughTheGrid() {
     QFETCH(int, from);
     QFETCH(bool, caretAtEnd);
     QFETCH(int, key);
     QFETCH(int, to);
+    QFETCH(int, modifiers);
     for (CellIndex i = 1; i <= noralim::kCellCount; ++i) form_->Grid().SetCellText(i, U"12");
     noralim::ui::CellField* cell = form_->Text1(CellIndex(from));
     cell->setFocus(Qt::MouseFocusReason);
     cell->moveCursor(caretAtEnd ? QTextCursor::End : QTextCursor::Start);
-    QTest::keyClick(cell, static_cast<Qt::Key>(key));
+    QTest::keyClick(cell, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(QApplication::focusWidget(), form_->Text1(CellIndex(to)));
     if (to != from) {
       TypeInto(form_->Text1(CellIndex(to)), QStringLiteral("5"));  // replaces the selected text
@@ -312,6 +332,24 @@ class Form1Test : public QObject {
     QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Row 1, column 9, box 3"));
     QCOMPARE(cell->text(QAccessible::Description), description);
     QCOMPARE(cell->childCount(), 1);  // the text area; no scroll bars
+  }
+
+  void theEndOfARunIsCounted_data() {
+    QTest::addColumn<GridTexts>("texts");
+    QTest::addColumn<QString>("report");
+    GridTexts some = Texts(kTwentyEight);
+    some[40] = U"12";
+    some[41] = U"5\r\n";
+    QTest::newRow("empty") << GridTexts{} << "Calc finished: 0 of 81 cells settled, 0 open, 81 empty";
+    QTest::newRow("givens and two candidate strings")
+        << some << "Calc finished: 28 of 81 cells settled, 2 open, 51 empty";
+    QTest::newRow("solved") << Texts(QStringLiteral("849713625175269384236458971713982546524136798968574213452391867381627459697845132"))
+                            << "Calc finished: 81 of 81 cells settled, 0 open";
+  }
+  void theEndOfARunIsCounted() {
+    QFETCH(GridTexts, texts);
+    QFETCH(QString, report);
+    QCOMPARE(noralim::ui::RunReport(texts), report);
   }
 
   void aWrittenLineBreakReadsBackAsCrLf() {

@@ -127,8 +127,56 @@ Ctrl+Shift+C で盤面全体を一行にしてコピーし、Ctrl+Shift+V でク
         <translation>ミリ秒数</translation>
     </message>
     <message>
-        <source>--pace takes a number of milliseconds from 0 to 1000</source>
-        <translation>--pace には 0〜1000 のミリ秒数を指定してください</translation>
+        <source>a platform name</source>
+        <translation>プラットフォーム名</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>a theme name</source>
+        <translation>テーマ名</translation>
+    </message>
+    <message>
+        <source>a plugin name</source>
+        <translation>プラグイン名</translation>
+    </message>
+    <message>
+        <source>a geometry</source>
+        <translation>ジオメトリ</translation>
+    </message>
+    <message>
+        <source>an icon file</source>
+        <translation>アイコンファイル</translation>
+    </message>
+    <message>
+        <source>a title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>a session name</source>
+        <translation>セッション名</translation>
+    </message>
+    <message>
+        <source>an X display</source>
+        <translation>X ディスプレイ</translation>
+    </message>
+    <message>
+        <source>a style name</source>
+        <translation>スタイル名</translation>
+    </message>
+    <message>
+        <source>a style sheet file</source>
+        <translation>スタイルシートファイル</translation>
+    </message>
+    <message>
+        <source>no display to open the window on (DISPLAY is not set); try -platform offscreen, or xvfb-run</source>
+        <translation>ウィンドウを開くディスプレイがありません (DISPLAY が設定されていません)。-platform offscreen か xvfb-run を試してください</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 from %3 to %4</source>
+        <translation>%1 には %3〜%4 の%2を指定してください</translation>
     </message>
 </context>
 </TS>
