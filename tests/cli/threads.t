@@ -5,8 +5,11 @@ The output, on stdout and on stderr, is the same for every number of threads:
 many small batches (one file each), a file of several batches, rejected
 lines, a missing file and a folder among them.
 
-  $ PUZZLES="$ROOT/../shared/data/royle-17clue.txt"
-  $ [ -r "$PUZZLES" ] || PUZZLES="$ROOT/samples/puzzles.txt"
+  $ for shift in 1 2 3 4 5 6 7 8 9; do
+  >   grep '^[.0-9]' "$ROOT/samples/puzzles.txt" | tr 123456789 "$(echo 123456789123456789 | cut -c $shift-$((shift + 8)))"
+  > done > pool.txt
+  $ for k in 1 2 3 4 5 6 7 8; do cat pool.txt pool.txt pool.txt pool.txt pool.txt pool.txt pool.txt pool.txt pool.txt pool.txt; done > puzzles.txt
+  $ PUZZLES=puzzles.txt
   $ for k in $(seq 1 60); do
   >   sed -n "$((k * 7)),$((k * 7 + k % 4))p" "$PUZZLES" > small$k.txt
   >   if [ $((k % 9)) -eq 0 ]; then echo "bad $k" >> small$k.txt; fi
