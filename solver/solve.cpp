@@ -11,12 +11,10 @@ template void SolveRow<CellGrid>(CellGrid&, UnitNumber);
 template SolveResult RunSolve<CellGrid, WindowServices>(CellGrid&, WindowServices&);
 template void ClearGrid<CellGrid>(CellGrid&);
 
-void cmdExec_Click(std::int16_t index, CellGrid& grid, WindowServices& window) {
-  if (index == kCalcButton) {
-    RunSolve(grid, window);
-  } else {
-    ClearGrid(grid);
-  }
+std::optional<SolveResult> cmdExec_Click(std::int16_t index, CellGrid& grid, WindowServices& window) {
+  if (index == kCalcButton) return RunSolve(grid, window);
+  ClearGrid(grid);
+  return std::nullopt;
 }
 
 }  // namespace noralim

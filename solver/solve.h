@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "solver/cellgrid.h"
@@ -123,8 +124,8 @@ inline constexpr std::int16_t kCalcButton = 0;
 inline constexpr std::int16_t kClearButton = 1;
 
 // The click handler of both buttons: index 0 ("Calc") solves, any other
-// index ("Clear") empties the grid.
-void cmdExec_Click(std::int16_t index, CellGrid& grid, WindowServices& window);
+// index ("Clear") empties the grid. Gives how a run ended.
+std::optional<SolveResult> cmdExec_Click(std::int16_t index, CellGrid& grid, WindowServices& window);
 
 extern template SolveResult RunSolve<CellGrid, WindowServices>(CellGrid&, WindowServices&);
 extern template void ClearGrid<CellGrid>(CellGrid&);

@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/cellcolors.h"
+
 namespace noralim::ui {
 
 namespace {
@@ -51,25 +53,31 @@ QString ToDocument(const CellText& text) {
 
 // How far a text may be squeezed to fit its cell: the font's width and the
 // distance between lines, in percent, mildest first (a point of line spacing
-// weighs one and a half of width). Texts longer than this many characters are
-// never fitted: they cannot fit at their size.
+// weighs one and a half of width); and only when no such squeeze will do,
+// the size of the type as drawn (the cell's font keeps the size its style
+// gives it), so that every line of a text of a few lines shows. Texts longer
+// than this many characters are never fitted: they cannot fit at any size.
 struct Squeeze {
   int width;
   int line_spacing;
+  int size;
 };
 constexpr auto kSqueezes = [] {
   constexpr std::array<int, 6> kWidths = {100, 88, 76, 64, 52, 46};
   constexpr std::array<int, 4> kSpacings = {100, 92, 84, 76};
-  std::array<Squeeze, kWidths.size() * kSpacings.size()> squeezes{};
+  constexpr std::array<int, 4> kSizes = {100, 84, 70, 58};
+  std::array<Squeeze, kWidths.size() * kSpacings.size() * kSizes.size()> squeezes{};
   std::size_t k = 0;
-  for (const int width : kWidths) {
-    for (const int spacing : kSpacings) squeezes[k++] = {width, spacing};
+  for (const int size : kSizes) {
+    for (const int width : kWidths) {
+      for (const int spacing : kSpacings) squeezes[k++] = {width, spacing, size};
+    }
   }
-  const auto cost = [](Squeeze s) { return 2 * (100 - s.width) + 3 * (100 - s.line_spacing); };
+  const auto cost = [](Squeeze s) { return 1000 * (100 - s.size) + 2 * (100 - s.width) + 3 * (100 - s.line_spacing); };
   std::sort(squeezes.begin(), squeezes.end(), [&](Squeeze a, Squeeze b) { return cost(a) < cost(b); });
   return squeezes;
 }();
-constexpr std::size_t kLongestFittedText = 12;
+constexpr std::size_t kLongestFittedText = 24;
 
 // The box the laid-out lines take, in the document's coordinates.
 QRectF LinesBox(QTextDocument& document) {
@@ -96,6 +104,9 @@ void Apply(QTextEdit& edit, const QFont& font, Squeeze squeeze) {
   format.setAlignment(Qt::AlignHCenter);
   format.setLineHeight(squeeze.line_spacing, QTextBlockFormat::ProportionalHeight);
   all.mergeBlockFormat(format);
+  QTextCharFormat size;
+  size.setFontPointSize(font.pointSizeF() * squeeze.size / 100);
+  all.mergeCharFormat(size);
 }
 
 }  // namespace
@@ -154,7 +165,7 @@ void CellField::FitText(const QFont& font) {
       if (fits) break;
     }
   }
-  if (!fits) Apply(*this, font, kSqueezes.front());
+  if (!fits) Apply(*this, font, kSqueezes.back());  // as much of it in view as can be
   // Centred from top to bottom too.
   QTextFrameFormat frame = document()->rootFrame()->frameFormat();
   frame.setTopMargin(fits ? std::max(0.0, (room.height() - box.height()) / 2) : 0.0);
@@ -188,6 +199,13 @@ void CellField::keyPressEvent(QKeyEvent* event) {
     return emit redoRequested();
   }
   const auto key = static_cast<Qt::Key>(event->key());
+  // Enter makes a line break wherever the caret is: the editor's own Enter
+  // takes an empty last line for the end of a formatted paragraph and does
+  // nothing there.
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    textCursor().insertText(QStringLiteral("\n"));
+    return ensureCursorVisible();
+  }
   const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
   if (arrow && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && AtEdge(key)) {
     return emit leaveRequested(key);
@@ -214,13 +232,28 @@ void CellField::focusOutEvent(QFocusEvent* event) {
   viewport()->update();
 }
 
+void CellField::SetMarks(bool written, bool conflict) {
+  written_ = written;
+  conflict_ = conflict;
+  const QPalette window = parentWidget() != nullptr ? parentWidget()->palette() : QPalette();
+  const CellColors colors = ColorsFor(window);
+  QPalette own = window;
+  if (conflict) {
+    own.setColor(QPalette::Base, colors.conflict_base);
+    own.setColor(QPalette::Text, colors.conflict);
+  } else if (written) {
+    own.setColor(QPalette::Text, colors.written);
+  }
+  setPalette(own);
+}
+
 void CellField::paintEvent(QPaintEvent* event) {
   QTextEdit::paintEvent(event);
   if (!hasFocus()) return;
   // The cell with the focus: a frame of the palette's highlight inside the
-  // cell's own line, as plain in a dark palette as in a light one.
+  // cell's own line, made to stand out from the background by 3:1 at least.
   QPainter painter(viewport());
-  painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+  painter.setPen(QPen(ColorsFor(palette()).focus, 2));
   painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
 }
 

@@ -43,6 +43,13 @@ class CellField final : public QTextEdit {
   // the cell. Changes no text and raises no textChanged.
   void FitText(const QFont& font);
 
+  // How the text is drawn: as the user's own, as written by a run, and on a
+  // background that marks a conflict; in colours from the palette of the
+  // window, which a change of that palette calls for again.
+  void SetMarks(bool written, bool conflict);
+  [[nodiscard]] bool Written() const { return written_; }
+  [[nodiscard]] bool Conflict() const { return conflict_; }
+
  signals:
   // An arrow key at the edge of the text: the neighbour that way should take
   // the focus.
@@ -64,6 +71,8 @@ class CellField final : public QTextEdit {
   [[nodiscard]] bool AtEdge(Qt::Key direction) const;
 
   mutable std::optional<CellText> text_;  // derived from the document; reset on every change
+  bool written_ = false;
+  bool conflict_ = false;
 };
 
 }  // namespace noralim::ui

@@ -8,7 +8,9 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QShortcut>
+#include <QKeyEvent>
 #include <algorithm>
+#include <utility>
 
 #include "solver/solve.h"
 #include "ui/accessibility.h"
@@ -79,6 +81,7 @@ void Form1::CreateButtons() {
   for (std::size_t k = 0; k < 2; ++k) {
     auto* button = new QPushButton(captions[k], this);
     button->setGeometry(places[k]);
+    button->installEventFilter(this);
     button->setAccessibleName(captions[k]);
     const auto index = static_cast<std::int16_t>(k);
     connect(button, &QPushButton::clicked, this, [this, index] { cmdExec_Click(index); });
@@ -87,6 +90,13 @@ void Form1::CreateButtons() {
 }
 
 void Form1::CreateShortcuts() {
+  // "Calc" from anywhere: F5, as a recalculation is started in spreadsheets,
+  // and Ctrl+Enter, as a form is sent from a text field; Enter alone stays a
+  // line break in a cell.
+  for (const QKeySequence& keys : {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                   QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, &Form1::PressCalc);
+  }
   // Keys no cell uses, so a cell's own Ctrl+C and Ctrl+V stay as they are.
   auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
   connect(copy, &QShortcut::activated, this, &Form1::CopyGrid);
@@ -121,11 +131,40 @@ void Form1::LoadTexts(const GridTexts& texts) {
 }
 
 void Form1::WriteAll(const GridTexts& texts) {
+  const bool outer = std::exchange(user_write_, true);
   // Runs inside the toolkit's event dispatch when pasting: nothing may escape.
   try {
     WriteTexts(*grid_, texts);
   } catch (const SolveStopped&) {
     // The window was closed while the texts went in; the rest stay unwritten.
+  }
+  user_write_ = outer;
+}
+
+void Form1::SetSource(const QString& source) {
+  source_ = source;
+  UpdateTitle();
+}
+
+void Form1::PressCalc() {
+  if (cmdExec(kCalcButton)->isEnabled()) cmdExec(kCalcButton)->click();
+}
+
+void Form1::UpdateTitle() {
+  // The news first, where a narrow title bar cuts nothing off.
+  QString title;
+  for (const QString& part : {outcome_, source_}) {
+    if (!part.isEmpty()) title += part + QStringLiteral(" \u2014 ");
+  }
+  setWindowTitle(title + QStringLiteral("Noralim"));
+}
+
+void Form1::RefreshMarks() {
+  CellFlags conflicts = ConflictingCells(ReadTexts(*grid_));
+  for (std::size_t k = 0; k < conflicts.size(); ++k) {
+    CellField& cell = *cells_[k];
+    const bool conflict = conflicts[k] || emptied_[k];
+    if (cell.Conflict() != conflict) cell.SetMarks(cell.Written(), conflict);
   }
 }
 
@@ -178,7 +217,22 @@ void Form1::MoveFocus(CellIndex from, Qt::Key direction) const {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   const bool focus = event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut;
   if (focus) Record();
+  auto* button = qobject_cast<QPushButton*>(watched);
+  if (button != nullptr && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      button->click();
+      return true;
+    }
+  }
   return QWidget::eventFilter(watched, event);
+}
+
+void Form1::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::PaletteChange) return;
+  for (CellField* cell : cells_) cell->SetMarks(cell->Written(), cell->Conflict());
 }
 
 void Form1::Form_Load() {
@@ -196,20 +250,30 @@ void Form1::cmdExec_Click(std::int16_t index) {
   const bool run = index == kCalcButton;
   const auto command = [&] {
     if (run) running_ = true;
+    const bool outer = std::exchange(user_write_, !run);
     // Runs inside the toolkit's event dispatch: nothing may escape from here.
     try {
-      noralim::cmdExec_Click(index, *grid_, *services_);
-      if (run) Announce(RunReport(ReadTexts(*grid_)));
+      if (const auto result = noralim::cmdExec_Click(index, *grid_, *services_)) Ended(*result);
     } catch (const SolveStopped&) {
       // The window was closed during the command, which has stopped writing;
       // "Calc" and the pointer are already back to idle.
     }
+    user_write_ = outer;
     if (run) running_ = false;
   };
   if (step_ == Step::None) return AsStep(run ? Step::Run : Step::Clear, command);
   // A "Clear" inside a run or a Clear belongs to that step of the history.
   if (!run && (step_ == Step::Run || step_ == Step::Clear)) return command();
   QApplication::beep();
+}
+
+void Form1::Ended(SolveResult result) {
+  const GridTexts texts = ReadTexts(*grid_);
+  for (std::size_t k = 0; k < texts.size(); ++k) emptied_[k] = texts[k].empty();
+  outcome_ = Outcome(texts, result);
+  RefreshMarks();
+  UpdateTitle();
+  Announce(RunReport(texts));
 }
 
 void Form1::Announce(const QString& report) {
@@ -220,11 +284,20 @@ void Form1::Announce(const QString& report) {
   QAccessible::updateAccessibility(&alert);
 }
 
-// Not const: a handler that restyles one of the window's own cells.
-void Form1::Text1_Change(CellIndex index) {  // NOLINT(readability-make-member-function-const)
+void Form1::Text1_Change(CellIndex index) {
   CellField& cell = *Text1(index);
   ApplyCellStyle(cell);
   cell.setAccessibleDescription(CellDescription(cell.CellTextValue()));
+  // A run's own write, or the user's edit (typed, pasted, loaded, cleared).
+  const bool by_run = grid_->TakeWrite(index) && running_ && !user_write_;
+  if (by_run != cell.Written()) cell.SetMarks(by_run, cell.Conflict());
+  if (!by_run) {
+    emptied_[static_cast<std::size_t>(index - 1)] = false;
+    if (!running_) {
+      RefreshMarks();
+      if (!std::exchange(outcome_, QString()).isEmpty()) UpdateTitle();
+    }
+  }
   QCoreApplication::processEvents();
 }
 

@@ -14,6 +14,7 @@
 #include "ui/cellfield.h"
 #include "ui/formservices.h"
 #include "ui/gridhistory.h"
+#include "ui/outcome.h"
 #include "ui/windowgrid.h"
 
 namespace noralim::ui {
@@ -50,6 +51,10 @@ class Form1 final : public QWidget {
   // being written (a run, a Clear, another grid) they only beep.
   void Undo();
   void Redo();
+  // Where the puzzle came from ("puzzles.txt:4"), shown in the title; empty
+  // for none.
+  void SetSource(const QString& source);
+
   // Milliseconds a run waits after each cell it changes, processing events,
   // so that a person can follow it; 0, the default, for none. Takes effect at
   // once, also in the middle of a run.
@@ -59,8 +64,11 @@ class Form1 final : public QWidget {
   // Marks the window as closing, so that a running solve stops at its next
   // write or event step instead of carrying on behind a closed window.
   void closeEvent(QCloseEvent* event) override;
-  // A cell taking or losing the focus begins or ends a step of typing.
+  // A cell taking or losing the focus begins or ends a step of typing;
+  // Enter on a button presses it.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A new palette: the cells' colours are made from it again.
+  void changeEvent(QEvent* event) override;
 
  private:
   void CreateCells();
@@ -87,14 +95,28 @@ class Form1 final : public QWidget {
   void Restore(const std::optional<GridTexts>& texts);
   // Writes every cell, stopping quietly when the window closes meanwhile.
   void WriteAll(const GridTexts& texts);
+  // What a finished run leaves: the cells it emptied marked, its outcome in
+  // the title and told to assistive technology.
+  void Ended(SolveResult result);
   // Tells assistive technology how a run ended.
   void Announce(const QString& report);
+  // Marks the cells in conflict: texts that are no digit or candidates,
+  // values repeated in a unit, cells a run left empty.
+  void RefreshMarks();
+  // How the last run ended, where the puzzle came from, and "Noralim".
+  void UpdateTitle();
+  // Presses "Calc" from the keyboard, wherever the focus is.
+  void PressCalc();
 
   WindowGrid::Cells cells_{};
   std::array<QPushButton*, 2> buttons_{};
   bool closing_ = false;
   bool running_ = false;  // a "Calc" run is under way
   Step step_ = Step::None;
+  bool user_write_ = false;  // the cells written now are the user's: a load or a Clear
+  CellFlags emptied_{};      // cells a run left empty, until they are edited
+  QString source_;
+  QString outcome_;  // how the last run ended, until the grid is edited
   std::unique_ptr<WindowGrid> grid_;
   std::unique_ptr<FormServices> services_;
   std::unique_ptr<GridHistory> history_;

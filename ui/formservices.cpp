@@ -3,7 +3,8 @@
 
 #include "ui/formservices.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <utility>
 
 namespace noralim::ui {
 
@@ -22,7 +23,17 @@ void FormServices::SetMousePointer(MousePointer pointer) {
   }
 }
 
-void FormServices::SetCalcEnabled(bool enabled) { calc_.setEnabled(enabled); }
+void FormServices::SetCalcEnabled(bool enabled) {
+  QWidget& window = *calc_.window();
+  if (!enabled && calc_.hasFocus()) {
+    window.setFocus(Qt::OtherFocusReason);
+    give_back_focus_ = true;
+  }
+  calc_.setEnabled(enabled);
+  if (enabled && std::exchange(give_back_focus_, false) && QApplication::focusWidget() == &window) {
+    calc_.setFocus(Qt::OtherFocusReason);
+  }
+}
 
 void FormServices::ProcessPendingEvents() {
   if (closing_) throw SolveStopped();

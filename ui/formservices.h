@@ -21,6 +21,9 @@ class FormServices final : public WindowServices {
   // The busy pointer is an application-wide override: the cells set an
   // I-beam on their viewports, which a cursor on the window would not beat.
   void SetMousePointer(MousePointer pointer) override;
+  // A disabled button cannot keep the focus: while "Calc" is disabled the
+  // window holds it, so that it does not pass on to "Clear" (where a second
+  // Space would empty the grid), and gives it back after.
   void SetCalcEnabled(bool enabled) override;
   // Throws SolveStopped when the window was closed while events ran.
   void ProcessPendingEvents() override;
@@ -29,6 +32,7 @@ class FormServices final : public WindowServices {
   QPushButton& calc_;
   const bool& closing_;
   bool busy_ = false;
+  bool give_back_focus_ = false;
 };
 
 }  // namespace noralim::ui

@@ -79,6 +79,9 @@ StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands,
     return OperandError{(QStringLiteral("noralim: ") + what.arg(max_cell_characters)).toStdString()};
   }
   window.texts = std::move(texts);
+  const std::string& operand = operands.front();
+  const bool literal = operand.size() == kCellCount && operand.find_first_not_of("123456789.0-") == std::string::npos;
+  if (!literal) window.source = operand.substr(operand.find_last_of("/\\") + 1);
   return window;
 }
 
@@ -140,6 +143,7 @@ StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t ma
 std::unique_ptr<Form1> OpenForm(const OpenWindow& command) {
   auto form = std::make_unique<Form1>();
   form->SetPace(command.pace);
+  form->SetSource(QString::fromStdString(command.source));
   if (command.texts) form->LoadTexts(*command.texts);
   form->show();
   return form;

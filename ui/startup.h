@@ -23,6 +23,9 @@ class Form1;
 struct OpenWindow {
   std::optional<GridTexts> texts;
   int pace = 0;
+  // The file the puzzle came from, as the title shows it ("puzzles.txt:4");
+  // empty for a puzzle given on the command line or none.
+  std::string source;
   // The toolkit's own options as it reads them: "-platform", "offscreen".
   std::vector<std::string> toolkit_args;
 };

@@ -16,7 +16,9 @@ CellText WindowGrid::GetCellText(CellIndex i) const { return Cell(i).CellTextVal
 
 void WindowGrid::SetCellText(CellIndex i, const CellText& text) {
   if (closing_) throw SolveStopped();
+  writing_ = i;
   const bool changed = Cell(i).SetCellTextValue(text);
+  writing_ = 0;
   // The change notification processes events, and a close may be among them.
   if (closing_) throw SolveStopped();
   if (changed && running_ && pace_ > 0) {

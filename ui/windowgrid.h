@@ -6,6 +6,7 @@
 
 #include <QEventLoop>
 #include <array>
+#include <utility>
 
 #include "solver/cellgrid.h"
 #include "ui/cellfield.h"
@@ -32,6 +33,10 @@ class WindowGrid final : public CellGrid {
   // pause of that many milliseconds in which events go on being processed.
   void SetCellText(CellIndex i, const CellText& text) override;
 
+  // Whether the change of cell i being reported now comes from a write of
+  // this grid; says so once for each write, to the first who asks.
+  [[nodiscard]] bool TakeWrite(CellIndex i) { return std::exchange(writing_, 0) == i; }
+
   // Milliseconds to pause after each cell a run changes; 0 for none.
   void SetPace(int milliseconds) { pace_ = milliseconds; }
   // Ends a pause under way at once (the window is closing).
@@ -45,6 +50,7 @@ class WindowGrid final : public CellGrid {
   const bool& closing_;
   const bool& running_;
   int pace_ = 0;
+  CellIndex writing_ = 0;  // the cell whose write is being reported, or 0
   QEventLoop* pause_ = nullptr;
 };
 

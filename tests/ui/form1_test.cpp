@@ -95,6 +95,9 @@ class Form1Test : public QObject {
     QTest::newRow("kana, a full-width digit, an emoji")
         << "か５\U0001F600" << QKeySequence() << CellText(U"か５\U0001F600") << QString();
     QTest::newRow("Enter is CR LF") << "5" << QKeySequence(Qt::Key_Return) << CellText(U"5\r\n") << QString();
+    QTest::newRow("Enter in an empty cell") << "" << QKeySequence(Qt::Key_Return) << CellText(U"\r\n") << QString();
+    QTest::newRow("Enter on an empty line")
+        << "5" << QKeySequence(Qt::Key_Return, Qt::Key_Return) << CellText(U"5\r\n\r\n") << QString();
     QTest::newRow("Shift+Enter is CR LF")
         << "5" << QKeySequence(Qt::SHIFT | Qt::Key_Return) << CellText(U"5\r\n") << QString();
     QTest::newRow("Backspace takes a whole emoji")
@@ -137,6 +140,8 @@ class Form1Test : public QObject {
     QTest::newRow("a digit and a line break") << CellText(U"5\r\n");
     QTest::newRow("two digits on two lines") << CellText(U"1\r\n2");
     QTest::newRow("nine kana") << CellText(U"あいうえおかきくけ");
+    QTest::newRow("three lines") << CellText(U"1\r\n2\r\n3");
+    QTest::newRow("four lines of three") << CellText(U"123\r\n456\r\n789\r\nabc");
   }
   void everyCharacterShowsInsideItsCell() {
     QFETCH(CellText, text);

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QtTest>
+#include <QList>
 #include <vector>
 
 #include "solver/memorygrid.h"
@@ -110,6 +111,63 @@ class RunsTest : public QObject {
     QVERIFY(ReadAll(form) == Texts(kTwentyEight));
     QTest::keyClick(form.Text1(1), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(ReadAll(form) == solved);
+  }
+
+  // After a run the title says how it ended, until the grid is edited; the
+  // digits the run wrote differ from the user's, and conflicts are marked.
+  void theEndOfARunShows_data() {
+    QTest::addColumn<QString>("puzzle");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QList<int>>("conflicts");
+    QTest::newRow("solved") << kTwentyEight << "solved in 7 sweeps \u2014 Noralim" << QList<int>{};
+    QTest::newRow("open") << "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......"
+                          << "61 cells open after 4 sweeps \u2014 Noralim" << QList<int>{};
+    QTest::newRow("two 5s in a box") << "5.........5" + QString(70, QLatin1Char('.'))
+                                     << "80 cells open after 3 sweeps \u2014 Noralim" << QList<int>{};
+    QTest::newRow("contradiction") << "...1234...9......." + QString(9, QLatin1Char('.')) + "5........6........7........8" + QString(26, QLatin1Char('.'))
+                                   << "contradiction: row 1, column 1 has no candidate left \u2014 Noralim"
+                                   << QList<int>{1};
+    QTest::newRow("cycle") << kCycling << "cycle: the sweeps repeat; edit the grid or press Clear \u2014 Noralim"
+                           << QList<int>{7, 15, 16, 25, 32, 59, 72};  // the 1s repeated, the cell left empty
+  }
+  void theEndOfARunShows() {
+    QFETCH(QString, puzzle);
+    QFETCH(QString, title);
+    QFETCH(QList<int>, conflicts);
+    Form1 form;
+    form.show();
+    const GridTexts start = Texts(puzzle);
+    form.LoadTexts(start);
+    QTest::keyClick(form.Text1(1), Qt::Key_F5);
+    QCOMPARE(form.windowTitle(), title);
+    for (CellIndex i = 1; i <= noralim::kCellCount; ++i) {
+      const auto k = static_cast<std::size_t>(i - 1);
+      const bool changed = ReadAll(form)[k] != start[k];
+      // Without contradictions a run never rewrites what it leaves unchanged.
+      if (changed || conflicts.isEmpty()) QCOMPARE(form.Text1(i)->Written(), changed);
+      QCOMPARE(form.Text1(i)->Conflict(), conflicts.contains(i));
+    }
+    TypeInto(form.Text1(81), QStringLiteral("x"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Noralim"));
+    QVERIFY(form.Text1(81)->Conflict() && !form.Text1(81)->Written());
+  }
+
+  // Space on "Calc", then Space again while it runs, does not reach "Clear":
+  // the focus stays off it and comes back to "Calc" at the end.
+  void spaceSpaceOnCalcLeavesTheGrid() {
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.LoadTexts(Texts(kTwentyEight));
+    form.cmdExec(0)->setFocus(Qt::TabFocusReason);
+    OnEveryChange(form, this, [&](int n) {
+      if (n == 1) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    });
+    QTest::keyClick(form.cmdExec(0), Qt::Key_Space);
+    QVERIFY(ReadAll(form) == StatesOfTheRun(Texts(kTwentyEight)).back());
+    QCOMPARE(QApplication::focusWidget(), form.cmdExec(0));
+    QTest::keyClick(form.cmdExec(1), Qt::Key_Return);  // Enter presses a button too
+    QVERIFY(ReadAll(form) == GridTexts{});
   }
 
   // With a pace, a run waits after each changed cell, answering meanwhile,

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+#include "ui/cellcolors.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace noralim::ui {
+
+namespace {
+
+double Channel(double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); }
+
+double Luminance(const QColor& color) {
+  const QColor rgb = color.toRgb();
+  return 0.2126 * Channel(rgb.redF()) + 0.7152 * Channel(rgb.greenF()) + 0.0722 * Channel(rgb.blueF());
+}
+
+QColor Mix(const QColor& a, const QColor& b, double share_of_b) {
+  const auto mix = [&](double x, double y) { return x + (y - x) * share_of_b; };
+  return QColor::fromRgbF(static_cast<float>(mix(a.redF(), b.redF())), static_cast<float>(mix(a.greenF(), b.greenF())),
+                          static_cast<float>(mix(a.blueF(), b.blueF())));
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double one = Luminance(a);
+  const double other = Luminance(b);
+  return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
+}
+
+QColor Readable(const QColor& wanted, const QColor& background, double ratio) {
+  // Towards black on a light background, towards white on a dark one, in
+  // small steps, so that the hue stays recognisable.
+  const QColor end = Luminance(background) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+  QColor color = wanted.toRgb();
+  for (int step = 1; step <= 20 && ContrastRatio(color, background) < ratio; ++step) {
+    color = Mix(wanted.toRgb(), end, step / 20.0);
+  }
+  return color;
+}
+
+CellColors ColorsFor(const QPalette& palette) {
+  const QColor base = palette.color(QPalette::Active, QPalette::Base);
+  const QColor red = QColor::fromHsl(0, 200, 128);
+  const QColor conflict_base = Mix(base, red, 0.22);
+  return {Readable(palette.color(QPalette::Active, QPalette::Link), base, 4.5),
+          Readable(red, conflict_base, 4.5), conflict_base,
+          Readable(palette.color(QPalette::Active, QPalette::Highlight), base, 3.0)};
+}
+
+}  // namespace noralim::ui

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+// The colours the cells are drawn in, taken from the window's palette and
+// made readable on the cells' background in light and dark palettes alike.
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+namespace noralim::ui {
+
+// The contrast ratio of two colours, 1 to 21, as accessibility guidelines
+// measure it.
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// The colour nearest to `wanted` in lightness, keeping its hue, that stands
+// out from `background` by at least `ratio`.
+QColor Readable(const QColor& wanted, const QColor& background, double ratio);
+
+struct CellColors {
+  QColor written;        // digits and candidates a run wrote
+  QColor conflict;       // the text of a cell in conflict
+  QColor conflict_base;  // the background of a cell in conflict
+  QColor focus;          // the frame of the cell with the focus
+};
+
+CellColors ColorsFor(const QPalette& palette);
+
+}  // namespace noralim::ui

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+// What the grid says to a person looking at it: how a run ended, and which
+// cells are in conflict.
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "solver/gridtexts.h"
+#include "solver/solveresult.h"
+
+namespace noralim::ui {
+
+// One flag a cell, by cell index - 1.
+using CellFlags = std::array<bool, kCellCount>;
+
+// How a run that left these texts ended, in a few words: "solved in 7
+// sweeps", "35 cells open after 4 sweeps", "contradiction: row 3, column 5
+// has no candidate left", "contradiction: two 5s in box 4", "cycle: ...".
+QString Outcome(const GridTexts& texts, SolveResult result);
+
+// Whether a text is one a cell is meant to hold: empty, one digit 1 to 9, or
+// two or more different digits 1 to 9 (candidates).
+bool IsWellFormed(const CellText& text);
+
+// The cells whose texts are not well formed, and the settled cells whose
+// text another settled cell of one of their units repeats.
+CellFlags ConflictingCells(const GridTexts& texts);
+
+}  // namespace noralim::ui
