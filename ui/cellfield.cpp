@@ -5,17 +5,21 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTextDocumentFragment>
 #include <QTextFrame>
 #include <QTextLayout>
 #include <algorithm>
 #include <array>
 
 #include "ui/cellcolors.h"
+#include "ui/translation.h"
 
 namespace noralim::ui {
 
@@ -202,7 +206,11 @@ void CellField::keyPressEvent(QKeyEvent* event) {
   // Enter makes a line break wherever the caret is: the editor's own Enter
   // takes an empty last line for the end of a formatted paragraph and does
   // nothing there.
-  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+  const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+  const QString typed = enter ? QStringLiteral("\n") : event->text();
+  const bool inserts = !typed.isEmpty() && (enter || (typed.at(0) >= QChar(0x20) && typed.at(0) != QChar(0x7F)));
+  if (inserts && !Takes(typed)) return;
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     textCursor().insertText(QStringLiteral("\n"));
     return ensureCursorVisible();
   }
@@ -257,16 +265,45 @@ void CellField::paintEvent(QPaintEvent* event) {
   painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
 }
 
+void CellField::SetMenuActions(QList<QAction*> before, QList<QAction*> after) {
+  actions_before_ = std::move(before);
+  actions_after_ = std::move(after);
+}
+
+void CellField::contextMenuEvent(QContextMenuEvent* event) {
+  emit menuAboutToShow();
+  QMenu menu(this);
+  menu.addActions(actions_before_);
+  menu.addSeparator();
+  const bool selection = textCursor().hasSelection();
+  const auto add = [&](const char* text, const QKeySequence& keys, bool enabled, auto slot) {
+    QAction* action = menu.addAction(Tr(text), this, slot);
+    action->setShortcut(keys);
+    action->setEnabled(enabled);
+  };
+  add(QT_TRANSLATE_NOOP("noralim", "Cu&t"), QKeySequence::Cut, selection, &QTextEdit::cut);
+  add(QT_TRANSLATE_NOOP("noralim", "&Copy"), QKeySequence::Copy, selection, &QTextEdit::copy);
+  add(QT_TRANSLATE_NOOP("noralim", "&Paste"), QKeySequence::Paste, canPaste(), &QTextEdit::paste);
+  add(QT_TRANSLATE_NOOP("noralim", "Delete"), QKeySequence::Delete, selection,
+      [this] { textCursor().removeSelectedText(); });
+  add(QT_TRANSLATE_NOOP("noralim", "Select All"), QKeySequence::SelectAll, !document()->isEmpty(),
+      &QTextEdit::selectAll);
+  menu.addSeparator();
+  menu.addActions(actions_after_);
+  menu.exec(event->globalPos());
+}
+
 bool CellField::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }
 
+bool CellField::Takes(const QString& added) const {
+  const std::size_t selected = FromDocument(textCursor().selection().toRawText()).size();
+  if (CellTextValue().size() - selected + FromDocument(added).size() <= kMaxCharacters) return true;
+  QApplication::beep();
+  return false;
+}
+
 void CellField::insertFromMimeData(const QMimeData* source) {
-  const QTextCursor cursor = textCursor();
-  const qsizetype kept = document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
-  if (kept + source->text().size() > kMaxPastedCharacters) {
-    QApplication::beep();
-    return;
-  }
-  insertPlainText(source->text());
+  if (Takes(source->text())) insertPlainText(source->text());
 }
 
 }  // namespace noralim::ui

@@ -24,10 +24,12 @@ class CellField final : public QTextEdit {
   Q_OBJECT
 
  public:
-  // The longest text a paste may make; a longer one beeps and leaves the
-  // cell as it was. Far more than any use of a cell needs, and short enough
-  // for every change of the cell to stay quick.
-  static constexpr qsizetype kMaxPastedCharacters = 65536;
+  // The longest text a cell holds, in the solver's characters (a line break
+  // counts two): typing, a paste or a load that would make a longer one
+  // beeps and leaves the cell as it was, so that whatever the window holds
+  // can be copied and pasted back. Far more than any use of a cell needs,
+  // and short enough for every change of the cell to stay quick.
+  static constexpr std::size_t kMaxCharacters = 65536;
 
   explicit CellField(QWidget* parent = nullptr);
 
@@ -50,6 +52,10 @@ class CellField final : public QTextEdit {
   [[nodiscard]] bool Written() const { return written_; }
   [[nodiscard]] bool Conflict() const { return conflict_; }
 
+  // The window's actions that the context menu shows before and after the
+  // cell's own editing actions.
+  void SetMenuActions(QList<QAction*> before, QList<QAction*> after);
+
  signals:
   // An arrow key at the edge of the text: the neighbour that way should take
   // the focus.
@@ -58,19 +64,30 @@ class CellField final : public QTextEdit {
   // cell's own.
   void undoRequested();
   void redoRequested();
+  // The context menu is about to show: the window's actions in it should be
+  // brought up to date.
+  void menuAboutToShow();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // The grid's undo and redo, the cell's own editing, and the window's
+  // actions for the whole grid.
+  void contextMenuEvent(QContextMenuEvent* event) override;
   [[nodiscard]] bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
 
  private:
   [[nodiscard]] bool AtEdge(Qt::Key direction) const;
+  // Whether replacing the selection by `added` keeps the text within
+  // kMaxCharacters; beeps when it does not.
+  [[nodiscard]] bool Takes(const QString& added) const;
 
   mutable std::optional<CellText> text_;  // derived from the document; reset on every change
+  QList<QAction*> actions_before_;
+  QList<QAction*> actions_after_;
   bool written_ = false;
   bool conflict_ = false;
 };

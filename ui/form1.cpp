@@ -44,6 +44,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   CreateCells();
   CreateButtons();
   CreateShortcuts();
+  CreateMenuActions();
   grid_ = std::make_unique<WindowGrid>(cells_, closing_, running_);
   services_ = std::make_unique<FormServices>(*cmdExec(kCalcButton), closing_);
   Form_Load();
@@ -121,6 +122,29 @@ void Form1::AsStep(Step step, Write write) {
   write();
   step_ = Step::None;
   Record();
+}
+
+void Form1::CreateMenuActions() {
+  const auto action = [this](const char* text, const QKeySequence& keys, auto slot) {
+    auto* made = new QAction(Tr(text), this);
+    made->setShortcut(keys);
+    connect(made, &QAction::triggered, this, slot);
+    return made;
+  };
+  QAction* undo = action(QT_TRANSLATE_NOOP("noralim", "&Undo"), QKeySequence::Undo, &Form1::Undo);
+  QAction* redo = action(QT_TRANSLATE_NOOP("noralim", "&Redo"), Qt::CTRL | Qt::Key_Y, &Form1::Redo);
+  QAction* copy = action(QT_TRANSLATE_NOOP("noralim", "Copy the &grid"), Qt::CTRL | Qt::SHIFT | Qt::Key_C,
+                         &Form1::CopyGrid);
+  QAction* paste = action(QT_TRANSLATE_NOOP("noralim", "Paste a g&rid"), Qt::CTRL | Qt::SHIFT | Qt::Key_V,
+                          &Form1::PasteGrid);
+  for (CellField* cell : cells_) {
+    cell->SetMenuActions({undo, redo}, {copy, paste});
+    connect(cell, &CellField::menuAboutToShow, this, [=, this] {
+      undo->setEnabled(step_ == Step::None && history_->CanUndo());
+      redo->setEnabled(step_ == Step::None && history_->CanRedo());
+      paste->setEnabled(step_ == Step::None || step_ == Step::Run);
+    });
+  }
 }
 
 void Form1::LoadTexts(const GridTexts& texts) {

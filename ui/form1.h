@@ -4,6 +4,7 @@
 // The main window: 81 cells and the buttons "Calc" and "Clear".
 #pragma once
 
+#include <QAction>
 #include <QPushButton>
 #include <QWidget>
 #include <array>
@@ -74,6 +75,8 @@ class Form1 final : public QWidget {
   void CreateCells();
   void CreateButtons();
   void CreateShortcuts();
+  // The grid's undo, redo, copy and paste in every cell's context menu.
+  void CreateMenuActions();
   // What the window is writing now. The user's edits, and a Clear or a paste
   // within a run, nest inside a step and belong to it; a Clear nests inside a
   // Clear; any other step that arrives while one is written is refused with

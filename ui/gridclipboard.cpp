@@ -35,7 +35,7 @@ std::optional<GridTexts> LineToTexts(const QString& text) {
 
 bool FitsCells(const GridTexts& texts) {
   return std::all_of(texts.begin(), texts.end(), [](const CellText& text) {
-    return text.size() <= static_cast<std::size_t>(CellField::kMaxPastedCharacters);
+    return text.size() <= CellField::kMaxCharacters;
   });
 }
 

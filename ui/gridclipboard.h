@@ -21,7 +21,7 @@ QString GridToLine(const CellGrid& grid);
 std::optional<GridTexts> LineToTexts(const QString& text);
 
 // Whether a cell can take each of the texts (at most
-// CellField::kMaxPastedCharacters characters).
+// CellField::kMaxCharacters characters).
 bool FitsCells(const GridTexts& texts);
 
 // Writes the texts into cells 1 to 81 in order, through the grid's ordinary

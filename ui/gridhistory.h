@@ -29,6 +29,8 @@ class GridHistory {
   std::optional<GridTexts> Undo();
   // The grid after the step undone last; nullopt when there is none.
   std::optional<GridTexts> Redo();
+  [[nodiscard]] bool CanUndo() const { return at_ > 0; }
+  [[nodiscard]] bool CanRedo() const { return at_ + 1 < grids_.size(); }
 
  private:
   std::deque<GridTexts> grids_;

@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
 #endif
   // Read before the toolkit starts, so that these need no display.
   const StartupCommand command =
-      ParseStartup(std::vector<std::string>(argv + 1, argv + argc), CellField::kMaxPastedCharacters);
+      ParseStartup(std::vector<std::string>(argv + 1, argv + argc), CellField::kMaxCharacters);
   if (const auto* stop = std::get_if<noralim::EarlyExit>(&command)) {
     if (std::holds_alternative<noralim::ShowHelp>(*stop)) return Print(Tr(kWindowUsage).toStdString());
     if (std::holds_alternative<noralim::ShowVersion>(*stop)) return Print(noralim::VersionText("noralim"));

@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTranslator>
+#include <QMenu>
 #include <QtTest>
 #include <functional>
 #include <map>
@@ -85,13 +86,17 @@ class Form1Test : public QObject {
     QTest::addColumn<CellText>("text");
     QTest::addColumn<QString>("clipboard");
     const QKeySequence paste(QKeySequence::Paste);
-    const int most = noralim::ui::CellField::kMaxPastedCharacters;
+    const auto most = static_cast<int>(noralim::ui::CellField::kMaxCharacters);
     QTest::newRow("Ctrl+V pastes the clipboard into the cell alone")
         << "1" << paste << CellText(U"1a\r\nb") << QStringLiteral("a\nb");
     QTest::newRow("a paste up to the longest text a cell takes")
         << "1" << paste << U"1" + CellText(most - 1, U'7') << QString(most - 1, QLatin1Char('7'));
     QTest::newRow("a paste past it: the cell as it was")
         << "1" << paste << CellText(U"1") << QString(most, QLatin1Char('7'));
+    QTest::newRow("a line break counts two")
+        << "1" << paste << CellText(U"1") << QString(most - 2, QLatin1Char('7')) + QLatin1Char('\n');
+    QTest::newRow("typing past it: the cell as it was")
+        << "" << QKeySequence(Qt::Key_8) << CellText(most, U'7') << QString(most, QLatin1Char('7'));
     QTest::newRow("kana, a full-width digit, an emoji")
         << "か５\U0001F600" << QKeySequence() << CellText(U"か５\U0001F600") << QString();
     QTest::newRow("Enter is CR LF") << "5" << QKeySequence(Qt::Key_Return) << CellText(U"5\r\n") << QString();
@@ -112,6 +117,7 @@ class Form1Test : public QObject {
     QFETCH(CellText, text);
     QFETCH(QString, clipboard);
     QGuiApplication::clipboard()->setText(clipboard);
+    if (typed.isEmpty() && !clipboard.isEmpty()) QTest::keySequence(form_->Text1(41), QKeySequence::Paste);
     TypeInto(form_->Text1(41), typed);
     if (!key.isEmpty()) QTest::keySequence(form_->Text1(41), key);
     QCOMPARE(form_->Grid().GetCellText(41), text);
@@ -307,6 +313,36 @@ class Form1Test : public QObject {
     QVERIFY(ReadAll(*form_) == b);
   }
 
+  // A cell's context menu holds the grid's undo and redo, enabled as they
+  // work, and copies and pastes the whole grid.
+  void theContextMenuWorksOnTheGrid() {
+    form_->LoadTexts(Texts(kTwentyEight));
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    const auto menu = [&](const QString& chosen) {
+      QStringList shown;
+      QTimer::singleShot(0, this, [&] {
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(popup != nullptr);
+        for (QAction* action : popup->actions()) {
+          if (action->isSeparator()) continue;
+          shown << action->text().remove(QLatin1Char('&')) + (action->isEnabled() ? "" : " (off)");
+          if (action->text().remove(QLatin1Char('&')) == chosen) action->trigger();
+        }
+        popup->close();
+      });
+      QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), form_->Text1(1)->mapToGlobal(QPoint(5, 5)));
+      QApplication::sendEvent(form_->Text1(1)->viewport(), &event);
+      return shown.join(QStringLiteral(", "));
+    };
+    QCOMPARE(menu("Copy the grid"), QStringLiteral("Undo, Redo (off), Cut (off), Copy (off), Paste, Delete (off), "
+                                                   "Select All, Copy the grid, Paste a grid"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString(kTwentyEight));
+    menu("Undo");
+    QVERIFY(ReadAll(*form_) == GridTexts{});
+    QVERIFY(menu("Paste a grid").startsWith(QStringLiteral("Undo (off), Redo,")));
+    QVERIFY(ReadAll(*form_) == Texts(kTwentyEight));
+  }
+
   // Loads make steps of their own, with no focus change between them, and
   // the oldest of more than a hundred steps are dropped.
   void aHundredStepsCanBeUndone() {
@@ -410,7 +446,7 @@ class Form1Test : public QObject {
 
   void anOperandOpensTheWindowWithItsPuzzle() {
     const std::vector<std::string> args = {"-style", "fusion", "-reverse", "-platform=offscreen", kCycling};
-    const auto command = noralim::ui::ParseStartup(args, noralim::ui::CellField::kMaxPastedCharacters);
+    const auto command = noralim::ui::ParseStartup(args, noralim::ui::CellField::kMaxCharacters);
     const auto& open = std::get<noralim::ui::OpenWindow>(command);
     QVERIFY((open.toolkit_args == std::vector<std::string>{"-style", "fusion", "-reverse", "-platform", "offscreen"}));
     const std::unique_ptr<Form1> form = noralim::ui::OpenForm(open);
