@@ -129,13 +129,6 @@ CellField::CellField(QWidget* parent) : QTextEdit(parent) {
   document()->setDocumentMargin(0);
   // The digit keys give the digits "1" to "9" whatever input method is on.
   setAttribute(Qt::WA_InputMethodEnabled, false);
-  // The scroll bars are never shown, but their holders are child widgets, and
-  // Qt 6.4's accessibility lists every child widget, shown or not, except
-  // helpers of its own, which it knows by this name: one screen reader heard
-  // 162 invisible scroll bars. Named so, they are left out.
-  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (child != viewport()) child->setObjectName(QStringLiteral("qt_rubberband"));
-  }
   // contentsChange comes before contentsChanged, on which textChanged is raised.
   connect(document(), &QTextDocument::contentsChange, this, [this] { text_.reset(); });
 }

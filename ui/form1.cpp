@@ -39,10 +39,12 @@ QRect CellRect(int i) {
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
+  InstallAccessibleInterfaces();
   setWindowTitle(QStringLiteral("Noralim"));
   setFixedSize(kClientSize);
   CreateCells();
   CreateButtons();
+  announcer_ = new Announcer(this);
   CreateShortcuts();
   CreateMenuActions();
   grid_ = std::make_unique<WindowGrid>(cells_, closing_, running_);
@@ -301,8 +303,9 @@ void Form1::Ended(SolveResult result) {
 }
 
 void Form1::Announce(const QString& report) {
-  // Qt 6.4 has no announcement event: the report becomes the window's
-  // description, and an alert on the window tells assistive technology.
+  // Qt 6.4 has no announcement event: an alert appears with the outcome and
+  // the report, and the report becomes the window's description.
+  announcer_->Announce(outcome_ + QStringLiteral(". ") + report);
   setAccessibleDescription(report);
   QAccessibleEvent alert(this, QAccessible::Alert);
   QAccessible::updateAccessibility(&alert);

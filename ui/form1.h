@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "solver/gridtexts.h"
+#include "ui/accessiblecell.h"
 #include "ui/cellfield.h"
 #include "ui/formservices.h"
 #include "ui/gridhistory.h"
@@ -123,6 +124,7 @@ class Form1 final : public QWidget {
   std::unique_ptr<WindowGrid> grid_;
   std::unique_ptr<FormServices> services_;
   std::unique_ptr<GridHistory> history_;
+  Announcer* announcer_ = nullptr;
 };
 
 }  // namespace noralim::ui
