@@ -102,6 +102,7 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
   setGeometry(0, 0, 0, 0);
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_TransparentForMouseEvents);
+  hide();  // until there is something to say
 }
 
 void Announcer::Announce(const QString& text) {
