@@ -33,11 +33,16 @@ std::optional<long> LineSuffix(std::string_view operand, std::string_view* file)
   return number;
 }
 
-Rejected Problem(std::string_view file, long line, const std::string& what) {
-  return Rejected{std::string(file) + ":" + std::to_string(line) + ": " + what};
+Rejected Problem(std::string_view where, const char* format, std::vector<std::string> args = {}) {
+  return Rejected{std::string(where), format, std::move(args)};
 }
 
-Rejected Problem(std::string_view file, const std::string& what) { return Rejected{std::string(file) + ": " + what}; }
+Rejected Problem(std::string_view file, long line, const char* format, std::vector<std::string> args = {}) {
+  std::string where(file);
+  where += ':';
+  where += std::to_string(line);
+  return Problem(where, format, std::move(args));
+}
 
 // Line `wanted` of the file, or, when wanted is 0, its first line that is
 // not blank or a comment. An overlong line ends the reading there, so that
@@ -48,20 +53,23 @@ std::variant<Puzzle, Rejected> FromFile(std::FILE* in, std::string_view name, lo
   for (;;) {
     const LineReader::Status status = reader.Next(&text);
     if (status == LineReader::Status::End) break;
-    if (status == LineReader::Status::Error) return Problem(name, std::string("read error: ") + std::strerror(errno));
+    if (status == LineReader::Status::Error) return Problem(name, messages::kReadError, {std::strerror(errno)});
     const long number = reader.LineNumber();
-    if (status == LineReader::Status::TooLong) return Problem(name, number, LineReader::TooLongMessage());
+    if (status == LineReader::Status::TooLong) {
+      return Problem(name, number, messages::kLineTooLong, LineReader::TooLongArgs());
+    }
     if (wanted != 0 && number != wanted) continue;
     LineResult result = ReadLine(text);
     if (auto* puzzle = std::get_if<Puzzle>(&result)) return std::move(*puzzle);
-    if (const auto* rejected = std::get_if<Rejected>(&result)) return Problem(name, number, rejected->message);
-    if (wanted != 0) return Problem(name, number, "no puzzle on this line (blank or a comment)");
+    if (auto* rejected = std::get_if<Rejected>(&result)) {
+      return Problem(name, number, rejected->format, std::move(rejected->args));
+    }
+    if (wanted != 0) return Problem(name, number, messages::kNoPuzzleOnLine);
   }
   if (wanted != 0) {
-    return Problem(name,
-                   "has no line " + std::to_string(wanted) + " (" + std::to_string(reader.LineNumber()) + " lines)");
+    return Problem(name, messages::kNoSuchLine, {std::to_string(wanted), std::to_string(reader.LineNumber())});
   }
-  return Problem(name, "no puzzle in the file");
+  return Problem(name, messages::kNoPuzzleInFile);
 }
 
 }  // namespace
@@ -83,11 +91,13 @@ std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand) {
   // nothing but puzzle characters, is most likely a mistyped puzzle: say what
   // is wrong with it as a puzzle.
   if (HasPuzzleLength(operand) || HasOnlyPuzzleCharacters(operand)) {
-    if (const LineResult result = ReadLine(operand); std::holds_alternative<Rejected>(result)) {
-      return Rejected{"puzzle: " + std::get<Rejected>(result).message};
+    if (LineResult result = ReadLine(operand); std::holds_alternative<Rejected>(result)) {
+      auto& rejected = std::get<Rejected>(result);
+      rejected.where = "puzzle";
+      return std::move(rejected);
     }
   }
-  return Problem(operand, std::strerror(open_error));
+  return Problem(operand, messages::kSystemError, {std::strerror(open_error)});
 }
 
 }  // namespace noralim

@@ -15,8 +15,8 @@ namespace noralim {
 //  - FILE: the first accepted line of the file;
 //  - FILE:LINE (LINE a positive decimal number, and FILE:LINE itself not the
 //    name of a file): line LINE of the file, which must hold a puzzle.
-// A Rejected message names where the problem is: "FILE:LINE: what is wrong"
-// or "FILE: what is wrong"; for a literal puzzle it is the reader's message.
+// A Rejected names where the problem is: "FILE:LINE" or "FILE", and "puzzle"
+// for a mistyped literal puzzle.
 std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand);
 
 }  // namespace noralim
