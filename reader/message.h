@@ -19,13 +19,16 @@ namespace noralim {
 // The message with its values put in, in English.
 std::string FormatMessage(const char* format, std::span<const std::string> args);
 
-// What the reader says of a line or an operand that holds no puzzle.
+// What the reader says of a text or an operand that holds no puzzle.
 namespace messages {
 inline constexpr const char* kUnexpectedCharacter =
     NORALIM_TRANSLATE_NOOP("noralim", "unexpected character '%1' at column %2");
 inline constexpr const char* kUnexpectedByte =
     NORALIM_TRANSLATE_NOOP("noralim", "unexpected character byte 0x%1 at column %2");
 inline constexpr const char* kCellCount = NORALIM_TRANSLATE_NOOP("noralim", "expected %1 cells, got %2");
+inline constexpr const char* kRowCount = NORALIM_TRANSLATE_NOOP("noralim", "expected 9 rows, got %1");
+inline constexpr const char* kMisplacedDigit =
+    NORALIM_TRANSLATE_NOOP("noralim", "digit %1 out of place at column %2 (only %3 or a blank goes there)");
 inline constexpr const char* kNotAnArray = NORALIM_TRANSLATE_NOOP("noralim", "expected an array of 81 strings");
 inline constexpr const char* kCellNotString = NORALIM_TRANSLATE_NOOP("noralim", "cell %1 is not a string");
 inline constexpr const char* kCellNotUtf8 = NORALIM_TRANSLATE_NOOP("noralim", "cell %1 is not valid UTF-8");

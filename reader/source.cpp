@@ -12,17 +12,24 @@
 #include <string>
 
 #include "reader/commandline.h"
+#include "reader/gridtext.h"
 #include "reader/linereader.h"
 
 namespace noralim {
 
 namespace {
 
+using Loaded = std::variant<Puzzle, Rejected>;
+
 bool HasPuzzleLength(std::string_view operand) { return operand.size() == static_cast<std::size_t>(kCellCount); }
 bool HasOnlyPuzzleCharacters(std::string_view operand) {
   return operand.find_first_not_of("123456789.0-") == std::string_view::npos;
 }
 bool IsPuzzleLiteral(std::string_view operand) { return HasPuzzleLength(operand) && HasOnlyPuzzleCharacters(operand); }
+
+Rejected Problem(std::string_view where, const char* format, std::vector<std::string> args = {}) {
+  return Rejected{std::string(where), format, std::move(args)};
+}
 
 // The line number of a FILE:LINE operand, or nullopt when there is none.
 std::optional<long> LineSuffix(std::string_view operand, std::string_view* file) {
@@ -33,22 +40,17 @@ std::optional<long> LineSuffix(std::string_view operand, std::string_view* file)
   return number;
 }
 
-Rejected Problem(std::string_view where, const char* format, std::vector<std::string> args = {}) {
-  return Rejected{std::string(where), format, std::move(args)};
+Loaded FromRead(GridRead read) {
+  if (auto* rejected = std::get_if<Rejected>(&read.result)) return std::move(*rejected);
+  return std::move(std::get<Puzzle>(read.result));
 }
 
-Rejected Problem(std::string_view file, long line, const char* format, std::vector<std::string> args = {}) {
-  std::string where(file);
-  where += ':';
-  where += std::to_string(line);
-  return Problem(where, format, std::move(args));
-}
-
-// Line `wanted` of the file, or, when wanted is 0, its first line that is
-// not blank or a comment. An overlong line ends the reading there, so that
-// no file, not even an endless one, is read past its first megabyte of a line.
-std::variant<Puzzle, Rejected> FromFile(std::FILE* in, std::string_view name, long wanted) {
+// The puzzle that starts on line `wanted` of the file, or, when wanted is 0,
+// its first puzzle. An overlong line ends the reading there, so that no file,
+// not even an endless one, is read past its first megabyte of a line.
+Loaded FromFile(std::FILE* in, std::string_view name, long wanted) {
   LineReader reader(in, LineReader::Overlong::Stop);
+  GridReader grid(name, wanted != 0);
   std::string text;
   for (;;) {
     const LineReader::Status status = reader.Next(&text);
@@ -56,20 +58,17 @@ std::variant<Puzzle, Rejected> FromFile(std::FILE* in, std::string_view name, lo
     if (status == LineReader::Status::Error) return Problem(name, messages::kReadError, {std::strerror(errno)});
     const long number = reader.LineNumber();
     if (status == LineReader::Status::TooLong) {
-      return Problem(name, number, messages::kLineTooLong, LineReader::TooLongArgs());
+      return Problem(LinePlace(name, number), messages::kLineTooLong, LineReader::TooLongArgs());
     }
-    if (wanted != 0 && number != wanted) continue;
-    LineResult result = ReadLine(text);
-    if (auto* puzzle = std::get_if<Puzzle>(&result)) return std::move(*puzzle);
-    if (auto* rejected = std::get_if<Rejected>(&result)) {
-      return Problem(name, number, rejected->format, std::move(rejected->args));
-    }
-    if (wanted != 0) return Problem(name, number, messages::kNoPuzzleOnLine);
+    if (number < wanted) continue;
+    if (auto read = grid.Add(text, number)) return FromRead(std::move(*read));
   }
-  if (wanted != 0) {
+  if (reader.LineNumber() < wanted) {
     return Problem(name, messages::kNoSuchLine, {std::to_string(wanted), std::to_string(reader.LineNumber())});
   }
-  return Problem(name, messages::kNoPuzzleInFile);
+  GridRead read = grid.Finish();
+  if (std::holds_alternative<Skipped>(read.result)) return Problem(name, messages::kNoPuzzleInFile);
+  return FromRead(std::move(read));
 }
 
 }  // namespace
