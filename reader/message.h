@@ -43,6 +43,11 @@ inline constexpr const char* kNoPuzzleOnLine =
     NORALIM_TRANSLATE_NOOP("noralim", "no puzzle on this line (blank or a comment)");
 inline constexpr const char* kNoSuchLine = NORALIM_TRANSLATE_NOOP("noralim", "has no line %1 (%2 lines)");
 inline constexpr const char* kNoPuzzleInFile = NORALIM_TRANSLATE_NOOP("noralim", "no puzzle in the file");
+inline constexpr const char* kLineFromOne = NORALIM_TRANSLATE_NOOP("noralim", "no such line: lines count from 1");
+inline constexpr const char* kLineTooLarge =
+    NORALIM_TRANSLATE_NOOP("noralim", "no such line: the line number is too large");
+inline constexpr const char* kNotALineNumber =
+    NORALIM_TRANSLATE_NOOP("noralim", "no such line: '%1' is not a line number");
 // The system's own words for a file that cannot be opened, which the C
 // library translates itself: not in the catalogue.
 inline constexpr const char* kSystemError = "%1";

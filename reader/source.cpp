@@ -31,13 +31,15 @@ Rejected Problem(std::string_view where, const char* format, std::vector<std::st
   return Rejected{std::string(where), format, std::move(args)};
 }
 
-// The line number of a FILE:LINE operand, or nullopt when there is none.
-std::optional<long> LineSuffix(std::string_view operand, std::string_view* file) {
-  const auto colon = operand.rfind(':');
-  if (colon == std::string_view::npos || colon == 0) return std::nullopt;
-  const auto number = ParseWholeNumber(operand.substr(colon + 1), 1, std::numeric_limits<long>::max());
-  if (number) *file = operand.substr(0, colon);
-  return number;
+// The line a FILE:LINE operand names, from the text after its last colon, or
+// what is wrong with that text.
+std::variant<long, Rejected> LineNumber(std::string_view text, std::string_view operand) {
+  if (const auto number = ParseWholeNumber(text, 1, std::numeric_limits<long>::max())) return *number;
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
+    return Problem(operand, messages::kNotALineNumber, {std::string(text)});
+  }
+  if (text.find_first_not_of('0') == std::string_view::npos) return Problem(operand, messages::kLineFromOne);
+  return Problem(operand, messages::kLineTooLarge);
 }
 
 Loaded FromRead(GridRead read) {
@@ -81,10 +83,13 @@ std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand) {
   const std::string whole(operand);
   if (File file(std::fopen(whole.c_str(), "rb")); file) return FromFile(file.get(), operand, 0);
   const int open_error = errno;
-  std::string_view name;
-  if (const auto line = LineSuffix(operand, &name)) {
-    const std::string path(name);
-    if (File file(std::fopen(path.c_str(), "rb")); file) return FromFile(file.get(), name, *line);
+  if (const auto colon = operand.rfind(':'); colon != std::string_view::npos && colon != 0) {
+    const std::string path(operand.substr(0, colon));
+    if (File file(std::fopen(path.c_str(), "rb")); file) {
+      auto line = LineNumber(operand.substr(colon + 1), operand);
+      if (auto* rejected = std::get_if<Rejected>(&line)) return std::move(*rejected);
+      return FromFile(file.get(), operand.substr(0, colon), std::get<long>(line));
+    }
   }
   // An operand that is no file but as long as a puzzle line, or made of
   // nothing but puzzle characters, is most likely a mistyped puzzle: say what

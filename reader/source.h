@@ -17,7 +17,8 @@ namespace noralim {
 //  - FILE:LINE (FILE:LINE itself not the name of a file): the puzzle that
 //    starts on line LINE of the file, a positive decimal number.
 // A Rejected names where the problem is: "FILE:LINE" for the line at fault,
-// "FILE" for the file as a whole, "puzzle" for a mistyped puzzle.
+// "FILE" for the file as a whole, the operand as typed for a line number that
+// names no line, "puzzle" for a mistyped puzzle.
 std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand);
 
 }  // namespace noralim
