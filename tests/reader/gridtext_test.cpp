@@ -13,6 +13,7 @@
 #include <fstream>
 #include <string>
 
+#include "reader/linereader.h"
 #include "reader/source.h"
 #include "reader/writer.h"
 #include "tests/support/golden.h"
@@ -58,6 +59,9 @@ TEST(GridTextTest, ReadsEveryFormFromTheClipboardAndFromAFile) {
     }
   }
   std::filesystem::remove(file);
+  // A line longer than any line of a file is taken.
+  const std::string overlong(LineReader::kMaxLineBytes + 1, '.');
+  EXPECT_EQ(Shown(ReadGrid("\n" + overlong, "text").result), "text:2: line longer than 1048576 bytes");
 }
 
 }  // namespace
