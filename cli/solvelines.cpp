@@ -39,7 +39,7 @@ void LineSolver::Read(std::size_t k, const InputLine& line, LineOutcome& outcome
   }
   LineResult result = ReadLine(line.text);
   if (auto* rejected = std::get_if<Rejected>(&result)) {
-    outcome = {LineOutcome::Kind::Rejected, std::move(rejected->message)};
+    outcome = {LineOutcome::Kind::Rejected, Describe(*rejected)};
   } else if (auto* puzzle = std::get_if<Puzzle>(&result)) {
     if (options_.trace) return Emit(line.number, *puzzle, SolvePuzzle(puzzle->texts, true), options_, outcome);
     if (const auto masks = AsDigitSets(puzzle->texts)) return for_lanes(*masks, std::move(puzzle->id));

@@ -126,20 +126,6 @@ class Parser {
 
 }  // namespace
 
-std::string FormatMessage(const char* format, std::span<const std::string> args) {
-  std::string text;
-  for (const char* c = format; *c != '\0'; ++c) {
-    const auto slot = static_cast<std::size_t>(c[1] - '1');
-    if (c[0] == '%' && c[1] >= '1' && c[1] <= '9' && slot < args.size()) {
-      text += args[slot];
-      ++c;
-    } else {
-      text += *c;
-    }
-  }
-  return text;
-}
-
 ParsedLine ParseCommandLine(std::span<const std::string> args, std::span<const OptionSpec> specs) {
   return Parser(args, specs).Run();
 }
@@ -156,7 +142,7 @@ std::optional<long> ParseWholeNumber(std::string_view text, long low, long high)
 }
 
 std::optional<EarlyExit> SetWholeNumber(std::string_view value, std::string_view name, const char* what, int low,
-                                   int high, int* out) {
+                                        int high, int* out) {
   const auto number = ParseWholeNumber(value, low, high);
   if (!number) {
     return Problem(messages::kOutOfRange, {std::string(name), what, std::to_string(low), std::to_string(high)});

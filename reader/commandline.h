@@ -18,9 +18,7 @@
 #include <variant>
 #include <vector>
 
-// Marks a message for the window's translation catalogue, which reads these
-// marks as it reads the toolkit's own; the text itself stays as it is.
-#define NORALIM_TRANSLATE_NOOP(context, text) text
+#include "reader/message.h"
 
 namespace noralim {
 
@@ -46,7 +44,6 @@ struct UsageError {
 using EarlyExit = std::variant<ShowHelp, ShowVersion, UsageError>;
 
 // The message with its values put in, in English.
-std::string FormatMessage(const char* format, std::span<const std::string> args);
 inline std::string Describe(const UsageError& error) { return FormatMessage(error.format, error.args); }
 
 // One option a program takes.
@@ -84,6 +81,6 @@ std::optional<long> ParseWholeNumber(std::string_view text, long low, long high)
 // Sets *out from an option's value, from low to high, or says what the
 // option takes ("a number of threads").
 std::optional<EarlyExit> SetWholeNumber(std::string_view value, std::string_view name, const char* what, int low,
-                                   int high, int* out);
+                                        int high, int* out);
 
 }  // namespace noralim

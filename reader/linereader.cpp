@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "reader/message.h"
+
 namespace noralim {
 
 bool LineReader::Refill() {
@@ -61,6 +63,8 @@ LineReader::Status LineReader::Next(std::string* line) {
   return too_long ? Status::TooLong : Status::Line;
 }
 
-std::string LineReader::TooLongMessage() { return "line longer than " + std::to_string(kMaxLineBytes) + " bytes"; }
+std::string LineReader::TooLongMessage() { return FormatMessage(messages::kLineTooLong, TooLongArgs()); }
+
+std::vector<std::string> LineReader::TooLongArgs() { return {std::to_string(kMaxLineBytes)}; }
 
 }  // namespace noralim

@@ -25,8 +25,10 @@ class LineReader {
 
   enum class Status { Line, TooLong, End, Error };
 
-  // What is wrong with a line reported as TooLong, in words.
+  // What is wrong with a line reported as TooLong, in words, and the values
+  // of its format messages::kLineTooLong.
   static std::string TooLongMessage();
+  static std::vector<std::string> TooLongArgs();
 
   // What Next does with a line longer than kMaxLineBytes: reads on to its
   // end and reports it (Skip), or reports it at once and reads nothing more

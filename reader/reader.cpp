@@ -26,31 +26,20 @@ std::string_view WithoutCr(std::string_view line) {
   return line;
 }
 
-std::string Describe(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  char buffer[16];
-  if (byte >= 0x20 && byte < 0x7F) {
-    std::snprintf(buffer, sizeof buffer, "'%c'", c);
-  } else {
-    std::snprintf(buffer, sizeof buffer, "byte 0x%02X", byte);
-  }
-  return buffer;
-}
-
 LineResult ReadPuzzleLine(std::string_view line, std::size_t column_offset) {
   Puzzle puzzle;
   for (std::size_t k = 0; k < line.size(); ++k) {
     const char c = line[k];
     const bool empty = c == '.' || c == '0' || c == '-';
     if (!empty && (c < '1' || c > '9')) {
-      return Rejected{"unexpected character " + Describe(c) + " at column " + std::to_string(column_offset + k + 1)};
+      return UnexpectedCharacter(c, column_offset + k + 1);
     }
     if (!empty && k < static_cast<std::size_t>(kCellCount)) {
       puzzle.texts[CellAtPosition(static_cast<int>(k)) - 1] = CellText(1, static_cast<char32_t>(c));
     }
   }
   if (line.size() != static_cast<std::size_t>(kCellCount)) {
-    return Rejected{"expected 81 cells, got " + std::to_string(line.size())};
+    return Rejected{{}, messages::kCellCount, {std::to_string(kCellCount), std::to_string(line.size())}};
   }
   return puzzle;
 }
@@ -101,22 +90,23 @@ std::string Printable(std::string_view text) {
   return out;
 }
 
-std::string ParseErrorText(const nlohmann::json::exception& e) {
+Rejected ParseError(const nlohmann::json::exception& e) {
   const std::string_view what = e.what();
   const auto close = what.find("] ");
-  return "invalid JSON: " + Printable(close == std::string_view::npos ? what : what.substr(close + 2));
+  return Rejected{
+      {}, messages::kInvalidJson, {Printable(close == std::string_view::npos ? what : what.substr(close + 2))}};
 }
 
 LineResult ReadCells(const nlohmann::json& cells, Puzzle puzzle) {
-  if (!cells.is_array()) return Rejected{"expected an array of 81 strings"};
+  if (!cells.is_array()) return Rejected{{}, messages::kNotAnArray, {}};
   if (cells.size() != static_cast<std::size_t>(kCellCount)) {
-    return Rejected{"expected 81 cells, got " + std::to_string(cells.size())};
+    return Rejected{{}, messages::kCellCount, {std::to_string(kCellCount), std::to_string(cells.size())}};
   }
   for (int p = 0; p < kCellCount; ++p) {
     const nlohmann::json& cell = cells[static_cast<std::size_t>(p)];
-    if (!cell.is_string()) return Rejected{"cell " + std::to_string(p + 1) + " is not a string"};
+    if (!cell.is_string()) return Rejected{{}, messages::kCellNotString, {std::to_string(p + 1)}};
     auto text = DecodeUtf8(cell.get_ref<const std::string&>());
-    if (!text) return Rejected{"cell " + std::to_string(p + 1) + " is not valid UTF-8"};
+    if (!text) return Rejected{{}, messages::kCellNotUtf8, {std::to_string(p + 1)}};
     puzzle.texts[CellAtPosition(p) - 1] = std::move(*text);
   }
   return puzzle;
@@ -124,23 +114,40 @@ LineResult ReadCells(const nlohmann::json& cells, Puzzle puzzle) {
 
 LineResult ReadJsonLine(std::string_view line) {
   if (NestingDepth(line) > kMaxJsonDepth) {
-    return Rejected{"invalid JSON: nested deeper than " + std::to_string(kMaxJsonDepth) + " levels"};
+    return Rejected{{}, messages::kJsonTooDeep, {std::to_string(kMaxJsonDepth)}};
   }
   nlohmann::json value;
   try {
     value = nlohmann::json::parse(line);
   } catch (const nlohmann::json::exception& e) {
-    return Rejected{ParseErrorText(e)};
+    return ParseError(e);
   }
   if (value.is_array()) return ReadCells(value, Puzzle{});
   Puzzle puzzle;
   if (const auto id = value.find("id"); id != value.end()) puzzle.id = id->dump();
   const auto cells = value.find("cells");
-  if (cells == value.end()) return Rejected{"JSON object has no \"cells\""};
+  if (cells == value.end()) return Rejected{{}, messages::kNoCells, {}};
   return ReadCells(*cells, std::move(puzzle));
 }
 
 }  // namespace
+
+std::string Describe(const Rejected& rejected) {
+  std::string text = rejected.where;
+  if (!text.empty()) text += ": ";
+  text += FormatMessage(rejected.format, rejected.args);
+  return text;
+}
+
+Rejected UnexpectedCharacter(char c, std::size_t column) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte >= 0x20 && byte < 0x7F) {
+    return Rejected{{}, messages::kUnexpectedCharacter, {std::string(1, c), std::to_string(column)}};
+  }
+  char hex[4];
+  std::snprintf(hex, sizeof hex, "%02X", byte);
+  return Rejected{{}, messages::kUnexpectedByte, {hex, std::to_string(column)}};
+}
 
 std::optional<DigitCells> ReadPuzzleMasks(std::string_view line) {
   // The mask of each byte of a puzzle line: 0 for an empty cell, one digit's

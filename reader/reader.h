@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
+#include "reader/message.h"
 #include "solver/digitgrid.h"
 #include "solver/gridtexts.h"
 
@@ -24,10 +26,22 @@ struct Puzzle {
 // A blank or comment line.
 struct Skipped {};
 
-// A rejected line, with what is wrong in words ("expected 81 cells, got 80").
+// A rejected line, operand or text: where ("FILE:LINE", "FILE", "puzzle";
+// empty from ReadLine, which knows no place) and what is wrong, as a format
+// from messages:: and its values ("expected %1 cells, got %2", {"81", "80"}).
 struct Rejected {
-  std::string message;
+  std::string where;
+  const char* format = "";
+  std::vector<std::string> args;
 };
+
+// In English: "where: what is wrong", or only what is wrong when where is
+// empty.
+std::string Describe(const Rejected& rejected);
+
+// What is wrong with character c at 1-based column `column` of a line: the
+// character quoted when it is printable ASCII, else its byte in hex.
+Rejected UnexpectedCharacter(char c, std::size_t column);
 
 using LineResult = std::variant<Skipped, Puzzle, Rejected>;
 

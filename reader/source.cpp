@@ -12,11 +12,14 @@
 #include <string>
 
 #include "reader/commandline.h"
+#include "reader/gridtext.h"
 #include "reader/linereader.h"
 
 namespace noralim {
 
 namespace {
+
+using Loaded = std::variant<Puzzle, Rejected>;
 
 bool HasPuzzleLength(std::string_view operand) { return operand.size() == static_cast<std::size_t>(kCellCount); }
 bool HasOnlyPuzzleCharacters(std::string_view operand) {
@@ -24,44 +27,50 @@ bool HasOnlyPuzzleCharacters(std::string_view operand) {
 }
 bool IsPuzzleLiteral(std::string_view operand) { return HasPuzzleLength(operand) && HasOnlyPuzzleCharacters(operand); }
 
-// The line number of a FILE:LINE operand, or nullopt when there is none.
-std::optional<long> LineSuffix(std::string_view operand, std::string_view* file) {
-  const auto colon = operand.rfind(':');
-  if (colon == std::string_view::npos || colon == 0) return std::nullopt;
-  const auto number = ParseWholeNumber(operand.substr(colon + 1), 1, std::numeric_limits<long>::max());
-  if (number) *file = operand.substr(0, colon);
-  return number;
+Rejected Problem(std::string_view where, const char* format, std::vector<std::string> args = {}) {
+  return Rejected{std::string(where), format, std::move(args)};
 }
 
-Rejected Problem(std::string_view file, long line, const std::string& what) {
-  return Rejected{std::string(file) + ":" + std::to_string(line) + ": " + what};
+// The line a FILE:LINE operand names, from the text after its last colon, or
+// what is wrong with that text.
+std::variant<long, Rejected> LineNumber(std::string_view text, std::string_view operand) {
+  if (const auto number = ParseWholeNumber(text, 1, std::numeric_limits<long>::max())) return *number;
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
+    return Problem(operand, messages::kNotALineNumber, {std::string(text)});
+  }
+  if (text.find_first_not_of('0') == std::string_view::npos) return Problem(operand, messages::kLineFromOne);
+  return Problem(operand, messages::kLineTooLarge);
 }
 
-Rejected Problem(std::string_view file, const std::string& what) { return Rejected{std::string(file) + ": " + what}; }
+Loaded FromRead(GridRead read) {
+  if (auto* rejected = std::get_if<Rejected>(&read.result)) return std::move(*rejected);
+  return std::move(std::get<Puzzle>(read.result));
+}
 
-// Line `wanted` of the file, or, when wanted is 0, its first line that is
-// not blank or a comment. An overlong line ends the reading there, so that
-// no file, not even an endless one, is read past its first megabyte of a line.
-std::variant<Puzzle, Rejected> FromFile(std::FILE* in, std::string_view name, long wanted) {
+// The puzzle that starts on line `wanted` of the file, or, when wanted is 0,
+// its first puzzle. An overlong line ends the reading there, so that no file,
+// not even an endless one, is read past its first megabyte of a line.
+Loaded FromFile(std::FILE* in, std::string_view name, long wanted) {
   LineReader reader(in, LineReader::Overlong::Stop);
+  GridReader grid(name, wanted != 0);
   std::string text;
   for (;;) {
     const LineReader::Status status = reader.Next(&text);
     if (status == LineReader::Status::End) break;
-    if (status == LineReader::Status::Error) return Problem(name, std::string("read error: ") + std::strerror(errno));
+    if (status == LineReader::Status::Error) return Problem(name, messages::kReadError, {std::strerror(errno)});
     const long number = reader.LineNumber();
-    if (status == LineReader::Status::TooLong) return Problem(name, number, LineReader::TooLongMessage());
-    if (wanted != 0 && number != wanted) continue;
-    LineResult result = ReadLine(text);
-    if (auto* puzzle = std::get_if<Puzzle>(&result)) return std::move(*puzzle);
-    if (const auto* rejected = std::get_if<Rejected>(&result)) return Problem(name, number, rejected->message);
-    if (wanted != 0) return Problem(name, number, "no puzzle on this line (blank or a comment)");
+    if (status == LineReader::Status::TooLong) {
+      return Problem(LinePlace(name, number), messages::kLineTooLong, LineReader::TooLongArgs());
+    }
+    if (number < wanted) continue;
+    if (auto read = grid.Add(text, number)) return FromRead(std::move(*read));
   }
-  if (wanted != 0) {
-    return Problem(name,
-                   "has no line " + std::to_string(wanted) + " (" + std::to_string(reader.LineNumber()) + " lines)");
+  if (reader.LineNumber() < wanted) {
+    return Problem(name, messages::kNoSuchLine, {std::to_string(wanted), std::to_string(reader.LineNumber())});
   }
-  return Problem(name, "no puzzle in the file");
+  GridRead read = grid.Finish();
+  if (std::holds_alternative<Skipped>(read.result)) return Problem(name, messages::kNoPuzzleInFile);
+  return FromRead(std::move(read));
 }
 
 }  // namespace
@@ -74,20 +83,25 @@ std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand) {
   const std::string whole(operand);
   if (File file(std::fopen(whole.c_str(), "rb")); file) return FromFile(file.get(), operand, 0);
   const int open_error = errno;
-  std::string_view name;
-  if (const auto line = LineSuffix(operand, &name)) {
-    const std::string path(name);
-    if (File file(std::fopen(path.c_str(), "rb")); file) return FromFile(file.get(), name, *line);
+  if (const auto colon = operand.rfind(':'); colon != std::string_view::npos && colon != 0) {
+    const std::string path(operand.substr(0, colon));
+    if (File file(std::fopen(path.c_str(), "rb")); file) {
+      auto line = LineNumber(operand.substr(colon + 1), operand);
+      if (auto* rejected = std::get_if<Rejected>(&line)) return std::move(*rejected);
+      return FromFile(file.get(), operand.substr(0, colon), std::get<long>(line));
+    }
   }
   // An operand that is no file but as long as a puzzle line, or made of
   // nothing but puzzle characters, is most likely a mistyped puzzle: say what
   // is wrong with it as a puzzle.
   if (HasPuzzleLength(operand) || HasOnlyPuzzleCharacters(operand)) {
-    if (const LineResult result = ReadLine(operand); std::holds_alternative<Rejected>(result)) {
-      return Rejected{"puzzle: " + std::get<Rejected>(result).message};
+    if (LineResult result = ReadLine(operand); std::holds_alternative<Rejected>(result)) {
+      auto& rejected = std::get<Rejected>(result);
+      rejected.where = "puzzle";
+      return std::move(rejected);
     }
   }
-  return Problem(operand, std::strerror(open_error));
+  return Problem(operand, messages::kSystemError, {std::strerror(open_error)});
 }
 
 }  // namespace noralim

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string_view>
+#include <variant>
 
 #include "reader/reader.h"
 
@@ -12,11 +13,12 @@ namespace noralim {
 
 // The puzzle an operand names:
 //  - exactly 81 puzzle-line characters: that puzzle;
-//  - FILE: the first accepted line of the file;
-//  - FILE:LINE (LINE a positive decimal number, and FILE:LINE itself not the
-//    name of a file): line LINE of the file, which must hold a puzzle.
-// A Rejected message names where the problem is: "FILE:LINE: what is wrong"
-// or "FILE: what is wrong"; for a literal puzzle it is the reader's message.
+//  - FILE: the first puzzle of the file, in any form ReadGrid reads;
+//  - FILE:LINE (FILE:LINE itself not the name of a file): the puzzle that
+//    starts on line LINE of the file, a positive decimal number.
+// A Rejected names where the problem is: "FILE:LINE" for the line at fault,
+// "FILE" for the file as a whole, the operand as typed for a line number that
+// names no line, "puzzle" for a mistyped puzzle.
 std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand);
 
 }  // namespace noralim

@@ -72,7 +72,7 @@ StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands,
   if (operands.size() > 1) return UsageError{messages::kTooManyOperands, {}};
   if (operands.empty()) return window;
   auto loaded = LoadPuzzle(operands.front());
-  if (auto* rejected = std::get_if<Rejected>(&loaded)) return OperandError{std::move(rejected->message)};
+  if (auto* rejected = std::get_if<Rejected>(&loaded)) return OperandError{Describe(*rejected)};
   GridTexts& texts = std::get<Puzzle>(loaded).texts;
   if (std::any_of(texts.begin(), texts.end(), [&](const CellText& t) { return t.size() > max_cell_characters; })) {
     const QString what = Tr(QT_TRANSLATE_NOOP("noralim", "a cell holds more than %1 characters"));

@@ -80,7 +80,13 @@ too long to be a puzzle ends the reading at once, even in an endless file.
   empty.txt: no puzzle in the file
   [2]
   $ noralim empty.txt:0
-  empty.txt:0: No such file or directory
+  empty.txt:0: no such line: lines count from 1
+  [2]
+  $ noralim empty.txt:abc
+  empty.txt:abc: no such line: 'abc' is not a line number
+  [2]
+  $ noralim empty.txt:99999999999999999999
+  empty.txt:99999999999999999999: no such line: the line number is too large
   [2]
   $ timeout 10 noralim /dev/zero
   /dev/zero:1: line longer than 1048576 bytes
@@ -88,6 +94,25 @@ too long to be a puzzle ends the reading at once, even in an endless file.
   $ printf '%s\n' "$(printf '%080d' 0)" "$(printf '%081d' 0)" > second.txt; noralim second.txt
   second.txt:1: expected 81 cells, got 80
   [2]
+
+The puzzle of a file may also be nine rows, with borders between them as web
+pages and forums draw them, as in .sdk and .ss files, or a line of 729
+candidates; FILE:LINE is the puzzle that starts on that line.
+
+  $ printf '+-------+-------+-------+\n| 5 3 . | . 7 . | . . . |\n| 6 . . | 1 9 5 | . . . . |\n' > grid.txt; noralim grid.txt
+  grid.txt:3: expected 9 cells, got 10
+  [2]
+  $ printf '#Aauthor\n53..7....\n6..195...\n' > p.sdk; noralim p.sdk; noralim p.sdk:3
+  p.sdk:2: expected 9 rows, got 2
+  p.sdk:3: expected 9 rows, got 1
+  [2]
+  $ printf '! comment\n53.|.7.|...\n---+---+---\n6..|1?5|...\n' > p.ss; noralim p.ss
+  p.ss:4: unexpected character '?' at column 6
+  [2]
+  $ { printf '1.4'; printf '%726s\n' ''; } > candidates.txt; noralim candidates.txt
+  candidates.txt:1: digit 4 out of place at column 3 (only 3 or a blank goes there)
+  [2]
+
   $ printf '{"cells":["%s"%s]}\n' "$(head -c 70000 /dev/zero | tr '\0' 1)" "$(printf ',""%.0s' {2..81})" > long.txt; noralim long.txt
   noralim: a cell holds more than 65536 characters
   [2]

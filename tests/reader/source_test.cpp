@@ -27,7 +27,7 @@ TEST(LoadPuzzleTest, FindsALiteralPuzzleAFileOrALineOfAFile) {
   } cases[] = {{"1" + std::string(80, '.'), U'1'}, {p, U'2'}, {p + ":5", U'3'}, {p + ":4", U'4'}};
   for (const auto& c : cases) {
     const auto result = LoadPuzzle(c.operand);
-    ASSERT_TRUE(std::holds_alternative<Puzzle>(result)) << c.operand << ": " << std::get<Rejected>(result).message;
+    ASSERT_TRUE(std::holds_alternative<Puzzle>(result)) << c.operand << ": " << Describe(std::get<Rejected>(result));
     EXPECT_EQ(std::get<Puzzle>(result).texts[0], CellText(1, c.cell1)) << c.operand;
   }
   std::filesystem::remove_all(dir);

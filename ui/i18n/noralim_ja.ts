@@ -178,5 +178,81 @@ Ctrl+Shift+C で盤面全体を一行にしてコピーし、Ctrl+Shift+V でク
         <source>%1 takes %2 from %3 to %4</source>
         <translation>%1 には %3〜%4 の%2を指定してください</translation>
     </message>
+    <message>
+        <source>unexpected character &apos;%1&apos; at column %2</source>
+        <translation>%2 文字目に予期しない文字 &apos;%1&apos; があります</translation>
+    </message>
+    <message>
+        <source>unexpected character byte 0x%1 at column %2</source>
+        <translation>%2 文字目に予期しないバイト 0x%1 があります</translation>
+    </message>
+    <message>
+        <source>expected %1 cells, got %2</source>
+        <translation>%1 マスのはずが %2 マスあります</translation>
+    </message>
+    <message>
+        <source>expected 9 rows, got %1</source>
+        <translation>9 行のはずが %1 行しかありません</translation>
+    </message>
+    <message>
+        <source>digit %1 out of place at column %2 (only %3 or a blank goes there)</source>
+        <translation>%2 文字目の数字 %1 は位置が違います (そこには %3 か空白だけが入ります)</translation>
+    </message>
+    <message>
+        <source>expected an array of 81 strings</source>
+        <translation>81 個の文字列の配列が必要です</translation>
+    </message>
+    <message>
+        <source>cell %1 is not a string</source>
+        <translation>マス %1 が文字列ではありません</translation>
+    </message>
+    <message>
+        <source>cell %1 is not valid UTF-8</source>
+        <translation>マス %1 が正しい UTF-8 ではありません</translation>
+    </message>
+    <message>
+        <source>invalid JSON: nested deeper than %1 levels</source>
+        <translation>不正な JSON: 入れ子が %1 段を超えています</translation>
+    </message>
+    <message>
+        <source>invalid JSON: %1</source>
+        <translation>不正な JSON: %1</translation>
+    </message>
+    <message>
+        <source>JSON object has no &quot;cells&quot;</source>
+        <translation>JSON オブジェクトに &quot;cells&quot; がありません</translation>
+    </message>
+    <message>
+        <source>line longer than %1 bytes</source>
+        <translation>行が %1 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>read error: %1</source>
+        <translation>読み込みエラー: %1</translation>
+    </message>
+    <message>
+        <source>no puzzle on this line (blank or a comment)</source>
+        <translation>この行にパズルがありません (空行かコメントです)</translation>
+    </message>
+    <message>
+        <source>has no line %1 (%2 lines)</source>
+        <translation>%1 行目がありません (全 %2 行)</translation>
+    </message>
+    <message>
+        <source>no puzzle in the file</source>
+        <translation>ファイルにパズルがありません</translation>
+    </message>
+    <message>
+        <source>no such line: lines count from 1</source>
+        <translation>その行はありません: 行は 1 から数えます</translation>
+    </message>
+    <message>
+        <source>no such line: the line number is too large</source>
+        <translation>その行はありません: 行番号が大きすぎます</translation>
+    </message>
+    <message>
+        <source>no such line: &apos;%1&apos; is not a line number</source>
+        <translation>その行はありません: &apos;%1&apos; は行番号ではありません</translation>
+    </message>
 </context>
 </TS>
