@@ -19,6 +19,7 @@
 #include <array>
 
 #include "ui/cellcolors.h"
+#include "ui/gridclipboard.h"
 #include "ui/translation.h"
 
 namespace noralim::ui {
@@ -296,6 +297,7 @@ bool CellField::Takes(const QString& added) const {
 }
 
 void CellField::insertFromMimeData(const QMimeData* source) {
+  if (auto grid = TextToGrid(source->text())) return emit gridPasted(*grid);
   if (Takes(source->text())) insertPlainText(source->text());
 }
 

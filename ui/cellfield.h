@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "solver/celltext.h"
+#include "solver/gridtexts.h"
 
 namespace noralim::ui {
 
@@ -67,6 +68,9 @@ class CellField final : public QTextEdit {
   // The context menu is about to show: the window's actions in it should be
   // brought up to date.
   void menuAboutToShow();
+  // What was pasted into the cell is a whole puzzle: it is meant for the
+  // grid, not the cell.
+  void gridPasted(const GridTexts& texts);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

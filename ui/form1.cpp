@@ -72,6 +72,7 @@ void Form1::CreateCells() {
     connect(cell, &CellField::leaveRequested, this, [this, index](Qt::Key key) { MoveFocus(index, key); });
     connect(cell, &CellField::undoRequested, this, &Form1::Undo);
     connect(cell, &CellField::redoRequested, this, &Form1::Redo);
+    connect(cell, &CellField::gridPasted, this, &Form1::PasteTexts);
     // Entering and leaving a cell are the edges of a step of typing into it.
     cell->installEventFilter(this);
     cells_[static_cast<std::size_t>(i - 1)] = cell;
@@ -137,7 +138,7 @@ void Form1::CreateMenuActions() {
   QAction* redo = action(QT_TRANSLATE_NOOP("noralim", "&Redo"), Qt::CTRL | Qt::Key_Y, &Form1::Redo);
   QAction* copy = action(QT_TRANSLATE_NOOP("noralim", "Copy the &grid"), Qt::CTRL | Qt::SHIFT | Qt::Key_C,
                          &Form1::CopyGrid);
-  QAction* paste = action(QT_TRANSLATE_NOOP("noralim", "Paste a g&rid"), Qt::CTRL | Qt::SHIFT | Qt::Key_V,
+  QAction* paste = action(QT_TRANSLATE_NOOP("noralim", "Paste a gr&id"), Qt::CTRL | Qt::SHIFT | Qt::Key_V,
                           &Form1::PasteGrid);
   for (CellField* cell : cells_) {
     cell->SetMenuActions({undo, redo}, {copy, paste});
@@ -197,12 +198,14 @@ void Form1::RefreshMarks() {
 void Form1::CopyGrid() const { QGuiApplication::clipboard()->setText(GridToLine(*grid_)); }
 
 void Form1::PasteGrid() {
-  const auto texts = LineToTexts(QGuiApplication::clipboard()->text());
-  if (!texts || !FitsCells(*texts)) {
-    QApplication::beep();
-    return;
-  }
-  LoadTexts(*texts);
+  const auto texts = TextToGrid(QGuiApplication::clipboard()->text());
+  if (!texts) return QApplication::beep();
+  PasteTexts(*texts);
+}
+
+void Form1::PasteTexts(const GridTexts& texts) {
+  if (!FitsCells(texts)) return QApplication::beep();
+  LoadTexts(texts);
 }
 
 void Form1::SetPace(int milliseconds) { grid_->SetPace(milliseconds); }

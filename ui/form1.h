@@ -48,6 +48,8 @@ class Form1 final : public QWidget {
   // Ctrl+Shift+V: fills the grid from a puzzle line or JSON line on the
   // clipboard; beeps and leaves every cell as it is for anything else.
   void PasteGrid();
+  // A whole puzzle pasted into a cell (Ctrl+V): the grid takes it.
+  void PasteTexts(const GridTexts& texts);
   // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y: a step back or forward in the grid's
   // history, written through the cells' ordinary writes; while any step is
   // being written (a run, a Clear, another grid) they only beep.

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "reader/linereader.h"
+#include "reader/gridtext.h"
 #include "reader/reader.h"
 #include "reader/writer.h"
 #include "solver/solve.h"
@@ -16,20 +16,9 @@ namespace noralim::ui {
 
 QString GridToLine(const CellGrid& grid) { return QString::fromStdString(GridLine(ReadTexts(grid))); }
 
-std::optional<GridTexts> LineToTexts(const QString& text) {
-  const std::string bytes = text.toStdString();
-  std::string_view rest = bytes;
-  while (!rest.empty()) {
-    const auto end = rest.find('\n');
-    const std::string_view line = rest.substr(0, end);
-    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    // The same bound as for a line of a file.
-    if (line.size() > LineReader::kMaxLineBytes) return std::nullopt;
-    LineResult result = ReadLine(line);
-    if (std::holds_alternative<Skipped>(result)) continue;
-    if (auto* puzzle = std::get_if<Puzzle>(&result)) return std::move(puzzle->texts);
-    return std::nullopt;
-  }
+std::optional<GridTexts> TextToGrid(const QString& text) {
+  GridRead read = ReadGrid(text.toStdString(), "clipboard");
+  if (auto* puzzle = std::get_if<Puzzle>(&read.result)) return std::move(puzzle->texts);
   return std::nullopt;
 }
 

@@ -16,9 +16,10 @@ namespace noralim::ui {
 // as the JSON object line the command line reads.
 QString GridToLine(const CellGrid& grid);
 
-// The texts of the first line of `text` that is not blank or a comment, when
-// it is a puzzle line or a JSON line; nullopt for anything else.
-std::optional<GridTexts> LineToTexts(const QString& text);
+// The texts of the first puzzle in `text`, in any form a grid is copied in
+// (a puzzle or JSON line, nine rows with borders, 729 candidates), when the
+// text starts with one; nullopt for anything else.
+std::optional<GridTexts> TextToGrid(const QString& text);
 
 // Whether a cell can take each of the texts (at most
 // CellField::kMaxCharacters characters).

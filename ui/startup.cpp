@@ -19,27 +19,30 @@ const char* const kWindowUsage =
     QT_TRANSLATE_NOOP("noralim",
                       "Usage: noralim [OPTION]... [PUZZLE | FILE[:LINE]]\n"
                       "Opens the window for 9x9 number-place (sudoku) puzzles. Type the givens and\n"
-                      "press \"Calc\" to narrow every cell to its candidates; \"Clear\" empties the grid.\n"
+                      "press \"Calc\" (or F5, or Ctrl+Enter) to narrow every cell to its candidates;\n"
+                      "\"Clear\" empties the grid. The title then says how the run ended.\n"
                       "\n"
                       "  PUZZLE      81 characters row-major ('1'-'9' givens; '.', '0' or '-' empty)\n"
-                      "  FILE        the first line of FILE that is not blank or a comment is loaded\n"
-                      "  FILE:LINE   line LINE of FILE is loaded\n"
+                      "  FILE        the first puzzle in FILE is loaded: a puzzle line, a JSON line,\n"
+                      "              nine rows (with borders, as web pages, .sdk and .ss files have\n"
+                      "              them) or 729 candidates\n"
+                      "  FILE:LINE   the puzzle that starts on line LINE of FILE is loaded\n"
                       "  --pace=MS   after each cell a run changes, wait MS milliseconds (0 to 1000)\n"
                       "              so that a person can follow the run; 0, the default, for none\n"
                       "  -h, --help  show this text and exit\n"
                       "  --version   show the version and exit\n"
                       "  --          end the options: the argument after it is the operand\n"
                       "Long options may be shortened to any beginning that names one of them. The\n"
-                      "toolkit's own options (-platform NAME, -style NAME, -reverse and the like)\n"
+                      "toolkit's own options (-platform NAME, -style=NAME, -reverse and the like)\n"
                       "are passed to it.\n"
                       "\n"
                       "In the window, Ctrl+Z and Ctrl+Y undo and redo, Ctrl+W closes, Ctrl+Shift+C\n"
-                      "copies the whole grid as one line and Ctrl+Shift+V fills it from a puzzle\n"
-                      "line or JSON line on the clipboard; noralim(1) lists every key.\n"
+                      "copies the whole grid as one line, and Ctrl+Shift+V, or Ctrl+V of a whole\n"
+                      "puzzle into a cell, fills it from the clipboard; noralim(1) lists every key.\n"
                       "Messages on stderr: \"FILE:LINE: what is wrong\" for an operand that names\n"
                       "no puzzle, \"noralim: what is wrong\" for a usage error.\n"
-                      "Exit status: 0 when the window is closed, 2 for a usage error or a bad\n"
-                      "operand, or help or version text that cannot be written.\n");
+                      "Exit status: 0 when the window is closed, 2 for a usage error, a bad\n"
+                      "operand or no display, or help or version text that cannot be written.\n");
 
 namespace {
 
@@ -72,7 +75,7 @@ StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands,
   if (operands.size() > 1) return UsageError{messages::kTooManyOperands, {}};
   if (operands.empty()) return window;
   auto loaded = LoadPuzzle(operands.front());
-  if (auto* rejected = std::get_if<Rejected>(&loaded)) return OperandError{Describe(*rejected)};
+  if (auto* rejected = std::get_if<Rejected>(&loaded)) return OperandError{Translated(*rejected)};
   GridTexts& texts = std::get<Puzzle>(loaded).texts;
   if (std::any_of(texts.begin(), texts.end(), [&](const CellText& t) { return t.size() > max_cell_characters; })) {
     const QString what = Tr(QT_TRANSLATE_NOOP("noralim", "a cell holds more than %1 characters"));
@@ -86,6 +89,13 @@ StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands,
 }
 
 }  // namespace
+
+std::string Translated(const Rejected& rejected) {
+  QString what = Tr(rejected.format);
+  for (const std::string& arg : rejected.args) what = what.arg(Tr(arg.c_str()));
+  if (rejected.where.empty()) return what.toStdString();
+  return rejected.where + ": " + what.toStdString();
+}
 
 std::optional<std::string> MissingDisplay(const OpenWindow& command) {
 #if defined(__linux__)

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "reader/commandline.h"
+#include "reader/reader.h"
 #include "solver/gridtexts.h"
 
 namespace noralim::ui {
@@ -46,6 +47,9 @@ StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t ma
 // is not there (no -platform, no QT_QPA_PLATFORM, neither DISPLAY nor
 // WAYLAND_DISPLAY on a desktop system); nullopt when it may try.
 std::optional<std::string> MissingDisplay(const OpenWindow& command);
+
+// What is wrong with an operand, in the user's language: "FILE:LINE: ...".
+std::string Translated(const Rejected& rejected);
 
 // A usage error in the user's language, with the pointer to --help.
 std::string UsageMessage(const UsageError& error);

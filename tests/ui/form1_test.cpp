@@ -419,22 +419,50 @@ class Form1Test : public QObject {
     QVERIFY(ReadAll(*form_) == Texts(line));
   }
 
+  // A puzzle pastes into the grid, as one step, in the forms people copy it
+  // in: with Ctrl+Shift+V anywhere, or with Ctrl+V into a cell; anything
+  // else that Ctrl+V pastes goes into the cell.
   void pasteTakesTheFirstPuzzleAndNothingElse_data() {
     QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<bool>("intoTheCell");  // Ctrl+V, else Ctrl+Shift+V
     QTest::addColumn<bool>("taken");
-    QTest::newRow("after a comment, with Windows line ends") << "# mail\r\n" + QString(kCycling) + "\r\n" << true;
-    QTest::newRow("prose") << "call me at five" << false;
-    QTest::newRow("80 cells") << QString(80, QLatin1Char('.')) << false;
-    QTest::newRow("broken JSON") << R"({"cells": ["1")" << false;
-    QTest::newRow("after a rejected line") << "oops\n" + QString(kCycling) << false;
+    QString rows = QStringLiteral("+-------+-------+-------+\n");
+    QString candidates;
+    for (int r = 0; r < 9; ++r) {
+      for (int c = 0; c < 9; ++c) {
+        const QChar given = QLatin1Char(kCycling[9 * r + c]);
+        rows += (c % 3 == 0 ? QStringLiteral("| ") : QString()) + given + QLatin1Char(' ');
+        for (int d = 1; d <= 9; ++d) {
+          candidates += given.digitValue() == d ? QChar(u'0' + d) : QLatin1Char('.');  // no candidate: empty
+        }
+      }
+      rows += QStringLiteral("|\n") + (r % 3 == 2 ? QStringLiteral("+-------+-------+-------+\n") : QString());
+    }
+    QTest::newRow("after a comment, with Windows line ends") << "# mail\r\n" + QString(kCycling) + "\r\n" << false << true;
+    QTest::newRow("nine rows with borders") << rows << false << true;
+    QTest::newRow("nine rows, into a cell") << rows << true << true;
+    QTest::newRow("729 candidates, into a cell") << candidates << true << true;
+    QTest::newRow("a line of a puzzle, into a cell") << rows.section(QLatin1Char('\n'), 1, 1) << true << false;
+    QTest::newRow("prose") << "call me at five" << false << false;
+    QTest::newRow("80 cells") << QString(80, QLatin1Char('.')) << false << false;
+    QTest::newRow("broken JSON") << R"({"cells": ["1")" << false << false;
+    QTest::newRow("after a rejected line") << "oops\n" + QString(kCycling) << false << false;
   }
   void pasteTakesTheFirstPuzzleAndNothingElse() {
     QFETCH(QString, clipboard);
+    QFETCH(bool, intoTheCell);
     QFETCH(bool, taken);
     form_->LoadTexts(Texts(kTwentyEight));
     QGuiApplication::clipboard()->setText(clipboard);
-    QTest::keyClick(form_->Text1(9), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY(ReadAll(*form_) == Texts(taken ? kCycling : kTwentyEight));
+    GridTexts expected = Texts(taken ? kCycling : kTwentyEight);
+    if (intoTheCell && !taken) expected[8] += *noralim::DecodeUtf8(clipboard.toStdString());
+    form_->Text1(9)->setFocus(Qt::MouseFocusReason);
+    form_->Text1(9)->moveCursor(QTextCursor::End);
+    QTest::keyClick(form_->Text1(9), Qt::Key_V, Qt::ControlModifier | (intoTheCell ? Qt::NoModifier : Qt::ShiftModifier));
+    QVERIFY(ReadAll(*form_) == expected);
+    if (!taken) return;
+    QTest::keyClick(form_->Text1(9), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(ReadAll(*form_) == Texts(kTwentyEight));
   }
 
   void aJapaneseLocaleNamesTheCellsInJapanese() {

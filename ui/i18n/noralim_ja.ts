@@ -68,57 +68,6 @@
         <translation>、空き %1 マス</translation>
     </message>
     <message>
-        <source>Usage: noralim [OPTION]... [PUZZLE | FILE[:LINE]]
-Opens the window for 9x9 number-place (sudoku) puzzles. Type the givens and
-press &quot;Calc&quot; to narrow every cell to its candidates; &quot;Clear&quot; empties the grid.
-
-  PUZZLE      81 characters row-major (&apos;1&apos;-&apos;9&apos; givens; &apos;.&apos;, &apos;0&apos; or &apos;-&apos; empty)
-  FILE        the first line of FILE that is not blank or a comment is loaded
-  FILE:LINE   line LINE of FILE is loaded
-  --pace=MS   after each cell a run changes, wait MS milliseconds (0 to 1000)
-              so that a person can follow the run; 0, the default, for none
-  -h, --help  show this text and exit
-  --version   show the version and exit
-  --          end the options: the argument after it is the operand
-Long options may be shortened to any beginning that names one of them. The
-toolkit&apos;s own options (-platform NAME, -style NAME, -reverse and the like)
-are passed to it.
-
-In the window, Ctrl+Z and Ctrl+Y undo and redo, Ctrl+W closes, Ctrl+Shift+C
-copies the whole grid as one line and Ctrl+Shift+V fills it from a puzzle
-line or JSON line on the clipboard; noralim(1) lists every key.
-Messages on stderr: &quot;FILE:LINE: what is wrong&quot; for an operand that names
-no puzzle, &quot;noralim: what is wrong&quot; for a usage error.
-Exit status: 0 when the window is closed, 2 for a usage error or a bad
-operand, or help or version text that cannot be written.
-</source>
-        <translation>使い方: noralim [オプション]... [PUZZLE | FILE[:LINE]]
-9×9 のナンバープレース（数独）のウィンドウを開きます。ヒントの数字を入力して
-「Calc」を押すと、どのマスも入りうる数字の候補に絞り込まれます。「Clear」で
-盤面を空にします。
-
-  PUZZLE      行ごとに並べた 81 文字（&apos;1&apos;〜&apos;9&apos; はヒント、&apos;.&apos;、&apos;0&apos;、&apos;-&apos; は空きマス）
-  FILE        FILE の空行とコメント以外の最初の行を読み込みます
-  FILE:LINE   FILE の LINE 行目を読み込みます
-  --pace=MS   計算がマスを一つ変えるたびに MS ミリ秒（0〜1000）待ち、その歩みを
-              目で追えるようにします。既定の 0 では待ちません
-  -h, --help  この説明を表示して終了します
-  --version   バージョンを表示して終了します
-  --          オプションの終わり: その次の引数をオペランドとします
-長いオプションは、一つに決まるかぎり先頭だけに縮めて書けます。ツールキット
-自身のオプション（-platform NAME、-style NAME、-reverse など）はツールキットに
-渡されます。
-
-ウィンドウでは Ctrl+Z と Ctrl+Y で元に戻す・やり直し、Ctrl+W で閉じ、
-Ctrl+Shift+C で盤面全体を一行にしてコピーし、Ctrl+Shift+V でクリップボードの
-パズル行または JSON 行から盤面を埋めます。キーの一覧は noralim(1) にあります。
-標準エラーのメッセージ: パズルを示さないオペランドには
-&quot;FILE:LINE: 問題の内容&quot;、使い方の誤りには &quot;noralim: 問題の内容&quot;。
-終了ステータス: ウィンドウを閉じたときは 0、使い方の誤り、不正なオペランド、
-ヘルプやバージョンを書き出せなかったときは 2。
-</translation>
-    </message>
-    <message>
         <source>a cell holds more than %1 characters</source>
         <translation>%1 文字を超えるマスがあります</translation>
     </message>
@@ -253,6 +202,146 @@ Ctrl+Shift+C で盤面全体を一行にしてコピーし、Ctrl+Shift+V でク
     <message>
         <source>no such line: &apos;%1&apos; is not a line number</source>
         <translation>その行はありません: &apos;%1&apos; は行番号ではありません</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Copy the &amp;grid</source>
+        <translation>盤面をコピー(&amp;G)</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>ブロック %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>%1列</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>%1行</translation>
+    </message>
+    <message>
+        <source>contradiction: row %1, column %2 has no candidate left</source>
+        <translation>矛盾: %1行 %2列に候補が残っていません</translation>
+    </message>
+    <message>
+        <source>contradiction: %1 twice in %2</source>
+        <translation>矛盾: %2に %1 が二つあります</translation>
+    </message>
+    <message>
+        <source>cycle: the sweeps repeat; edit the grid or press Clear</source>
+        <translation>循環: 同じスイープが繰り返します。盤面を直すか Clear を押してください</translation>
+    </message>
+    <message>
+        <source>solved in %1 sweep</source>
+        <translation>%1 回のスイープで解けました</translation>
+    </message>
+    <message>
+        <source>solved in %1 sweeps</source>
+        <translation>%1 回のスイープで解けました</translation>
+    </message>
+    <message>
+        <source>%1 cell open</source>
+        <translation>未確定 %1 マス</translation>
+    </message>
+    <message>
+        <source>%1 cells open</source>
+        <translation>未確定 %1 マス</translation>
+    </message>
+    <message>
+        <source> after %1 sweep</source>
+        <translation>（%1 回のスイープ後）</translation>
+    </message>
+    <message>
+        <source> after %1 sweeps</source>
+        <translation>（%1 回のスイープ後）</translation>
+    </message>
+    <message>
+        <source>Usage: noralim [OPTION]... [PUZZLE | FILE[:LINE]]
+Opens the window for 9x9 number-place (sudoku) puzzles. Type the givens and
+press &quot;Calc&quot; (or F5, or Ctrl+Enter) to narrow every cell to its candidates;
+&quot;Clear&quot; empties the grid. The title then says how the run ended.
+
+  PUZZLE      81 characters row-major (&apos;1&apos;-&apos;9&apos; givens; &apos;.&apos;, &apos;0&apos; or &apos;-&apos; empty)
+  FILE        the first puzzle in FILE is loaded: a puzzle line, a JSON line,
+              nine rows (with borders, as web pages, .sdk and .ss files have
+              them) or 729 candidates
+  FILE:LINE   the puzzle that starts on line LINE of FILE is loaded
+  --pace=MS   after each cell a run changes, wait MS milliseconds (0 to 1000)
+              so that a person can follow the run; 0, the default, for none
+  -h, --help  show this text and exit
+  --version   show the version and exit
+  --          end the options: the argument after it is the operand
+Long options may be shortened to any beginning that names one of them. The
+toolkit&apos;s own options (-platform NAME, -style=NAME, -reverse and the like)
+are passed to it.
+
+In the window, Ctrl+Z and Ctrl+Y undo and redo, Ctrl+W closes, Ctrl+Shift+C
+copies the whole grid as one line, and Ctrl+Shift+V, or Ctrl+V of a whole
+puzzle into a cell, fills it from the clipboard; noralim(1) lists every key.
+Messages on stderr: &quot;FILE:LINE: what is wrong&quot; for an operand that names
+no puzzle, &quot;noralim: what is wrong&quot; for a usage error.
+Exit status: 0 when the window is closed, 2 for a usage error, a bad
+operand or no display, or help or version text that cannot be written.
+</source>
+        <translation>使い方: noralim [オプション]... [PUZZLE | FILE[:LINE]]
+9×9 のナンバープレース（数独）のウィンドウを開きます。ヒントの数字を入力して
+「Calc」（または F5、Ctrl+Enter）を押すと、どのマスも入りうる数字の候補に絞り
+込まれます。「Clear」で盤面を空にします。結果はタイトルに表示されます。
+
+  PUZZLE      行ごとに並べた 81 文字（&apos;1&apos;〜&apos;9&apos; はヒント、&apos;.&apos;、&apos;0&apos;、&apos;-&apos; は空きマス）
+  FILE        FILE の最初のパズルを読み込みます: パズル行、JSON 行、9 行の盤面
+              （Web ページや .sdk、.ss ファイルのような罫線つき）、729 文字の候補
+  FILE:LINE   FILE の LINE 行目から始まるパズルを読み込みます
+  --pace=MS   計算がマスを一つ変えるたびに MS ミリ秒（0〜1000）待ち、その歩みを
+              目で追えるようにします。既定の 0 では待ちません
+  -h, --help  この説明を表示して終了します
+  --version   バージョンを表示して終了します
+  --          オプションの終わり: その次の引数をオペランドとします
+長いオプションは、一つに決まるかぎり先頭だけに縮めて書けます。ツールキット
+自身のオプション（-platform NAME、-style=NAME、-reverse など）はツールキットに
+渡されます。
+
+ウィンドウでは Ctrl+Z と Ctrl+Y で元に戻す・やり直し、Ctrl+W で閉じ、
+Ctrl+Shift+C で盤面全体を一行にしてコピーし、Ctrl+Shift+V か、マスへの
+Ctrl+V でクリップボードのパズルから盤面を埋めます。キーの一覧は noralim(1) に
+あります。
+標準エラーのメッセージ: パズルを示さないオペランドには
+&quot;FILE:LINE: 問題の内容&quot;、使い方の誤りには &quot;noralim: 問題の内容&quot;。
+終了ステータス: ウィンドウを閉じたときは 0、使い方の誤り、不正なオペランド、
+ディスプレイがないとき、ヘルプやバージョンを書き出せなかったときは 2。
+</translation>
+    </message>
+    <message>
+        <source>Paste a gr&amp;id</source>
+        <translation>盤面を貼り付け(&amp;I)</translation>
     </message>
 </context>
 </TS>
