@@ -43,6 +43,7 @@ inline constexpr const char* kNoPuzzleOnLine =
     NORALIM_TRANSLATE_NOOP("noralim", "no puzzle on this line (blank or a comment)");
 inline constexpr const char* kNoSuchLine = NORALIM_TRANSLATE_NOOP("noralim", "has no line %1 (%2 lines)");
 inline constexpr const char* kNoPuzzleInFile = NORALIM_TRANSLATE_NOOP("noralim", "no puzzle in the file");
+inline constexpr const char* kCellTooLong = NORALIM_TRANSLATE_NOOP("noralim", "a cell holds more than %1 characters");
 inline constexpr const char* kLineFromOne = NORALIM_TRANSLATE_NOOP("noralim", "no such line: lines count from 1");
 inline constexpr const char* kLineTooLarge =
     NORALIM_TRANSLATE_NOOP("noralim", "no such line: the line number is too large");

@@ -42,15 +42,21 @@ std::variant<long, Rejected> LineNumber(std::string_view text, std::string_view 
   return Problem(operand, messages::kLineTooLarge);
 }
 
-Loaded FromRead(GridRead read) {
+Loaded FromRead(GridRead read, std::string_view name, std::size_t max_cell_characters) {
   if (auto* rejected = std::get_if<Rejected>(&read.result)) return std::move(*rejected);
-  return std::move(std::get<Puzzle>(read.result));
+  Puzzle& puzzle = std::get<Puzzle>(read.result);
+  for (const CellText& text : puzzle.texts) {
+    if (text.size() > max_cell_characters) {
+      return Problem(LinePlace(name, read.line), messages::kCellTooLong, {std::to_string(max_cell_characters)});
+    }
+  }
+  return std::move(puzzle);
 }
 
 // The puzzle that starts on line `wanted` of the file, or, when wanted is 0,
 // its first puzzle. An overlong line ends the reading there, so that no file,
 // not even an endless one, is read past its first megabyte of a line.
-Loaded FromFile(std::FILE* in, std::string_view name, long wanted) {
+Loaded FromFile(std::FILE* in, std::string_view name, long wanted, std::size_t max_cell_characters) {
   LineReader reader(in, LineReader::Overlong::Stop);
   GridReader grid(name, wanted != 0);
   std::string text;
@@ -63,32 +69,32 @@ Loaded FromFile(std::FILE* in, std::string_view name, long wanted) {
       return Problem(LinePlace(name, number), messages::kLineTooLong, LineReader::TooLongArgs());
     }
     if (number < wanted) continue;
-    if (auto read = grid.Add(text, number)) return FromRead(std::move(*read));
+    if (auto read = grid.Add(text, number)) return FromRead(std::move(*read), name, max_cell_characters);
   }
   if (reader.LineNumber() < wanted) {
     return Problem(name, messages::kNoSuchLine, {std::to_string(wanted), std::to_string(reader.LineNumber())});
   }
   GridRead read = grid.Finish();
   if (std::holds_alternative<Skipped>(read.result)) return Problem(name, messages::kNoPuzzleInFile);
-  return FromRead(std::move(read));
+  return FromRead(std::move(read), name, max_cell_characters);
 }
 
 }  // namespace
 
-std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand) {
+std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand, std::size_t max_cell_characters) {
   if (IsPuzzleLiteral(operand)) {
     LineResult result = ReadLine(operand);
     if (auto* puzzle = std::get_if<Puzzle>(&result)) return std::move(*puzzle);
   }
   const std::string whole(operand);
-  if (File file(std::fopen(whole.c_str(), "rb")); file) return FromFile(file.get(), operand, 0);
+  if (File file(std::fopen(whole.c_str(), "rb")); file) return FromFile(file.get(), operand, 0, max_cell_characters);
   const int open_error = errno;
   if (const auto colon = operand.rfind(':'); colon != std::string_view::npos && colon != 0) {
     const std::string path(operand.substr(0, colon));
     if (File file(std::fopen(path.c_str(), "rb")); file) {
       auto line = LineNumber(operand.substr(colon + 1), operand);
       if (auto* rejected = std::get_if<Rejected>(&line)) return std::move(*rejected);
-      return FromFile(file.get(), operand.substr(0, colon), std::get<long>(line));
+      return FromFile(file.get(), operand.substr(0, colon), std::get<long>(line), max_cell_characters);
     }
   }
   // An operand that is no file but as long as a puzzle line, or made of

@@ -19,6 +19,8 @@ namespace noralim {
 // A Rejected names where the problem is: "FILE:LINE" for the line at fault,
 // "FILE" for the file as a whole, the operand as typed for a line number that
 // names no line, "puzzle" for a mistyped puzzle.
-std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand);
+// A puzzle with a cell longer than max_cell_characters is rejected, naming
+// the line it starts on.
+std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand, std::size_t max_cell_characters);
 
 }  // namespace noralim

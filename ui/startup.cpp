@@ -74,14 +74,9 @@ constexpr std::array<ToolkitOption, 15> kToolkitOptions = {{
 StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands, std::size_t max_cell_characters) {
   if (operands.size() > 1) return UsageError{messages::kTooManyOperands, {}};
   if (operands.empty()) return window;
-  auto loaded = LoadPuzzle(operands.front());
+  auto loaded = LoadPuzzle(operands.front(), max_cell_characters);
   if (auto* rejected = std::get_if<Rejected>(&loaded)) return OperandError{Translated(*rejected)};
-  GridTexts& texts = std::get<Puzzle>(loaded).texts;
-  if (std::any_of(texts.begin(), texts.end(), [&](const CellText& t) { return t.size() > max_cell_characters; })) {
-    const QString what = Tr(QT_TRANSLATE_NOOP("noralim", "a cell holds more than %1 characters"));
-    return OperandError{(QStringLiteral("noralim: ") + what.arg(max_cell_characters)).toStdString()};
-  }
-  window.texts = std::move(texts);
+  window.texts = std::move(std::get<Puzzle>(loaded).texts);
   const std::string& operand = operands.front();
   const bool literal = operand.size() == kCellCount && operand.find_first_not_of("123456789.0-") == std::string::npos;
   if (!literal) window.source = operand.substr(operand.find_last_of("/\\") + 1);

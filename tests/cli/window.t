@@ -114,7 +114,7 @@ candidates; FILE:LINE is the puzzle that starts on that line.
   [2]
 
   $ printf '{"cells":["%s"%s]}\n' "$(head -c 70000 /dev/zero | tr '\0' 1)" "$(printf ',""%.0s' {2..81})" > long.txt; noralim long.txt
-  noralim: a cell holds more than 65536 characters
+  long.txt:1: a cell holds more than 65536 characters
   [2]
 
 The help text and the manual page name the same options, and the program

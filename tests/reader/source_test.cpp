@@ -26,7 +26,7 @@ TEST(LoadPuzzleTest, FindsALiteralPuzzleAFileOrALineOfAFile) {
     char32_t cell1;
   } cases[] = {{"1" + std::string(80, '.'), U'1'}, {p, U'2'}, {p + ":5", U'3'}, {p + ":4", U'4'}};
   for (const auto& c : cases) {
-    const auto result = LoadPuzzle(c.operand);
+    const auto result = LoadPuzzle(c.operand, 1);
     ASSERT_TRUE(std::holds_alternative<Puzzle>(result)) << c.operand << ": " << Describe(std::get<Rejected>(result));
     EXPECT_EQ(std::get<Puzzle>(result).texts[0], CellText(1, c.cell1)) << c.operand;
   }
