@@ -19,6 +19,7 @@
 #include "reader/reader.h"
 #include "tests/ui/windowdriver.h"
 #include "ui/accessibility.h"
+#include "ui/cellcolors.h"
 #include "ui/cellstyle.h"
 #include "ui/startup.h"
 
@@ -376,6 +377,29 @@ class Form1Test : public QObject {
     QCOMPARE(cell->childCount(), 0);  // one text, no inner parts
     const QString plain = form_->Text1(21)->toPlainText();
     QCOMPARE(cell->textInterface()->text(0, cell->textInterface()->characterCount()), plain);
+  }
+
+  // The cells' colours stand out from their background in light and dark
+  // palettes, also where the palette's own colours would not.
+  void theColoursAreReadable_data() {
+    QTest::addColumn<QPalette>("palette");
+    QPalette light(QColor(Qt::black), QColor(0xef, 0xef, 0xef), QColor(Qt::white), QColor(Qt::darkGray),
+                   QColor(Qt::gray), QColor(Qt::black), QColor(Qt::white));
+    QPalette dark(QColor(Qt::white), QColor(0x35, 0x35, 0x35), QColor(0x50, 0x50, 0x50), QColor(0x20, 0x20, 0x20),
+                  QColor(0x40, 0x40, 0x40), QColor(Qt::white), QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Highlight, QColor(0x3d, 0x3d, 0x5a));  // 1.6:1 on the dark base
+    dark.setColor(QPalette::Link, QColor(0x2a, 0x2a, 0xa0));
+    QTest::newRow("light") << light;
+    QTest::newRow("dark, with a dim highlight and link") << dark;
+  }
+  void theColoursAreReadable() {
+    QFETCH(QPalette, palette);
+    const noralim::ui::CellColors colors = noralim::ui::ColorsFor(palette);
+    const QColor base = palette.color(QPalette::Base);
+    QVERIFY(noralim::ui::ContrastRatio(colors.focus, base) >= 3.0);
+    QVERIFY(noralim::ui::ContrastRatio(colors.written, base) >= 4.5);
+    QVERIFY(noralim::ui::ContrastRatio(colors.conflict, colors.conflict_base) >= 4.5);
+    QVERIFY(noralim::ui::ContrastRatio(palette.color(QPalette::Text), colors.conflict_base) >= 4.5);
   }
 
   void theEndOfARunIsCounted_data() {
