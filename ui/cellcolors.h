@@ -23,6 +23,9 @@ struct CellColors {
   QColor conflict;       // the text of a cell in conflict
   QColor conflict_base;  // the background of a cell in conflict
   QColor focus;          // the frame of the cell with the focus
+  QColor tint;           // over a cell that holds the highlighted digit (translucent)
+  QColor cause;          // the frame of a cell that justifies a step
+  QColor placed;         // a digit a step places
 };
 
 CellColors ColorsFor(const QPalette& palette);

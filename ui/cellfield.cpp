@@ -249,12 +249,65 @@ void CellField::SetMarks(bool written, bool conflict) {
   setPalette(own);
 }
 
+void CellField::SetOverlay(const Overlay& overlay) {
+  if (overlay == overlay_) return;
+  overlay_ = overlay;
+  viewport()->update();
+}
+
+QRectF CellField::DigitBox(int digit) const {
+  const qsizetype at = toPlainText().indexOf(QChar(u'0' + digit));
+  if (digit == 0 || at < 0) return {};
+  QTextCursor cursor(document());
+  cursor.setPosition(static_cast<int>(at));
+  const QRect left = cursorRect(cursor);
+  cursor.setPosition(static_cast<int>(at) + 1);
+  const QRect right = cursorRect(cursor);
+  const qreal width = right.top() == left.top() ? right.left() - left.left() : left.height() / 2.0;
+  return {QPointF(left.left(), left.top()), QSizeF(std::max<qreal>(width, 3), left.height())};
+}
+
+void CellField::PaintOverlay(QPainter& painter) const {
+  const CellColors colors = ColorsFor(palette());
+  const QRectF cell = QRectF(viewport()->rect()).adjusted(1, 1, -1, -1);
+  if (const QRectF digit = DigitBox(overlay_.highlight); !digit.isEmpty()) {
+    painter.fillRect(viewport()->rect(), colors.tint);
+    if (CellTextValue().size() > 1) painter.fillRect(digit.adjusted(0, digit.height() - 2, 0, 0), colors.focus);
+  }
+  if (overlay_.cause) {
+    painter.setPen(QPen(colors.cause, 2, Qt::DashLine));
+    painter.drawRect(cell.adjusted(1, 1, -1, -1));
+  }
+  painter.setPen(QPen(colors.conflict, 1.5));
+  QString missing;
+  for (int d = 1; d <= 9; ++d) {
+    if ((overlay_.removed.Bits() & DigitSet::Of(d).Bits()) == 0) continue;
+    const QRectF box = DigitBox(d);
+    if (box.isEmpty()) missing += QChar(u'0' + d);
+    painter.drawLine(box.bottomLeft(), box.topRight());
+  }
+  if (!missing.isEmpty()) {  // an empty cell holds every digit: those that go are named
+    painter.drawText(cell, Qt::AlignBottom | Qt::AlignHCenter, QStringLiteral("\u2212") + missing);
+  }
+  if (overlay_.placed != 0) {
+    const QRectF box = DigitBox(overlay_.placed);
+    painter.setPen(QPen(colors.placed, 2));
+    if (box.isEmpty()) {
+      painter.drawText(cell, Qt::AlignCenter, QString(QChar(u'0' + overlay_.placed)));
+    } else {
+      painter.drawEllipse(box.adjusted(-2, 0, 2, 0));
+    }
+  }
+}
+
 void CellField::paintEvent(QPaintEvent* event) {
   QTextEdit::paintEvent(event);
+  QPainter painter(viewport());
+  painter.setRenderHint(QPainter::Antialiasing);
+  PaintOverlay(painter);
   if (!hasFocus()) return;
   // The cell with the focus: a frame of the palette's highlight inside the
   // cell's own line, made to stand out from the background by 3:1 at least.
-  QPainter painter(viewport());
   painter.setPen(QPen(ColorsFor(palette()).focus, 2));
   painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
 }

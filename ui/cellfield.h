@@ -4,10 +4,12 @@
 // One cell of the grid: an editable multi-line text field.
 #pragma once
 
+#include <QPainter>
 #include <QTextEdit>
 #include <optional>
 
 #include "solver/celltext.h"
+#include "solver/digitgrid.h"
 #include "solver/gridtexts.h"
 
 namespace noralim::ui {
@@ -53,6 +55,20 @@ class CellField final : public QTextEdit {
   [[nodiscard]] bool Written() const { return written_; }
   [[nodiscard]] bool Conflict() const { return conflict_; }
 
+  // What is drawn over the text: the digit highlighted in the whole grid
+  // (the cell tinted when it holds it, the digit marked among candidates),
+  // and a step of the ladder: a frame when the cell justifies it, the
+  // candidates it removes struck out, the digit it places circled.
+  struct Overlay {
+    int highlight = 0;  // 1 to 9, or 0 for none
+    bool cause = false;
+    DigitSet removed;
+    int placed = 0;  // 1 to 9, or 0 for none
+    friend bool operator==(const Overlay&, const Overlay&) = default;
+  };
+  void SetOverlay(const Overlay& overlay);
+  [[nodiscard]] const Overlay& CurrentOverlay() const { return overlay_; }
+
   // The window's actions that the context menu shows before and after the
   // cell's own editing actions.
   void SetMenuActions(QList<QAction*> before, QList<QAction*> after);
@@ -90,6 +106,12 @@ class CellField final : public QTextEdit {
   [[nodiscard]] bool Takes(const QString& added) const;
 
   mutable std::optional<CellText> text_;  // derived from the document; reset on every change
+  // The box of the first copy of a digit in the text, where the viewport
+  // shows it; empty when the text does not hold it.
+  [[nodiscard]] QRectF DigitBox(int digit) const;
+  void PaintOverlay(QPainter& painter) const;
+
+  Overlay overlay_;
   QList<QAction*> actions_before_;
   QList<QAction*> actions_after_;
   bool written_ = false;

@@ -112,6 +112,14 @@ void Form1::CreateShortcuts() {
             keys == QKeySequence::Undo ? &Form1::Undo : &Form1::Redo);
   }
   connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this), &QShortcut::activated, this, &Form1::Redo);
+  // Ctrl+digit highlights the digit, as the digit keys name it everywhere
+  // in the window; Ctrl+0 and Escape take the highlight away.
+  for (int digit = 0; digit <= kUnitSize; ++digit) {
+    connect(new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + digit)), this),
+            &QShortcut::activated, this, [this, digit] { HighlightDigit(digit); });
+  }
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+          [this] { HighlightDigit(0); });
   // Closing by the keys people use for it, also in the middle of a run.
   for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_Q)}) {
     connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
@@ -171,6 +179,19 @@ void Form1::WriteAll(const GridTexts& texts) {
 void Form1::SetSource(const QString& source) {
   source_ = source;
   UpdateTitle();
+}
+
+void Form1::HighlightDigit(int digit) {
+  highlight_ = digit;
+  UpdateOverlays();
+}
+
+void Form1::UpdateOverlays() {
+  for (CellField* cell : cells_) {
+    CellField::Overlay overlay;
+    overlay.highlight = highlight_;
+    cell->SetOverlay(overlay);
+  }
 }
 
 void Form1::PressCalc() {

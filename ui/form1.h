@@ -59,6 +59,11 @@ class Form1 final : public QWidget {
   // for none.
   void SetSource(const QString& source);
 
+  // Ctrl+1 to Ctrl+9: tints every cell that holds the digit as its value or
+  // among its candidates, and marks it there, as the cells change; 0
+  // (Ctrl+0, Escape) for none.
+  void HighlightDigit(int digit);
+
   // Milliseconds a run waits after each cell it changes, processing events,
   // so that a person can follow it; 0, the default, for none. Takes effect at
   // once, also in the middle of a run.
@@ -113,6 +118,8 @@ class Form1 final : public QWidget {
   void UpdateTitle();
   // Presses "Calc" from the keyboard, wherever the focus is.
   void PressCalc();
+  // Writes the overlay of every cell from the highlight and the step shown.
+  void UpdateOverlays();
 
   WindowGrid::Cells cells_{};
   std::array<QPushButton*, 2> buttons_{};
@@ -123,6 +130,7 @@ class Form1 final : public QWidget {
   CellFlags emptied_{};      // cells a run left empty, until they are edited
   QString source_;
   QString outcome_;  // how the last run ended, until the grid is edited
+  int highlight_ = 0;
   std::unique_ptr<WindowGrid> grid_;
   std::unique_ptr<FormServices> services_;
   std::unique_ptr<GridHistory> history_;
