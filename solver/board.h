@@ -227,28 +227,41 @@ inline Board AloneInRow(Board x) {
 
 // A column's count over the three bands: each band's counts, and the same
 // counts rotated by one and by two lanes (lane 3, zero, stays in place).
-inline Board AloneInColumn(Board x) {
-  const Coverage c = ColumnCounts(x);
+inline Coverage ColumnCountsOverBands(const Coverage& c) {
   const Board o1 = __builtin_shufflevector(c.once, c.once, 1, 2, 0, 3);
   const Board o2 = __builtin_shufflevector(c.once, c.once, 2, 0, 1, 3);
   const Board t1 = __builtin_shufflevector(c.twice, c.twice, 1, 2, 0, 3);
   const Board t2 = __builtin_shufflevector(c.twice, c.twice, 2, 0, 1, 3);
-  const Board two = c.twice | t1 | t2 | (c.once & o1) | ((c.once | o1) & o2);
-  return x & OverRows((c.once | o1 | o2) & ~two);
+  return {c.once | o1 | o2, c.twice | t1 | t2 | (c.once & o1) | ((c.once | o1) & o2)};
 }
 
+inline Board AloneInColumn(Board x) {
+  const Coverage c = ColumnCountsOverBands(ColumnCounts(x));
+  return x & OverRows(c.once & ~c.twice);
+}
+
+// The cells of x alone in their box, and with `lines` also those alone in
+// their row or column; `everywhere` false when some unit has no cell of x.
 // Every row field of a band is non-zero when adding 0xFF to its low eight
 // bits carries into its ninth (or that bit is set already):
 //
 //   field  [8 | 7 ... 0]  + 0xFF  ->  bit 8 set  <=>  field != 0
-inline bool InEveryUnit(Board x) {
+inline Board HiddenSingles(Board x, bool lines, bool& everywhere) {
   constexpr std::uint32_t kLow = 0xFF | 0xFF << 9 | 0xFF << 18;
   constexpr std::uint32_t kTop = 1U << 8 | 1U << 17 | 1U << 26;
-  const Coverage c = ColumnCounts(x);
-  const Board boxes = (c.once | c.once >> 1 | c.once >> 2) & 0x49;
+  constexpr Board kBands = {~0U, ~0U, ~0U, 0};
+  const Coverage band = ColumnCounts(x);
+  const Board a = band.once & 0x49;
+  const Board b = (band.once >> 1) & 0x49;
+  const Board e = (band.once >> 2) & 0x49;
+  const Board box_two = ((band.twice | band.twice >> 1 | band.twice >> 2) & 0x49) | (a & b) | ((a | b) & e);
+  const Board box_one = (a | b | e) & ~box_two;
+  const Coverage column = ColumnCountsOverBands(band);
   const Board rows = (((x & kLow) + kLow) | x) & kTop;
-  return (c.once[0] | c.once[1] | c.once[2]) == kNine && (boxes[0] & boxes[1] & boxes[2]) == 0x49 &&
-         (rows[0] & rows[1] & rows[2]) == kTop;
+  everywhere = !Any((((a | b | e) ^ 0x49) | (column.once ^ kNine) | (rows ^ kTop)) & kBands);
+  Board alone = x & OverRows(box_one | box_one << 1 | box_one << 2);
+  if (lines) alone |= (x & OverRows(column.once & ~column.twice)) | AloneInRow(x);
+  return alone;
 }
 
 // A 9x9 bit matrix turned over its diagonal: out[c] bit r = in[r] bit c.
@@ -278,6 +291,18 @@ inline std::array<std::uint16_t, 9> Transpose9(const std::array<std::uint16_t, 9
   out[8] = static_cast<std::uint16_t>(last_column | (in[8] & 0x100U));
   return out;
 }
+
+// A grid being narrowed by propagation.
+struct Node {
+  Grid cand{};
+  Board done = {};         // settled cells whose digit has gone from their peers
+  unsigned stale = kNine;  // digits that lost a cell since their hidden singles were placed
+};
+
+// Settled cells clear their digit from their peers, and digits alone in a
+// box (with `lines`, in any unit) go there, until neither changes anything.
+// False on a contradiction: an empty cell, or a digit with no place in a unit.
+bool Propagate(Node& n, bool lines);
 
 // The number of solutions of the grid, 0, 1 or 2 for two or more, by search;
 // the one solution, when there is exactly one, in *solution.

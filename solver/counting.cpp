@@ -13,51 +13,74 @@ namespace noralim {
 namespace board {
 namespace {
 
-struct Node {
-  Grid cand{};
-  Board done = {};  // settled cells whose digit has gone from their peers
-};
-
-// Every newly settled cell's digit goes from its peers. False on an empty cell.
-bool ClearPeers(Node& n, bool& progress) {
-  const Coverage c = Cover(n.cand);
-  if (Any(kAll & ~c.once)) return false;
-  const Board fresh = Settled(c) & ~n.done;
-  progress = Any(fresh);
-  n.done |= fresh;
-  for (int d = 0; d < 9; ++d) {
-    ForEachCell(fresh & n.cand[d], [&](int pos) { n.cand[d] &= ~PeerBoard(pos); });
-  }
-  return true;
-}
-
-// Every digit that only one cell of a unit can take goes there. False when
-// a digit has no place left in some unit.
-bool PlaceHiddenSingles(Node& n, bool& progress) {
-  progress = false;
-  for (int d = 0; d < 9; ++d) {
-    const Board x = n.cand[d];
-    if (!InEveryUnit(x)) return false;
-    const Board alone = (AloneInBox(x) | AloneInRow(x) | AloneInColumn(x)) & ~n.done;
-    if (!Any(alone)) continue;
-    progress = true;
-    for (int e = 0; e < 9; ++e) {
-      if (e != d) n.cand[e] &= ~alone;
+// Every newly settled cell's digit goes from its peers, until no cell
+// settles any more. False on an empty cell.
+bool ClearPeers(Node& n) {
+  for (;;) {
+    const Coverage c = Cover(n.cand);
+    if (Any(kAll & ~c.once)) return false;
+    const Board fresh = Settled(c) & ~n.done;
+    if (!Any(fresh)) return true;
+    n.done |= fresh;
+    for (int d = 0; d < 9; ++d) {
+      if (!Any(fresh & n.cand[d])) continue;
+      Board peers = {};
+      ForEachCell(fresh & n.cand[d], [&](int pos) { peers |= PeerBoard(pos); });
+      if (!Any(peers & n.cand[d])) continue;
+      n.cand[d] &= ~peers;
+      n.stale |= 1U << d;
     }
   }
-  return true;
 }
 
-// Narrows the node until nothing changes. False on a contradiction.
-bool Propagate(Node& n) {
-  for (bool progress = true; progress;) {
-    if (!ClearPeers(n, progress)) return false;
-    if (progress) continue;
-    if (!Any(kAll & ~n.done)) return true;
-    if (!PlaceHiddenSingles(n, progress)) return false;
+// Digit d goes in the cells: their other digits go, and d goes from their
+// peers (from each other too, which empties both when two are peers).
+void Place(Node& n, int d, Board cells) {
+  for (int e = 0; e < 9; ++e) {
+    if (e != d && Any(n.cand[e] & cells)) {
+      n.cand[e] &= ~cells;
+      n.stale |= 1U << e;
+    }
+  }
+  Board peers = {};
+  ForEachCell(cells, [&](int pos) { peers |= PeerBoard(pos); });
+  if (Any(n.cand[d] & peers)) {
+    n.cand[d] &= ~peers;
+    n.stale |= 1U << d;
+  }
+  n.done |= cells;
+}
+
+// Places the hidden singles of each digit that lost a cell since it was
+// last looked at, one digit after the other, each on the grid the ones
+// before it left. False when a digit has no place left in some unit.
+bool PlaceHiddenSingles(Node& n, bool lines, bool& progress) {
+  progress = false;
+  while (n.stale != 0) {
+    const int d = std::countr_zero(n.stale);
+    n.stale &= n.stale - 1;
+    bool everywhere = true;
+    const Board alone = HiddenSingles(n.cand[d], lines, everywhere) & ~n.done;
+    if (!everywhere) return false;
+    if (!Any(alone)) continue;
+    Place(n, d, alone);
+    progress = true;
   }
   return true;
 }
+
+}  // namespace
+
+bool Propagate(Node& n, bool lines) {
+  for (bool progress = true; progress;) {
+    if (!ClearPeers(n)) return false;
+    if (!Any(kAll & ~n.done)) return true;
+    if (!PlaceHiddenSingles(n, lines, progress)) return false;
+  }
+  return true;
+}
+
+namespace {
 
 // The open cell to split on: the first with two candidates, else the first
 // with three, else the first open one.
@@ -81,7 +104,7 @@ class Search {
   explicit Search(Grid* solution) : solution_(solution) {}
 
   void Run(Node n) {
-    if (!Propagate(n)) return;
+    if (!Propagate(n, true)) return;
     if (!Any(kAll & ~n.done)) {
       if (++found_ == 1 && solution_ != nullptr) *solution_ = n.cand;
       return;
@@ -92,7 +115,10 @@ class Search {
       if (!Any(n.cand[d] & cell)) continue;
       Node branch = n;
       for (int e = 0; e < 9; ++e) {
-        if (e != d) branch.cand[e] &= ~cell;
+        if (e != d && Any(branch.cand[e] & cell)) {
+          branch.cand[e] &= ~cell;
+          branch.stale |= 1U << e;
+        }
       }
       Run(branch);
     }

@@ -82,80 +82,57 @@ class MaskSink {
 
 // The rating's ladder on one grid.
 //
-// Level 1 is closed here by propagation, not pass by pass: each newly
-// settled cell clears its peers at once, and box singles are looked for
-// again only in digits that lost a cell. On a grid with a solution both rules
-// only ever remove what no solution uses and stay true once true, so any
-// order reaches the same closure; on one without, the rating is none either
-// way. Levels 2 and up take all their steps at once, as StepsOf finds them.
+// Levels 1 and 2 are closed by propagation, not pass by pass and level by
+// level: each newly settled cell clears its peers at once, and hidden singles
+// are looked for again only in digits that lost a cell. On a grid with a
+// solution these rules only ever remove what no solution uses and stay true
+// once true, so any order reaches the same closure; and the closure of level
+// 1 alone decides between calc and anything higher, as the ladder tries
+// level 2 exactly when level 1 alone does not settle the grid. On a grid
+// with no solution the rating is none whatever the order. Levels 3 and up
+// take all their steps at once, as StepsOf finds them.
 class Ladder {
  public:
-  explicit Ladder(const Grid& g) : g_(g) {}
+  explicit Ladder(const Grid& g) { node_.cand = g; }
 
-  // Level 1 until it changes nothing. False when a cell has become empty.
-  bool Calc() {
-    for (;;) {
-      if (!ClearSettledPeers()) return false;
-      const Board settled = board::Settled(board::Cover(g_));
-      unsigned changed = 0;
-      for (unsigned rest = stale_; rest != 0; rest &= rest - 1) {
-        const int d = std::countr_zero(rest);
-        const Board alone = board::AloneInBox(g_[d]) & ~settled;
-        if (!board::Any(alone)) continue;
-        for (int e = 0; e < 9; ++e) {
-          if (e != d && board::Any(g_[e] & alone)) {
-            g_[e] &= ~alone;
-            changed |= 1U << e;
-          }
-        }
-      }
-      stale_ = 0;
-      if (!Changed(changed)) return true;
-      Used(Level::Calc);
+  // Closes the grid under level 1, or levels 1 and 2 once level 1 alone has
+  // failed to settle it. False on a contradiction.
+  bool Close() {
+    const Grid before = node_.cand;
+    bool ok = board::Propagate(node_, lines_);
+    if (ok && !lines_ && !AllSettled()) {
+      lines_ = true;
+      Used(Level::Singles);
+      node_.stale = board::kNine;  // no row or column has been looked at yet
+      ok = board::Propagate(node_, true);
     }
+    unsigned lost = 0;
+    for (int d = 0; d < 9; ++d) lost |= board::Any(before[d] ^ node_.cand[d]) ? 1U << d : 0U;
+    lost_ |= lost;
+    return ok;
   }
 
-  // Takes the steps of the lowest level from 2 to 8 that has any. False when none has.
+  // Takes the steps of the lowest level from 3 to 8 that has any. False when none has.
   bool Climb() {
-    MaskSink singles;
-    ladder::FindSingles(g_, Scope(Level::Singles), singles);
-    if (Changed(singles.ApplyTo(g_))) return Used(Level::Singles);
-    const ladder::UnitTables t = ladder::MakeUnitTables(g_);
+    const ladder::UnitTables t = ladder::MakeUnitTables(node_.cand);
     for (int level = static_cast<int>(Level::Locked); level <= static_cast<int>(Level::Wings); ++level) {
       MaskSink sink;
       ladder::FindAbove(static_cast<Level>(level), t, Scope(static_cast<Level>(level)), sink);
-      if (Changed(sink.ApplyTo(g_))) return Used(static_cast<Level>(level));
+      const unsigned lost = sink.ApplyTo(node_.cand);
+      if (lost != 0) {
+        node_.stale |= lost;
+        lost_ |= lost;
+        return Used(static_cast<Level>(level));
+      }
     }
     return false;
   }
 
-  [[nodiscard]] bool AllSettled() const { return !board::Any(board::kAll & ~done_); }
-  [[nodiscard]] const Grid& Cells() const { return g_; }
+  [[nodiscard]] bool AllSettled() const { return !board::Any(board::kAll & ~node_.done); }
+  [[nodiscard]] const Grid& Cells() const { return node_.cand; }
   [[nodiscard]] Level Highest() const { return highest_; }
 
  private:
-  // Newly settled cells clear their digit from their peers, until no cell
-  // settles any more. False on an empty cell.
-  bool ClearSettledPeers() {
-    for (;;) {
-      const board::Coverage c = board::Cover(g_);
-      if (board::Any(board::kAll & ~c.once)) return false;
-      const Board fresh = board::Settled(c) & ~done_;
-      if (!board::Any(fresh)) return true;
-      done_ |= fresh;
-      unsigned lost = 0;
-      for (int d = 0; d < 9; ++d) {
-        if (!board::Any(fresh & g_[d])) continue;
-        Board peers = {};
-        board::ForEachCell(fresh & g_[d], [&](int pos) { peers |= board::PeerBoard(pos); });
-        if (!board::Any(peers & g_[d])) continue;
-        g_[d] &= ~peers;
-        lost |= 1U << d;
-      }
-      if (Changed(lost)) Used(Level::Calc);
-    }
-  }
-
   // The digits a level searches, marked as searched.
   ladder::Scope Scope(Level level) {
     if (lost_ != 0) {
@@ -168,22 +145,14 @@ class Ladder {
     return scope;
   }
 
-  // Marks digits that lost a cell. Whether there are any.
-  bool Changed(unsigned digits) {
-    stale_ |= digits;
-    lost_ |= digits;
-    return digits != 0;
-  }
-
   bool Used(Level level) {
     highest_ = std::max(highest_, level);
     return true;
   }
 
-  Grid g_;
-  Board done_ = {};         // settled cells whose digit has gone from their peers
-  unsigned stale_ = 0x1FF;  // digits that lost a cell since their box singles were placed
-  unsigned lost_ = 0;       // digits that lost a cell, not yet in unseen_
+  board::Node node_;
+  bool lines_ = false;  // level 2 is in use
+  unsigned lost_ = 0;   // digits that lost a cell, not yet in unseen_
   // By level: digits that lost a cell since the level last searched them.
   std::array<unsigned, kLevelCount + 1> unseen_ = {0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF};
   Level highest_ = Level::Calc;
@@ -212,7 +181,7 @@ Level LevelOf(Technique technique) {
 Rating Rate(const DigitCells& cells) {
   Ladder ladder(board::FromCells(cells));
   for (;;) {
-    if (!ladder.Calc()) return {};
+    if (!ladder.Close()) return {};
     if (ladder.AllSettled()) return {1, ladder.Highest(), board::ToCells(ladder.Cells())};
     if (!ladder.Climb()) break;
   }
