@@ -241,14 +241,20 @@ inline Board AloneInColumn(Board x) {
 }
 
 // The cells of x alone in their box, and with `lines` also those alone in
-// their row or column; `everywhere` false when some unit has no cell of x.
-// Every row field of a band is non-zero when adding 0xFF to its low eight
-// bits carries into its ninth (or that bit is set already):
+// their row or column; `everywhere` false when some unit has no cell of x
+// (the cells are then of no use). Every row field of a band is non-zero
+// when adding 0xFF to its low eight bits carries into its ninth (or that
+// bit is set already):
 //
 //   field  [8 | 7 ... 0]  + 0xFF  ->  bit 8 set  <=>  field != 0
+//
+// and with every field non-zero, subtracting 1 from each borrows only
+// inside it, so x & (x - 1 per field) clears each field's lowest bit and
+// leaves the fields of rows with one cell zero.
 inline Board HiddenSingles(Board x, bool lines, bool& everywhere) {
   constexpr std::uint32_t kLow = 0xFF | 0xFF << 9 | 0xFF << 18;
   constexpr std::uint32_t kTop = 1U << 8 | 1U << 17 | 1U << 26;
+  constexpr std::uint32_t kOnes = 1U | 1U << 9 | 1U << 18;
   constexpr Board kBands = {~0U, ~0U, ~0U, 0};
   const Coverage band = ColumnCounts(x);
   const Board a = band.once & 0x49;
@@ -260,8 +266,14 @@ inline Board HiddenSingles(Board x, bool lines, bool& everywhere) {
   const Board rows = (((x & kLow) + kLow) | x) & kTop;
   everywhere = !Any((((a | b | e) ^ 0x49) | (column.once ^ kNine) | (rows ^ kTop)) & kBands);
   Board alone = x & OverRows(box_one | box_one << 1 | box_one << 2);
-  if (lines) alone |= (x & OverRows(column.once & ~column.twice)) | AloneInRow(x);
-  return alone;
+  if (!lines) return alone;
+  const Board rest = x & (x - kOnes);
+  const Board many = ((((rest & kLow) + kLow) | rest) & kTop) >> 8;  // bit 0 of each row with two or more
+  Board fill = many | many << 1;
+  fill |= fill << 2;
+  fill |= fill << 4;
+  fill |= many << 8;
+  return alone | (x & OverRows(column.once & ~column.twice)) | (x & ~fill);
 }
 
 // A 9x9 bit matrix turned over its diagonal: out[c] bit r = in[r] bit c.

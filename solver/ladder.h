@@ -56,26 +56,6 @@ inline std::vector<CellIndex> CellList(Board cells) {
 }
 inline DigitSet Digits(unsigned bits) { return DigitSet::FromBits(static_cast<std::uint16_t>(bits)); }
 
-// For two or more places of a unit (bit p: its p-th cell), the third (0-2,
-// 3-5 or 6-8) that holds them all, else -1: for a box its row, for a line
-// its box. The same for the strides (0,3,6 / 1,4,7 / 2,5,8): a box's column.
-struct Confinement {
-  std::array<std::int8_t, 512> third{};
-  std::array<std::int8_t, 512> stride{};
-};
-inline constexpr Confinement kConfined = [] {
-  Confinement c{};
-  for (unsigned m = 0; m < 512; ++m) {
-    c.third[m] = c.stride[m] = -1;
-    if (std::popcount(m) < 2) continue;
-    for (std::int8_t k = 0; k < 3; ++k) {
-      if ((m & ~(07U << (3 * k))) == 0) c.third[m] = k;
-      if ((m & ~(0111U << k)) == 0) c.stride[m] = k;
-    }
-  }
-  return c;
-}();
-
 // Level 1. Settled cells in `from` clear their digit from their peers (the
 // rating passes only cells settled since its last pass, whose peers alone
 // can still change); digits alone in a box go there.
@@ -105,42 +85,86 @@ void FindSingles(const Grid& g, const Scope& scope, Sink& sink) {
   }
 }
 
-// The line that holds all of a box's places (unit numbers as board.h
-// counts them), or -1.
-inline int PointedLine(int box, unsigned places) {
-  if (const int row = kConfined.third[places]; row >= 0) return board::UnitIndex(UnitKind::Row, 3 * (box / 3) + row);
-  if (const int column = kConfined.stride[places]; column >= 0) {
-    return board::UnitIndex(UnitKind::Column, 3 * (box % 3) + column);
-  }
-  return -1;
-}
-
-// The box that holds all of a line's places, or -1.
-inline int ClaimedBox(int line, unsigned places) {
-  const int third = kConfined.third[places];
-  if (third < 0) return -1;
-  const int n = line % 9;
-  return line < board::UnitIndex(UnitKind::Row, 0) ? 3 * third + n / 3 : 3 * (n / 3) + third;
-}
-
-// Level 3: pointing (boxes 1-9) and claiming (columns, then rows).
+// A report of one locked candidate: `places`, the digit's cells in unit
+// `from`, all lie in unit `to`, so d goes from the rest of `to`.
 template <class Sink>
-void FindLocked(const UnitTables& t, const Scope& scope, Sink& sink) {
-  for (int u = 0; u < board::kUnits; ++u) {
-    const bool box = u < 9;
-    for (unsigned rest = scope.digits; rest != 0; rest &= rest - 1) {
-      const int d = std::countr_zero(rest);
-      const unsigned places = t.places[u][d];
-      const int other = box ? PointedLine(u, places) : ClaimedBox(u, places);
-      if (other < 0) continue;
-      const Technique technique = box ? Technique::Pointing : Technique::Claiming;
-      sink.Remove(technique, board::UnitBoard(other) & ~board::UnitBoard(u), 1U << d, [=](Step& s) {
-        s.units = {RefOf(u), RefOf(other)};
-        s.digits = DigitSet::Of(d + 1);
-        s.cells = CellList(board::PlacesBoard(u, places));
-      });
+void ReportLocked(Sink& sink, Technique technique, int from, int to, int d, Board places) {
+  sink.Remove(technique, board::UnitBoard(to) & ~board::UnitBoard(from), 1U << d, [=](Step& s) {
+    s.units = {RefOf(from), RefOf(to)};
+    s.digits = DigitSet::Of(d + 1);
+    s.cells = CellList(places);
+  });
+}
+
+inline bool TwoOrMore(std::uint32_t bits) { return (bits & (bits - 1)) != 0; }
+inline bool OneBit(std::uint32_t bits) { return bits != 0 && !TwoOrMore(bits); }
+
+// The cells of band b given as the band's 27 bits.
+inline Board InBand(int b, std::uint32_t bits) {
+  Board cells = {};
+  cells[b] = bits;
+  return cells;
+}
+
+// Level 3 on digit d, from its board alone, band by band. In a band's 27
+// bits x, the mini-rows (three cells of a row in a box) and the columns
+// that hold d:
+//
+//   y = x | x >> 1 | x >> 2      bit 9i + 3k: row i of the band has d in box k
+//   rows, bit 3k + i (gathered)  box k's rows: bits 3k..3k+2; row i's boxes:
+//                                bits i, i+3, i+6
+//   columns, bit c               column c has d in the band
+template <class Sink>
+void FindLockedInBand(int b, int d, std::uint32_t x, std::uint32_t columns, Sink& sink) {
+  constexpr std::uint32_t kBox = 07 | 07 << 9 | 07 << 18;
+  const std::uint32_t y = x | x >> 1 | x >> 2;
+  const std::uint32_t rows = (y & 0x49) | ((y >> 8) & 0x92) | ((y >> 16) & 0x124);
+  for (int k = 0; k < 3; ++k) {
+    const std::uint32_t places = x & (kBox << (3 * k));
+    if (!TwoOrMore(places)) continue;
+    const int box = board::UnitIndex(UnitKind::Box, 3 * b + k);
+    const std::uint32_t in_rows = (rows >> (3 * k)) & 7U;
+    const std::uint32_t in_columns = (columns >> (3 * k)) & 7U;
+    if (OneBit(in_rows)) {
+      const int row = board::UnitIndex(UnitKind::Row, 3 * b + std::countr_zero(in_rows));
+      ReportLocked(sink, Technique::Pointing, box, row, d, InBand(b, places));
+    }
+    if (OneBit(in_columns)) {
+      const int column = board::UnitIndex(UnitKind::Column, 3 * k + std::countr_zero(in_columns));
+      ReportLocked(sink, Technique::Pointing, box, column, d, InBand(b, places));
     }
   }
+  for (int i = 0; i < 3; ++i) {
+    const std::uint32_t in_boxes = (rows >> i) & 0x49U;
+    const std::uint32_t places = x & (board::kNine << (9 * i));
+    if (!OneBit(in_boxes) || !TwoOrMore(places)) continue;
+    const int box = board::UnitIndex(UnitKind::Box, 3 * b + std::countr_zero(in_boxes) / 3);
+    ReportLocked(sink, Technique::Claiming, board::UnitIndex(UnitKind::Row, 3 * b + i), box, d, InBand(b, places));
+  }
+}
+
+// Level 3 on digit d: each band, then the columns whose places lie in one band.
+template <class Sink>
+void FindLockedOf(const Grid& g, int d, Sink& sink) {
+  const Board x = g[d];
+  const Board columns = (x | x >> 9 | x >> 18) & board::kNine;
+  for (int b = 0; b < 3; ++b) FindLockedInBand(b, d, x[b], columns[b], sink);
+  const std::uint32_t once = columns[0] | columns[1] | columns[2];
+  const std::uint32_t twice = (columns[0] & columns[1]) | ((columns[0] | columns[1]) & columns[2]);
+  for (std::uint32_t rest = once & ~twice; rest != 0; rest &= rest - 1) {
+    const int c = std::countr_zero(rest);
+    const int b = (columns[0] >> c & 1U) != 0 ? 0 : (columns[1] >> c & 1U) != 0 ? 1 : 2;
+    const std::uint32_t places = x[b] & (0x40201U << c);
+    if (!TwoOrMore(places)) continue;
+    const int box = board::UnitIndex(UnitKind::Box, 3 * b + c / 3);
+    ReportLocked(sink, Technique::Claiming, board::UnitIndex(UnitKind::Column, c), box, d, InBand(b, places));
+  }
+}
+
+// Level 3: pointing and claiming, digit by digit.
+template <class Sink>
+void FindLocked(const Grid& g, const Scope& scope, Sink& sink) {
+  for (unsigned rest = scope.digits; rest != 0; rest &= rest - 1) FindLockedOf(g, std::countr_zero(rest), sink);
 }
 
 // Calls found(chosen, covered) for every choice of `size` of the eligible

@@ -142,14 +142,11 @@ void FindWings(const UnitTables& t, Sink& sink) {
 
 namespace noralim::ladder {
 
-// The techniques of levels 3 to 8. Wings and subsets ignore scope.digits:
+// The techniques of levels 4 to 8. Wings and subsets ignore scope.digits:
 // they hang on several digits at once.
 template <class Sink>
 void FindAbove(Level level, const UnitTables& t, const Scope& scope, Sink& sink) {
   switch (level) {
-    case Level::Locked:
-      FindLocked(t, scope, sink);
-      break;
     case Level::Pairs:
     case Level::Triples:
     case Level::Quads:

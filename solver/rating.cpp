@@ -114,16 +114,14 @@ class Ladder {
 
   // Takes the steps of the lowest level from 3 to 8 that has any. False when none has.
   bool Climb() {
+    MaskSink locked;
+    ladder::FindLocked(node_.cand, Scope(Level::Locked), locked);
+    if (Take(locked)) return Used(Level::Locked);
     const ladder::UnitTables t = ladder::MakeUnitTables(node_.cand);
-    for (int level = static_cast<int>(Level::Locked); level <= static_cast<int>(Level::Wings); ++level) {
+    for (int level = static_cast<int>(Level::Pairs); level <= static_cast<int>(Level::Wings); ++level) {
       MaskSink sink;
       ladder::FindAbove(static_cast<Level>(level), t, Scope(static_cast<Level>(level)), sink);
-      const unsigned lost = sink.ApplyTo(node_.cand);
-      if (lost != 0) {
-        node_.stale |= lost;
-        lost_ |= lost;
-        return Used(static_cast<Level>(level));
-      }
+      if (Take(sink)) return Used(static_cast<Level>(level));
     }
     return false;
   }
@@ -143,6 +141,14 @@ class Ladder {
     const ladder::Scope scope{unseen, true};
     unseen = 0;
     return scope;
+  }
+
+  // Applies what the sink collected. Whether the grid changed.
+  bool Take(const MaskSink& sink) {
+    const unsigned lost = sink.ApplyTo(node_.cand);
+    node_.stale |= lost;
+    lost_ |= lost;
+    return lost != 0;
   }
 
   bool Used(Level level) {

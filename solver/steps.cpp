@@ -83,6 +83,8 @@ std::vector<Step> StepsOf(const DigitCells& cells, Level level) {
     ladder::FindCalc(g, board::kAll, sink);
   } else if (level == Level::Singles) {
     ladder::FindSingles(g, ladder::Scope{}, sink);
+  } else if (level == Level::Locked) {
+    ladder::FindLocked(g, ladder::Scope{}, sink);
   } else {
     ladder::FindAbove(level, ladder::MakeUnitTables(g), ladder::Scope{}, sink);
   }
