@@ -63,8 +63,9 @@ bool PlaceHiddenSingles(Node& n, bool lines, bool& progress) {
     const Board alone = HiddenSingles(n.cand[d], lines, everywhere) & ~n.done;
     if (!everywhere) return false;
     if (!Any(alone)) continue;
-    Place(n, d, alone);
+    Place(n, d, alone);  // then settled cells first: they cost less than hidden singles
     progress = true;
+    return true;
   }
   return true;
 }

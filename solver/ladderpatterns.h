@@ -23,20 +23,39 @@ inline std::array<std::uint16_t, 9> LinePlaces(const UnitTables& t, UnitKind kin
   return places;
 }
 
-// Fish of digit d with `size` base lines of one kind; the cover lines are of
-// the other kind. With m lines of each kind still open to d, the fish on k
-// rows and the one on the other m - k columns remove the same candidates;
-// so once the lower levels are done (no line holds d in one open cell),
-// rows need only k <= m - 2 and columns only the k whose rows, m - k, are
-// too many for a jellyfish.
+// Calls found(chosen, covered) for every choice of two to `most` of the
+// eligible items whose masks cover exactly as many bits as there are items.
+template <class Found>
+void ForEachEqualCover(const std::array<std::uint16_t, 9>& masks, unsigned eligible, int most, Found&& found,
+                       unsigned chosen = 0, unsigned covered = 0) {
+  for (unsigned rest = eligible; rest != 0; rest &= rest - 1) {
+    const int i = std::countr_zero(rest);
+    const unsigned cover = covered | masks[i];
+    const int bits = board::Count9(cover);
+    if (bits > most) continue;
+    const unsigned with = chosen | 1U << i;
+    if (bits == board::Count9(with)) found(with, cover);
+    ForEachEqualCover(masks, rest & (rest - 1), most, found, with, cover);
+  }
+}
+
+// Fish of digit d on base lines of one kind; the cover lines are of the
+// other kind. With m lines of each kind still open to d, the fish on k rows
+// and the one on the other m - k columns remove the same candidates; so
+// once the lower levels are done (no line holds d in one open cell), rows
+// need only k <= m - 2 and columns only the k whose rows, m - k, are too
+// many for a jellyfish.
 template <class Sink>
-void FindFishOn(const UnitTables& t, int d, int size, UnitKind base, const Scope& scope, Sink& sink) {
+void FindFishOn(const UnitTables& t, int d, UnitKind base, const Scope& scope, Sink& sink) {
   const UnitKind cover = base == UnitKind::Row ? UnitKind::Column : UnitKind::Row;
-  const auto technique = static_cast<Technique>(static_cast<int>(Technique::XWing) + size - 2);
   const std::array<std::uint16_t, 9> places = LinePlaces(t, base, d);
-  const int open = board::Count9(WithTwoTo(places, 9));
-  if (scope.lower_levels_done && size > open - (base == UnitKind::Row ? 2 : 5)) return;
-  ForEachCover(places, WithTwoTo(places, size), size, [&](unsigned lines, unsigned crossing) {
+  const unsigned open = WithTwoTo(places, 4);
+  int most = 4;
+  if (scope.lower_levels_done) {
+    most = std::min(most, board::Count9(WithTwoTo(places, 9)) - (base == UnitKind::Row ? 2 : 5));
+  }
+  ForEachEqualCover(places, open, most, [&](unsigned lines, unsigned crossing) {
+    const auto technique = static_cast<Technique>(static_cast<int>(Technique::XWing) + board::Count9(lines) - 2);
     sink.Remove(technique, LinesBoard(cover, crossing) & ~LinesBoard(base, lines), 1U << d, [=](Step& s) {
       Board cells = {};
       for (unsigned rest = lines; rest != 0; rest &= rest - 1) {
@@ -54,14 +73,12 @@ void FindFishOn(const UnitTables& t, int d, int size, UnitKind base, const Scope
 }
 
 // Level 7: X-wings, swordfish and jellyfish of every digit, rows over
-// columns, then columns over rows.
+// columns and columns over rows.
 template <class Sink>
 void FindFish(const UnitTables& t, const Scope& scope, Sink& sink) {
-  for (int size = 2; size <= 4; ++size) {
-    for (unsigned rest = scope.digits; rest != 0; rest &= rest - 1) {
-      FindFishOn(t, std::countr_zero(rest), size, UnitKind::Row, scope, sink);
-      FindFishOn(t, std::countr_zero(rest), size, UnitKind::Column, scope, sink);
-    }
+  for (unsigned rest = scope.digits; rest != 0; rest &= rest - 1) {
+    FindFishOn(t, std::countr_zero(rest), UnitKind::Row, scope, sink);
+    FindFishOn(t, std::countr_zero(rest), UnitKind::Column, scope, sink);
   }
 }
 
