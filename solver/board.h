@@ -240,9 +240,15 @@ inline Board AloneInColumn(Board x) {
   return x & OverRows(c.once & ~c.twice);
 }
 
-// The cells of x alone in their box, and with `lines` also those alone in
-// their row or column; `everywhere` false when some unit has no cell of x
-// (the cells are then of no use). Every row field of a band is non-zero
+// What Propagate places: hidden singles of boxes or of all units; and
+// whether it looks for digits with no place left in a unit, which only ends
+// a dead grid sooner (worth it in a search, where branches die all the time;
+// the ladder's grids seldom die).
+enum class Singles : std::uint8_t { Boxes, AllUnits, AllUnitsChecked };
+
+// The cells of x alone in their box, and unless kSingles is Boxes also those
+// alone in their row or column; with AllUnitsChecked, `everywhere` false
+// when some unit has no cell of x (the cells are then of no use). Every row field of a band is non-zero
 // when adding 0xFF to its low eight bits carries into its ninth (or that
 // bit is set already):
 //
@@ -251,7 +257,8 @@ inline Board AloneInColumn(Board x) {
 // and with every field non-zero, subtracting 1 from each borrows only
 // inside it, so x & (x - 1 per field) clears each field's lowest bit and
 // leaves the fields of rows with one cell zero.
-inline Board HiddenSingles(Board x, bool lines, bool& everywhere) {
+template <Singles kSingles>
+Board HiddenSingles(Board x, bool& everywhere) {
   constexpr std::uint32_t kLow = 0xFF | 0xFF << 9 | 0xFF << 18;
   constexpr std::uint32_t kTop = 1U << 8 | 1U << 17 | 1U << 26;
   constexpr std::uint32_t kOnes = 1U | 1U << 9 | 1U << 18;
@@ -263,10 +270,12 @@ inline Board HiddenSingles(Board x, bool lines, bool& everywhere) {
   const Board box_two = ((band.twice | band.twice >> 1 | band.twice >> 2) & 0x49) | (a & b) | ((a | b) & e);
   const Board box_one = (a | b | e) & ~box_two;
   const Coverage column = ColumnCountsOverBands(band);
-  const Board rows = (((x & kLow) + kLow) | x) & kTop;
-  everywhere = !Any((((a | b | e) ^ 0x49) | (column.once ^ kNine) | (rows ^ kTop)) & kBands);
-  Board alone = x & OverRows(box_one | box_one << 1 | box_one << 2);
-  if (!lines) return alone;
+  if constexpr (kSingles == Singles::AllUnitsChecked) {
+    const Board rows = (((x & kLow) + kLow) | x) & kTop;
+    everywhere = !Any((((a | b | e) ^ 0x49) | (column.once ^ kNine) | (rows ^ kTop)) & kBands);
+  }
+  const Board alone = x & OverRows(box_one | box_one << 1 | box_one << 2);
+  if constexpr (kSingles == Singles::Boxes) return alone;
   const Board rest = x & (x - kOnes);
   const Board many = ((((rest & kLow) + kLow) | rest) & kTop) >> 8;  // bit 0 of each row with two or more
   Board fill = many | many << 1;
@@ -312,9 +321,10 @@ struct Node {
 };
 
 // Settled cells clear their digit from their peers, and digits alone in a
-// box (with `lines`, in any unit) go there, until neither changes anything.
-// False on a contradiction: an empty cell, or a digit with no place in a unit.
-bool Propagate(Node& n, bool lines);
+// box (or in any unit) go there, until neither changes anything. False on a
+// contradiction: an empty cell, or (AllUnitsChecked) a digit with no place
+// in a unit.
+bool Propagate(Node& n, Singles singles);
 
 // The number of solutions of the grid, 0, 1 or 2 for two or more, by search;
 // the one solution, when there is exactly one, in *solution.

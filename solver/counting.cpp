@@ -54,13 +54,14 @@ void Place(Node& n, int d, Board cells) {
 // Places the hidden singles of each digit that lost a cell since it was
 // last looked at, one digit after the other, each on the grid the ones
 // before it left. False when a digit has no place left in some unit.
-bool PlaceHiddenSingles(Node& n, bool lines, bool& progress) {
+template <Singles kSingles>
+bool PlaceHiddenSingles(Node& n, bool& progress) {
   progress = false;
   while (n.stale != 0) {
     const int d = std::countr_zero(n.stale);
     n.stale &= n.stale - 1;
     bool everywhere = true;
-    const Board alone = HiddenSingles(n.cand[d], lines, everywhere) & ~n.done;
+    const Board alone = HiddenSingles<kSingles>(n.cand[d], everywhere) & ~n.done;
     if (!everywhere) return false;
     if (!Any(alone)) continue;
     Place(n, d, alone);  // then settled cells first: they cost less than hidden singles
@@ -70,15 +71,28 @@ bool PlaceHiddenSingles(Node& n, bool lines, bool& progress) {
   return true;
 }
 
-}  // namespace
-
-bool Propagate(Node& n, bool lines) {
+template <Singles kSingles>
+bool PropagateWith(Node& n) {
   for (bool progress = true; progress;) {
     if (!ClearPeers(n)) return false;
     if (!Any(kAll & ~n.done)) return true;
-    if (!PlaceHiddenSingles(n, lines, progress)) return false;
+    if (!PlaceHiddenSingles<kSingles>(n, progress)) return false;
   }
   return true;
+}
+
+}  // namespace
+
+bool Propagate(Node& n, Singles singles) {
+  switch (singles) {
+    case Singles::Boxes:
+      return PropagateWith<Singles::Boxes>(n);
+    case Singles::AllUnits:
+      return PropagateWith<Singles::AllUnits>(n);
+    case Singles::AllUnitsChecked:
+      break;
+  }
+  return PropagateWith<Singles::AllUnitsChecked>(n);
 }
 
 namespace {
@@ -105,7 +119,7 @@ class Search {
   explicit Search(Grid* solution) : solution_(solution) {}
 
   void Run(Node n) {
-    if (!Propagate(n, true)) return;
+    if (!Propagate(n, Singles::AllUnitsChecked)) return;
     if (!Any(kAll & ~n.done)) {
       if (++found_ == 1 && solution_ != nullptr) *solution_ = n.cand;
       return;

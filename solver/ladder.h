@@ -106,6 +106,23 @@ inline Board InBand(int b, std::uint32_t bits) {
   return cells;
 }
 
+// For nine bits in three groups of three, the groups that hold exactly one
+// bit: by thirds (0-2, 3-5, 6-8) and by strides (0,3,6 / 1,4,7 / 2,5,8).
+struct Lone {
+  std::array<std::uint8_t, 512> thirds{};
+  std::array<std::uint8_t, 512> strides{};
+};
+inline constexpr Lone kLone = [] {
+  Lone lone{};
+  for (unsigned m = 0; m < 512; ++m) {
+    for (unsigned k = 0; k < 3; ++k) {
+      if (std::popcount(m & (07U << (3 * k))) == 1) lone.thirds[m] = static_cast<std::uint8_t>(lone.thirds[m] | 1U << k);
+      if (std::popcount(m & (0111U << k)) == 1) lone.strides[m] = static_cast<std::uint8_t>(lone.strides[m] | 1U << k);
+    }
+  }
+  return lone;
+}();
+
 // Level 3 on digit d, from its board alone, band by band. In a band's 27
 // bits x, the mini-rows (three cells of a row in a box) and the columns
 // that hold d:
@@ -113,32 +130,34 @@ inline Board InBand(int b, std::uint32_t bits) {
 //   y = x | x >> 1 | x >> 2      bit 9i + 3k: row i of the band has d in box k
 //   rows, bit 3k + i (gathered)  box k's rows: bits 3k..3k+2; row i's boxes:
 //                                bits i, i+3, i+6
-//   columns, bit c               column c has d in the band
+//   columns, bit c               column c has d in the band; box k's: 3k..3k+2
+//
+// A box whose cells lie in one row and in one column holds one cell: it
+// points nowhere.
 template <class Sink>
 void FindLockedInBand(int b, int d, std::uint32_t x, std::uint32_t columns, Sink& sink) {
   constexpr std::uint32_t kBox = 07 | 07 << 9 | 07 << 18;
   const std::uint32_t y = x | x >> 1 | x >> 2;
   const std::uint32_t rows = (y & 0x49) | ((y >> 8) & 0x92) | ((y >> 16) & 0x124);
-  for (int k = 0; k < 3; ++k) {
-    const std::uint32_t places = x & (kBox << (3 * k));
-    if (!TwoOrMore(places)) continue;
+  const unsigned in_one_row = kLone.thirds[rows];
+  const unsigned in_one_column = kLone.thirds[columns];
+  for (unsigned rest = in_one_row ^ in_one_column; rest != 0; rest &= rest - 1) {
+    const int k = std::countr_zero(rest);
     const int box = board::UnitIndex(UnitKind::Box, 3 * b + k);
-    const std::uint32_t in_rows = (rows >> (3 * k)) & 7U;
-    const std::uint32_t in_columns = (columns >> (3 * k)) & 7U;
-    if (OneBit(in_rows)) {
-      const int row = board::UnitIndex(UnitKind::Row, 3 * b + std::countr_zero(in_rows));
-      ReportLocked(sink, Technique::Pointing, box, row, d, InBand(b, places));
-    }
-    if (OneBit(in_columns)) {
-      const int column = board::UnitIndex(UnitKind::Column, 3 * k + std::countr_zero(in_columns));
-      ReportLocked(sink, Technique::Pointing, box, column, d, InBand(b, places));
+    const Board places = InBand(b, x & (kBox << (3 * k)));
+    if ((in_one_row >> k & 1U) != 0) {
+      const int row = board::UnitIndex(UnitKind::Row, 3 * b + std::countr_zero((rows >> (3 * k)) & 7U));
+      ReportLocked(sink, Technique::Pointing, box, row, d, places);
+    } else {
+      const int column = board::UnitIndex(UnitKind::Column, 3 * k + std::countr_zero((columns >> (3 * k)) & 7U));
+      ReportLocked(sink, Technique::Pointing, box, column, d, places);
     }
   }
-  for (int i = 0; i < 3; ++i) {
-    const std::uint32_t in_boxes = (rows >> i) & 0x49U;
+  for (unsigned rest = kLone.strides[rows]; rest != 0; rest &= rest - 1) {
+    const int i = std::countr_zero(rest);
     const std::uint32_t places = x & (board::kNine << (9 * i));
-    if (!OneBit(in_boxes) || !TwoOrMore(places)) continue;
-    const int box = board::UnitIndex(UnitKind::Box, 3 * b + std::countr_zero(in_boxes) / 3);
+    if (!TwoOrMore(places)) continue;
+    const int box = board::UnitIndex(UnitKind::Box, 3 * b + std::countr_zero((rows >> i) & 0x49U) / 3);
     ReportLocked(sink, Technique::Claiming, board::UnitIndex(UnitKind::Row, 3 * b + i), box, d, InBand(b, places));
   }
 }

@@ -99,12 +99,12 @@ class Ladder {
   // failed to settle it. False on a contradiction.
   bool Close() {
     const Grid before = node_.cand;
-    bool ok = board::Propagate(node_, lines_);
+    bool ok = board::Propagate(node_, lines_ ? board::Singles::AllUnits : board::Singles::Boxes);
     if (ok && !lines_ && !AllSettled()) {
       lines_ = true;
       Used(Level::Singles);
       node_.stale = board::kNine;  // no row or column has been looked at yet
-      ok = board::Propagate(node_, true);
+      ok = board::Propagate(node_, board::Singles::AllUnits);
     }
     unsigned lost = 0;
     for (int d = 0; d < 9; ++d) lost |= board::Any(before[d] ^ node_.cand[d]) ? 1U << d : 0U;
