@@ -32,8 +32,14 @@ using board::Grid;
 // What the techniques above the singles read: each cell's candidates and
 // each digit's places in each unit, built once for a grid.
 struct UnitTables {
-  std::array<std::uint16_t, kCellCount> mask{};                     // by position
-  std::array<std::array<std::uint16_t, 9>, board::kUnits> places{};  // [unit][digit]: bit p, the unit's p-th cell
+  using Nine = std::array<std::uint16_t, 9>;
+  std::array<std::uint16_t, kCellCount> mask{};  // by position
+  std::array<Nine, board::kUnits> places{};       // [unit][digit]: bit p, the unit's p-th cell
+  std::array<Nine, board::kUnits> cells{};        // [unit][p]: the candidates of the unit's p-th cell
+  // By unit: the places whose cell has two candidates or more, and the
+  // digits with two places or more.
+  std::array<std::uint16_t, board::kUnits> open_cells{};
+  std::array<std::uint16_t, board::kUnits> open_digits{};
 };
 UnitTables MakeUnitTables(const Grid& g);
 
@@ -189,7 +195,8 @@ void FindLocked(const Grid& g, const Scope& scope, Sink& sink) {
 // Calls found(chosen, covered) for every choice of `size` of the eligible
 // items (bit i: item i) whose masks cover exactly `size` bits together, in
 // lexicographic order of the chosen items. A depth-first search that drops
-// a branch once its cover has grown past `size`.
+// a branch once its cover has grown past `size` (an item of more bits than
+// `size` at once).
 template <class Found>
 void ForEachCover(const std::array<std::uint16_t, 9>& masks, unsigned eligible, int size, Found&& found,
                   unsigned chosen = 0, unsigned covered = 0) {
@@ -227,11 +234,9 @@ void FindSubsets(const UnitTables& t, int size, const Scope& scope, Sink& sink) 
   const auto naked = static_cast<Technique>(static_cast<int>(Technique::NakedPair) + 2 * (size - 2));
   const auto hidden = static_cast<Technique>(static_cast<int>(naked) + 1);
   for (int u = 0; u < board::kUnits; ++u) {
-    std::array<std::uint16_t, 9> cell_masks{};
-    for (int p = 0; p < 9; ++p) cell_masks[p] = t.mask[board::UnitPosition(u, p)];
-    const int open = scope.lower_levels_done ? board::Count9(WithTwoTo(cell_masks, 9)) : 2 * size + 1;
+    const int open = scope.lower_levels_done ? board::Count9(t.open_cells[u]) : 2 * size + 1;
     if (open < 2 * size) continue;
-    ForEachCover(cell_masks, WithTwoTo(cell_masks, size), size, [&](unsigned cells, unsigned digits) {
+    ForEachCover(t.cells[u], t.open_cells[u], size, [&](unsigned cells, unsigned digits) {
       const Board chosen = board::PlacesBoard(u, cells);
       sink.Remove(naked, board::UnitBoard(u) & ~chosen, digits, [=](Step& s) {
         s.units = {RefOf(u)};
@@ -240,7 +245,7 @@ void FindSubsets(const UnitTables& t, int size, const Scope& scope, Sink& sink) 
       });
     });
     if (open == 2 * size) continue;
-    ForEachCover(t.places[u], WithTwoTo(t.places[u], size), size, [&](unsigned digits, unsigned places) {
+    ForEachCover(t.places[u], t.open_digits[u], size, [&](unsigned digits, unsigned places) {
       const Board chosen = board::PlacesBoard(u, places);
       sink.Remove(hidden, chosen, board::kNine & ~digits, [=](Step& s) {
         s.units = {RefOf(u)};

@@ -82,14 +82,32 @@ void FindFish(const UnitTables& t, const Scope& scope, Sink& sink) {
   }
 }
 
-// The cells with exactly two candidates.
-inline Board Bivalue(const UnitTables& t) {
-  Board b = {};
-  for (int pos = 0; pos < kCellCount; ++pos) {
-    if (board::Count9(t.mask[pos]) == 2) b |= board::CellBoard(pos);
+// The cells with exactly two candidates, by their two digits: a pincer of
+// given digits is then one AND away.
+class Bivalues {
+ public:
+  explicit Bivalues(const UnitTables& t) {
+    for (int pos = 0; pos < kCellCount; ++pos) {
+      if (board::Count9(t.mask[pos]) == 2) {
+        by_pair_[PairIndex(t.mask[pos])] |= board::CellBoard(pos);
+        all_ |= board::CellBoard(pos);
+      }
+    }
   }
-  return b;
-}
+  [[nodiscard]] Board All() const { return all_; }
+  // The cells whose candidates are exactly the two digits of `pair`.
+  [[nodiscard]] Board With(unsigned pair) const { return by_pair_[PairIndex(pair)]; }
+
+ private:
+  // Pairs {a < b} numbered by b * (b - 1) / 2 + a, 0 to 35.
+  static int PairIndex(unsigned pair) {
+    const int a = std::countr_zero(pair);
+    const int b = 31 - std::countl_zero(pair);
+    return b * (b - 1) / 2 + a;
+  }
+  std::array<Board, 36> by_pair_{};
+  Board all_ = {};
+};
 
 // A report of one wing: z goes from `cells`.
 template <class Sink>
@@ -101,24 +119,17 @@ void ReportWing(Sink& sink, Technique technique, Board cells, const std::array<i
   });
 }
 
-// The cells of `near` whose candidates are exactly `want`.
-template <class F>
-void ForEachWithMask(const UnitTables& t, Board near, unsigned want, F&& f) {
-  board::ForEachCell(near, [&](int pos) {
-    if (t.mask[pos] == want) f(pos);
-  });
-}
-
 // XY-wings on a pivot {x,y}: pincer a is {x,z} (x the lower pivot digit, so
-// each wing is found once), pincer b is {y,z}.
+// each wing is found once), pincer b is {y,z}; both see the pivot.
 template <class Sink>
-void FindXyWingsAt(const UnitTables& t, Board near, int pivot, Sink& sink) {
+void FindXyWingsAt(const UnitTables& t, const Bivalues& pairs, int pivot, Sink& sink) {
+  const Board near = board::PeerBoard(pivot);
   const unsigned m = t.mask[pivot];
   const unsigned x = m & (0 - m);
-  board::ForEachCell(near, [&](int a) {
+  board::ForEachCell(near & pairs.All(), [&](int a) {
     if ((t.mask[a] & m) != x) return;
     const unsigned z = t.mask[a] & ~m;
-    ForEachWithMask(t, near, (m & ~x) | z, [&](int b) {
+    board::ForEachCell(near & pairs.With((m & ~x) | z), [&](int b) {
       ReportWing(sink, Technique::XyWing, board::PeerBoard(a) & board::PeerBoard(b), {pivot, a, b}, m | z, z);
     });
   });
@@ -126,16 +137,17 @@ void FindXyWingsAt(const UnitTables& t, Board near, int pivot, Sink& sink) {
 
 // XYZ-wings on a pivot {x,y,z}: pincer a is {x,z}, pincer b {y,z}, x < y.
 template <class Sink>
-void FindXyzWingsAt(const UnitTables& t, Board near, int pivot, Sink& sink) {
+void FindXyzWingsAt(const UnitTables& t, const Bivalues& pairs, int pivot, Sink& sink) {
+  const Board near = board::PeerBoard(pivot);
   const unsigned m = t.mask[pivot];
-  board::ForEachCell(near, [&](int a) {
+  board::ForEachCell(near & pairs.All(), [&](int a) {
     if ((t.mask[a] & ~m) != 0) return;
     const unsigned y = m & ~t.mask[a];
     for (unsigned rest = t.mask[a]; rest != 0; rest &= rest - 1) {
       const unsigned z = rest & (0 - rest);
       if ((t.mask[a] & ~z) > y) continue;
-      const Board seen = board::PeerBoard(pivot) & board::PeerBoard(a);
-      ForEachWithMask(t, near, y | z, [&](int b) {
+      const Board seen = near & board::PeerBoard(a);
+      board::ForEachCell(near & pairs.With(y | z), [&](int b) {
         ReportWing(sink, Technique::XyzWing, seen & board::PeerBoard(b), {pivot, a, b}, m, z);
       });
     }
@@ -145,13 +157,12 @@ void FindXyzWingsAt(const UnitTables& t, Board near, int pivot, Sink& sink) {
 // Level 8: XY-wings and XYZ-wings on every pivot, in ascending cell index.
 template <class Sink>
 void FindWings(const UnitTables& t, Sink& sink) {
-  const Board bivalue = Bivalue(t);
+  const Bivalues pairs(t);
   for (CellIndex cell = 1; cell <= kCellCount; ++cell) {
     const int pivot = board::PositionOfCell(cell);
-    const Board near = board::PeerBoard(pivot) & bivalue;
     const int n = board::Count9(t.mask[pivot]);
-    if (n == 2) FindXyWingsAt(t, near, pivot, sink);
-    if (n == 3) FindXyzWingsAt(t, near, pivot, sink);
+    if (n == 2) FindXyWingsAt(t, pairs, pivot, sink);
+    if (n == 3) FindXyzWingsAt(t, pairs, pivot, sink);
   }
 }
 

@@ -40,6 +40,17 @@ UnitTables MakeUnitTables(const Grid& g) {
     const std::array<std::uint16_t, 9> masks = board::Transpose9(t.places[board::UnitIndex(UnitKind::Row, r)]);
     for (int c = 0; c < 9; ++c) t.mask[9 * r + c] = masks[c];
   }
+  for (int u = 0; u < board::kUnits; ++u) {
+    unsigned open_cells = 0;
+    unsigned open_digits = 0;
+    for (int i = 0; i < 9; ++i) {
+      t.cells[u][i] = t.mask[board::UnitPosition(u, i)];
+      open_cells |= (board::Count9(t.cells[u][i]) >= 2 ? 1U : 0U) << i;
+      open_digits |= (board::Count9(t.places[u][i]) >= 2 ? 1U : 0U) << i;
+    }
+    t.open_cells[u] = static_cast<std::uint16_t>(open_cells);
+    t.open_digits[u] = static_cast<std::uint16_t>(open_digits);
+  }
   return t;
 }
 
