@@ -12,44 +12,57 @@
 namespace noralim {
 namespace ladder {
 
+// A board's cells as places in every unit (bit p: the unit's p-th cell).
 // Rows straight from the bands; a box's three rows of three from the band,
 // all three bands at once:
 //
 //   band bits  ...  20 19 18 | ... 11 10 9 | ... 2 1 0   (box 1 of the band)
 //   places          8  7  6  |     5  4  3 |     2 1 0
 //
-// columns and the cells' candidates by turning rows over (Transpose9).
+// and columns by turning the rows over (Transpose9).
+std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells) {
+  std::array<std::uint16_t, board::kUnits> places{};
+  std::array<std::uint16_t, 9> rows{};
+  for (int k = 0; k < 3; ++k) {
+    const Board x = cells >> (3 * k);
+    const Board box = (x & 07) | ((x >> 6) & 070) | ((x >> 12) & 0700);
+    const Board row = (cells >> (9 * k)) & board::kNine;
+    for (int b = 0; b < 3; ++b) {
+      places[board::UnitIndex(UnitKind::Box, 3 * b + k)] = static_cast<std::uint16_t>(box[b]);
+      rows[3 * b + k] = static_cast<std::uint16_t>(row[b]);
+    }
+  }
+  const std::array<std::uint16_t, 9> columns = board::Transpose9(rows);
+  for (int n = 0; n < 9; ++n) {
+    places[board::UnitIndex(UnitKind::Row, n)] = rows[n];
+    places[board::UnitIndex(UnitKind::Column, n)] = columns[n];
+  }
+  return places;
+}
+
+// Each digit's places in each unit; the cells' candidates by turning each
+// row's places over; the open cells from the board of cells with two
+// digits or more, the open digits by counting each unit's cells.
 UnitTables MakeUnitTables(const Grid& g) {
   UnitTables t;
-  std::array<std::array<std::uint16_t, 9>, 9> rows{};  // [digit][row]
   for (int d = 0; d < 9; ++d) {
-    for (int k = 0; k < 3; ++k) {
-      const Board x = g[d] >> (3 * k);
-      const Board box = (x & 07) | ((x >> 6) & 070) | ((x >> 12) & 0700);
-      const Board row = (g[d] >> (9 * k)) & board::kNine;
-      for (int b = 0; b < 3; ++b) {
-        t.places[board::UnitIndex(UnitKind::Box, 3 * b + k)][d] = static_cast<std::uint16_t>(box[b]);
-        rows[d][3 * b + k] = static_cast<std::uint16_t>(row[b]);
-        t.places[board::UnitIndex(UnitKind::Row, 3 * b + k)][d] = static_cast<std::uint16_t>(row[b]);
-      }
-    }
-    const std::array<std::uint16_t, 9> columns = board::Transpose9(rows[d]);
-    for (int c = 0; c < 9; ++c) t.places[board::UnitIndex(UnitKind::Column, c)][d] = columns[c];
+    const std::array<std::uint16_t, board::kUnits> places = UnitPlaces(g[d]);
+    for (int u = 0; u < board::kUnits; ++u) t.places[u][d] = places[u];
   }
   for (int r = 0; r < 9; ++r) {
     const std::array<std::uint16_t, 9> masks = board::Transpose9(t.places[board::UnitIndex(UnitKind::Row, r)]);
     for (int c = 0; c < 9; ++c) t.mask[9 * r + c] = masks[c];
   }
+  t.open_cells = UnitPlaces(board::Cover(g).twice);
   for (int u = 0; u < board::kUnits; ++u) {
-    unsigned open_cells = 0;
-    unsigned open_digits = 0;
+    unsigned once = 0;
+    unsigned twice = 0;
     for (int i = 0; i < 9; ++i) {
       t.cells[u][i] = t.mask[board::UnitPosition(u, i)];
-      open_cells |= (board::Count9(t.cells[u][i]) >= 2 ? 1U : 0U) << i;
-      open_digits |= (board::Count9(t.places[u][i]) >= 2 ? 1U : 0U) << i;
+      twice |= once & t.cells[u][i];
+      once |= t.cells[u][i];
     }
-    t.open_cells[u] = static_cast<std::uint16_t>(open_cells);
-    t.open_digits[u] = static_cast<std::uint16_t>(open_digits);
+    t.open_digits[u] = static_cast<std::uint16_t>(twice);
   }
   return t;
 }
