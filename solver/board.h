@@ -326,8 +326,10 @@ struct Node {
 // in a unit.
 bool Propagate(Node& n, Singles singles);
 
-// The number of solutions of the grid, 0, 1 or 2 for two or more, by search;
-// the one solution, when there is exactly one, in *solution.
-int CountUpToTwo(const Grid& start, Grid* solution);
+// The number of solutions of the node's grid, 0, 1 or 2 for two or more, by
+// search; the one solution, when there is exactly one, in *solution. The
+// node's `done` and `stale` must be true of its grid: a node Propagate has
+// closed needs no more work before the first split.
+int CountUpToTwo(const Node& start, Grid* solution);
 
 }  // namespace noralim::board

@@ -148,11 +148,9 @@ class Search {
 
 }  // namespace
 
-int CountUpToTwo(const Grid& start, Grid* solution) {
-  Node root;
-  for (int d = 0; d < 9; ++d) root.cand[d] = start[d] & kAll;
+int CountUpToTwo(const Node& start, Grid* solution) {
   Search search(solution);
-  search.Run(root);
+  search.Run(start);
   return search.Found();
 }
 
@@ -161,7 +159,9 @@ int CountUpToTwo(const Grid& start, Grid* solution) {
 SolutionCount CountSolutions(const DigitCells& cells) {
   board::Grid solution{};
   SolutionCount count;
-  count.solutions = board::CountUpToTwo(board::FromCells(cells), &solution);
+  board::Node root;
+  root.cand = board::FromCells(cells);
+  count.solutions = board::CountUpToTwo(root, &solution);
   if (count.solutions == 1) count.solution = board::ToCells(solution);
   return count;
 }

@@ -152,6 +152,7 @@ class Ladder {
 
   [[nodiscard]] bool AllSettled() const { return !board::Any(board::kAll & ~node_.done); }
   [[nodiscard]] const Grid& Cells() const { return node_.cand; }
+  [[nodiscard]] const board::Node& Node() const { return node_; }
   [[nodiscard]] Level Highest() const { return highest_; }
 
  private:
@@ -217,7 +218,7 @@ Rating Rate(const DigitCells& cells) {
   }
   Grid solution{};
   Rating rating;
-  rating.solutions = board::CountUpToTwo(ladder.Cells(), &solution);
+  rating.solutions = board::CountUpToTwo(ladder.Node(), &solution);
   if (rating.solutions == 1) {
     rating.level = Level::Search;
     rating.solution = board::ToCells(solution);
