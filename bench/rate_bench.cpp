@@ -46,7 +46,9 @@ void WholeFile(benchmark::State& state, Run run) {
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * puzzles.size()));
 }
 
-void BM_RateWholeFile(benchmark::State& state) { WholeFile(state, [](const DigitCells& p) { return Rate(p); }); }
+void BM_RateWholeFile(benchmark::State& state) {
+  WholeFile(state, [](const DigitCells& p) { return Rate(p); });
+}
 
 void BM_CountWholeFile(benchmark::State& state) {
   WholeFile(state, [](const DigitCells& p) { return CountSolutions(p); });

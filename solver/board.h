@@ -91,7 +91,7 @@ struct Tables {
   std::array<Lanes, kCellCount> cell{};
   std::array<Lanes, kCellCount> peers{};
   std::array<std::array<std::uint8_t, 3>, kCellCount> units_of{};  // box, column and row unit of a position
-  std::array<std::uint8_t, kCellCount> slot_of{};                   // box-major slot (cell index - 1)
+  std::array<std::uint8_t, kCellCount> slot_of{};                  // box-major slot (cell index - 1)
   std::array<std::uint8_t, kCellCount> position_of_slot{};
 };
 
@@ -99,7 +99,9 @@ constexpr Tables MakeTables() {
   Tables t{};
   for (int pos = 0; pos < kCellCount; ++pos) t.cell[pos] = CellLanes(pos);
   for (const UnitKind kind : kUnitKinds) {
-    const auto& units = kind == UnitKind::Box ? noralim::detail::kBoxes : kind == UnitKind::Column ? noralim::detail::kColumns : noralim::detail::kRows;
+    const auto& units = kind == UnitKind::Box      ? noralim::detail::kBoxes
+                        : kind == UnitKind::Column ? noralim::detail::kColumns
+                                                   : noralim::detail::kRows;
     for (int n = 0; n < 9; ++n) {
       const int u = UnitIndex(kind, n);
       for (int p = 0; p < 9; ++p) {

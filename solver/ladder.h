@@ -34,8 +34,8 @@ using board::Grid;
 struct UnitTables {
   using Nine = std::array<std::uint16_t, 9>;
   std::array<std::uint16_t, kCellCount> mask{};  // by position
-  std::array<Nine, board::kUnits> places{};       // [unit][digit]: bit p, the unit's p-th cell
-  std::array<Nine, board::kUnits> cells{};        // [unit][p]: the candidates of the unit's p-th cell
+  std::array<Nine, board::kUnits> places{};      // [unit][digit]: bit p, the unit's p-th cell
+  std::array<Nine, board::kUnits> cells{};       // [unit][p]: the candidates of the unit's p-th cell
   // By unit: the places whose cell has two candidates or more, and the
   // digits with two places or more.
   std::array<std::uint16_t, board::kUnits> open_cells{};
@@ -122,8 +122,10 @@ inline constexpr Lone kLone = [] {
   Lone lone{};
   for (unsigned m = 0; m < 512; ++m) {
     for (unsigned k = 0; k < 3; ++k) {
-      if (std::popcount(m & (07U << (3 * k))) == 1) lone.thirds[m] = static_cast<std::uint8_t>(lone.thirds[m] | 1U << k);
-      if (std::popcount(m & (0111U << k)) == 1) lone.strides[m] = static_cast<std::uint8_t>(lone.strides[m] | 1U << k);
+      const bool third = std::popcount(m & (07U << (3 * k))) == 1;
+      const bool stride = std::popcount(m & (0111U << k)) == 1;
+      lone.thirds[m] = static_cast<std::uint8_t>(lone.thirds[m] | (third ? 1U : 0U) << k);
+      lone.strides[m] = static_cast<std::uint8_t>(lone.strides[m] | (stride ? 1U : 0U) << k);
     }
   }
   return lone;

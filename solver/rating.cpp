@@ -185,23 +185,24 @@ class Ladder {
   bool lines_ = false;  // level 2 is in use
   unsigned lost_ = 0;   // digits that lost a cell, not yet in unseen_
   // By level: digits that lost a cell since the level last searched them.
-  std::array<unsigned, kLevelCount + 1> unseen_ = {0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF};
+  std::array<unsigned, kLevelCount + 1> unseen_ = {0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF,
+                                                   0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF};
   Level highest_ = Level::Calc;
 };
 
 }  // namespace
 
 std::string_view LevelName(Level level) {
-  static constexpr std::array<std::string_view, kLevelCount> kNames = {
-      "calc", "singles", "locked", "pairs", "triples", "quads", "fish", "wings", "search"};
+  static constexpr std::array<std::string_view, kLevelCount> kNames = {"calc",  "singles", "locked", "pairs", "triples",
+                                                                       "quads", "fish",    "wings",  "search"};
   return kNames[static_cast<std::size_t>(level) - 1];
 }
 
 Level LevelOf(Technique technique) {
   static constexpr std::array<Level, 17> kLevels = {
-      Level::Calc,  Level::Calc,    Level::Singles, Level::Singles, Level::Locked, Level::Locked,
-      Level::Pairs, Level::Pairs,   Level::Triples, Level::Triples, Level::Quads,  Level::Quads,
-      Level::Fish,  Level::Fish,    Level::Fish,    Level::Wings,   Level::Wings};
+      Level::Calc,  Level::Calc,  Level::Singles, Level::Singles, Level::Locked, Level::Locked,
+      Level::Pairs, Level::Pairs, Level::Triples, Level::Triples, Level::Quads,  Level::Quads,
+      Level::Fish,  Level::Fish,  Level::Fish,    Level::Wings,   Level::Wings};
   return kLevels[static_cast<std::size_t>(technique)];
 }
 

@@ -6,6 +6,8 @@
 // clue taken away and with one wrong clue added: a backtracking search that
 // tries every digit of the cell with fewest choices, and the ladder taken
 // one step at a time in a shuffled order, as StepsOf lists the steps.
+#include "solver/counting.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,7 +17,6 @@
 #include <string>
 #include <vector>
 
-#include "solver/counting.h"
 #include "solver/rating.h"
 
 namespace noralim {

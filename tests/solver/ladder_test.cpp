@@ -54,13 +54,15 @@ DigitCells GridOf(const golden::Row& row) {
     const DigitSet lose = DigitsNamed(digits.get<std::string>());
     for (const CellIndex c : Unit(unit.kind, unit.number)) cells[c - 1] = RemoveAll(cells[c - 1], lose);
   }
-  for (const auto& [name, digits] : row["cells"].items()) cells[CellNamed(name) - 1] = DigitsNamed(digits.get<std::string>());
+  for (const auto& [name, digits] : row["cells"].items()) {
+    cells[CellNamed(name) - 1] = DigitsNamed(digits.get<std::string>());
+  }
   return cells;
 }
 
 Step StepOf(const golden::Row& row) {
   Step s;
-  const auto technique = std::find(kTechniques.begin(), kTechniques.end(), row["technique"].get<std::string>());
+  const auto* const technique = std::find(kTechniques.begin(), kTechniques.end(), row["technique"].get<std::string>());
   s.technique = static_cast<Technique>(technique - kTechniques.begin());
   for (const golden::Row& unit : row["units"]) s.units.push_back(UnitNamed(unit.get<std::string>()));
   s.digits = DigitsNamed(row["digits"].get<std::string>());
