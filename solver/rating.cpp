@@ -119,10 +119,17 @@ class Ladder {
  public:
   explicit Ladder(const Grid& g) { node_.cand = g; }
 
-  // Closes the grid under levels 1 and 2. False on a contradiction.
+  // Closes the grid under level 1, or levels 1 and 2 once level 1 alone has
+  // failed to settle it. False on a contradiction.
   bool Close() {
     const Grid before = node_.cand;
-    const bool ok = board::Propagate(node_, board::Singles::AllUnits);
+    bool ok = board::Propagate(node_, lines_ ? board::Singles::AllUnits : board::Singles::Boxes);
+    if (ok && !lines_ && !AllSettled()) {
+      lines_ = true;
+      Used(Level::Singles);
+      node_.stale = board::kNine;  // no row or column has been looked at yet
+      ok = board::Propagate(node_, board::Singles::AllUnits);
+    }
     unsigned lost = 0;
     for (int d = 0; d < 9; ++d) lost |= board::Any(before[d] ^ node_.cand[d]) ? 1U << d : 0U;
     lost_ |= lost;
@@ -146,14 +153,7 @@ class Ladder {
   [[nodiscard]] bool AllSettled() const { return !board::Any(board::kAll & ~node_.done); }
   [[nodiscard]] const Grid& Cells() const { return node_.cand; }
   [[nodiscard]] const board::Node& Node() const { return node_; }
-  // The hardest level used, for a grid the ladder has settled from `start`.
-  [[nodiscard]] Level Highest(const Grid& start) const {
-    if (highest_ > Level::Singles) return highest_;
-    board::Node calc;
-    calc.cand = start;
-    return board::Propagate(calc, board::Singles::Boxes) && !board::Any(board::kAll & ~calc.done) ? Level::Calc
-                                                                                                  : Level::Singles;
-  }
+  [[nodiscard]] Level Highest() const { return highest_; }
 
  private:
   // The digits a level searches, marked as searched.
@@ -182,7 +182,8 @@ class Ladder {
   }
 
   board::Node node_;
-  unsigned lost_ = 0;  // digits that lost a cell, not yet in unseen_
+  bool lines_ = false;  // level 2 is in use
+  unsigned lost_ = 0;   // digits that lost a cell, not yet in unseen_
   // By level: digits that lost a cell since the level last searched them.
   std::array<unsigned, kLevelCount + 1> unseen_ = {0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF,
                                                    0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF};
@@ -210,11 +211,10 @@ Level LevelOf(Technique technique) {
 // leaves alone is a solution), so the ladder stalls or empties a cell later,
 // and the counter finds no solution either way.
 Rating Rate(const DigitCells& cells) {
-  const Grid start = board::FromCells(cells);
-  Ladder ladder(start);
+  Ladder ladder(board::FromCells(cells));
   for (;;) {
     if (!ladder.Close()) return {};
-    if (ladder.AllSettled()) return {1, ladder.Highest(start), board::ToCells(ladder.Cells())};
+    if (ladder.AllSettled()) return {1, ladder.Highest(), board::ToCells(ladder.Cells())};
     if (!ladder.Climb()) break;
   }
   Grid solution{};
