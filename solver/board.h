@@ -27,6 +27,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 
 #include "solver/digitgrid.h"
 #include "solver/geometry.h"
@@ -40,7 +41,13 @@ inline constexpr std::uint32_t kBand = 0x7FFFFFF;
 inline constexpr std::uint16_t kNine = 0x1FF;  // nine bits: the digits, or the places of a unit
 inline constexpr Board kAll = {kBand, kBand, kBand, 0};
 
-inline Board Load(const Lanes& lanes) { return Board{lanes[0], lanes[1], lanes[2], lanes[3]}; }
+// One 16-byte load, where building the vector lane by lane takes four loads
+// and three shuffles.
+inline Board Load(const Lanes& lanes) {
+  Board b;
+  std::memcpy(&b, lanes.data(), sizeof b);
+  return b;
+}
 
 // Whether the board holds any cell: the vector as two 64-bit halves, which
 // is two moves out of the register instead of three lane extractions.
