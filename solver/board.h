@@ -57,12 +57,12 @@ inline bool Any(Board b) {
   return (h[0] | h[1]) != 0;
 }
 
-// Calls f(position) for each cell of b, in ascending position.
+// Calls f(position) for each cell of b, in ascending position. Bands 1
+// and 2 make one 64-bit word, in which a bit's number is its cell's position.
 template <class F>
 void ForEachCell(Board b, F&& f) {
-  for (int lane = 0; lane < 3; ++lane) {
-    for (std::uint32_t bits = b[lane]; bits != 0; bits &= bits - 1) f(27 * lane + std::countr_zero(bits));
-  }
+  for (std::uint64_t bits = b[0] | std::uint64_t{b[1]} << 27; bits != 0; bits &= bits - 1) f(std::countr_zero(bits));
+  for (std::uint32_t bits = b[2]; bits != 0; bits &= bits - 1) f(54 + std::countr_zero(bits));
 }
 
 // The lowest position of a board that holds a cell.
