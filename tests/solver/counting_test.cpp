@@ -51,45 +51,55 @@ class Reference {
     for (const int u : unit_of_[k]) used_[u] ^= 1U << (d - 1);
   }
 
-  // The choices to branch on; empty when the grid is full.
-  std::vector<std::pair<int, int>> Branches(bool& full) const {
-    std::vector<std::pair<int, int>> best;
-    full = true;
+  // Where to branch: the open cell with fewest digits, or the unit and
+  // digit with fewest cells when that is fewer; no cell and no unit when
+  // the grid is full.
+  struct Branch {
+    int choices = 10;
+    int cell = -1;
+    int unit = -1;
+    int digit = 0;
+  };
+  [[nodiscard]] Branch Best() const {
+    Branch best;
     for (int k = 0; k < kCellCount; ++k) {
-      if (given_[k] != 0) continue;
-      std::vector<std::pair<int, int>> here;
-      for (int d = 1; d <= 9; ++d) {
-        if ((Choices(k) >> (d - 1) & 1U) != 0) here.emplace_back(k, d);
-      }
-      if (full || here.size() < best.size()) best = here;
-      full = false;
+      const int n = given_[k] != 0 ? 10 : std::popcount(Choices(k));
+      if (n < best.choices) best = {n, k, -1, 0};
     }
-    for (std::size_t u = 0; u < units_.size() && !full; ++u) {
+    const bool full = best.cell < 0;
+    for (int u = 0; u < 27 && !full; ++u) {
       for (int d = 1; d <= 9; ++d) {
-        if ((used_[u] >> (d - 1) & 1U) != 0) continue;
-        std::vector<std::pair<int, int>> here;
-        for (const CellIndex c : units_[u]) {
-          if ((Choices(c - 1) >> (d - 1) & 1U) != 0) here.emplace_back(c - 1, d);
-        }
-        if (here.size() < best.size()) best = here;
+        int n = 0;
+        for (const CellIndex c : units_[u]) n += static_cast<int>(Choices(c - 1) >> (d - 1) & 1U);
+        if ((used_[u] >> (d - 1) & 1U) == 0 && n < best.choices) best = {n, -1, u, d};
       }
     }
     return best;
   }
 
+  void Try(int k, int d) {
+    if (count_.solutions >= 2) return;
+    Give(k, d);
+    Run();
+    Give(k, d);
+    given_[k] = 0;
+  }
+
   void Run() {
-    bool full = false;
-    const std::vector<std::pair<int, int>> branches = Branches(full);
-    if (full && ++count_.solutions == 1) {
-      count_.solution.emplace();
-      for (int k = 0; k < kCellCount; ++k) (*count_.solution)[k] = DigitSet::Of(given_[k]);
-    }
-    for (const auto& [k, d] : branches) {
-      if (count_.solutions >= 2) return;
-      Give(k, d);
-      Run();
-      Give(k, d);
-      given_[k] = 0;
+    const Branch best = Best();
+    if (best.cell < 0 && best.unit < 0) {
+      if (++count_.solutions == 1) {
+        count_.solution.emplace();
+        for (int k = 0; k < kCellCount; ++k) (*count_.solution)[k] = DigitSet::Of(given_[k]);
+      }
+    } else if (best.cell >= 0) {
+      for (int d = 1; d <= 9; ++d) {
+        if ((Choices(best.cell) >> (d - 1) & 1U) != 0) Try(best.cell, d);
+      }
+    } else {
+      for (const CellIndex c : units_[best.unit]) {
+        if ((Choices(c - 1) >> (best.digit - 1) & 1U) != 0) Try(c - 1, best.digit);
+      }
     }
   }
 
@@ -158,7 +168,7 @@ std::vector<DigitCells> Sample() {
     fewer[givens[k % givens.size()]] = kAllDigits;
     DigitCells wrong = puzzle;
     const int slot = empties[k % empties.size()];
-    wrong[slot] = DigitSet::Of(DigitOf((*SlowCount(puzzle).solution)[slot]) % 9 + 1);
+    wrong[slot] = DigitSet::Of(DigitOf((*CountSolutions(puzzle).solution)[slot]) % 9 + 1);
     grids.insert(grids.end(), {puzzle, fewer, wrong});
   }
   return grids;
