@@ -295,30 +295,45 @@ Board HiddenSingles(Board x, bool& everywhere) {
 }
 
 // A 9x9 bit matrix turned over its diagonal: out[c] bit r = in[r] bit c.
-// The top-left 8x8 block goes through one 64-bit word, row r in byte r, and
-// three exchanges swap ever larger blocks across the diagonal (Hacker's
-// Delight, 7-3): 1x1 blocks 7 bits apart, 2x2 blocks 14 apart, 4x4 blocks
-// 28 apart:
+// Rows 0-7, four to a 64-bit word as 16-bit fields, give their low bytes
+// (columns 0-7) to one word, row r in byte r, which three exchanges of ever
+// larger blocks across the diagonal turn over (Hacker's Delight, 7-3: 1x1
+// blocks 7 bits apart, 2x2 blocks 14 apart, 4x4 blocks 28 apart):
 //
 //   byte r, bit c  ->  byte c, bit r
 //
-// The ninth row and the ninth column (bit 8) are moved bit by bit.
+// Their bit 8 (column 8) is gathered into row 8 by one multiplication per
+// word: bit 16r times 2^(45 - 15r) lands on 45 + r and no other product
+// reaches bits 45-48 or meets another. Row 8 is spread back over bit 8 of
+// the output fields the same way (bit c times 2^(8 + 15c) lands on 16c + 8).
+inline std::uint64_t LowBytes(std::uint64_t fields) {  // the low byte of each 16-bit field, packed
+  std::uint64_t t = fields & 0x00FF00FF00FF00FFULL;
+  t = (t | t >> 8) & 0x0000FFFF0000FFFFULL;
+  return (t | t >> 16) & 0xFFFFFFFFULL;
+}
+inline unsigned NinthBits(std::uint64_t fields) {  // bit 8 of each 16-bit field, packed
+  return static_cast<unsigned>((((fields >> 8) & 0x0001000100010001ULL) * 0x0000200040008001ULL) >> 45) & 0xFU;
+}
+inline std::uint64_t Fields(std::uint64_t bytes, unsigned ninth) {  // four bytes and four ninth bits as 16-bit fields
+  std::uint64_t t = bytes & 0xFFFFFFFFULL;
+  t = (t | t << 16) & 0x0000FFFF0000FFFFULL;
+  t = (t | t << 8) & 0x00FF00FF00FF00FFULL;
+  return t | ((ninth & 0xFU) * 0x0020004000800100ULL & 0x0100010001000100ULL);
+}
 inline std::array<std::uint16_t, 9> Transpose9(const std::array<std::uint16_t, 9>& in) {
-  std::uint64_t x = 0;
-  unsigned last_column = 0;
-  for (int r = 0; r < 8; ++r) {
-    x |= static_cast<std::uint64_t>(in[r] & 0xFFU) << (8 * r);
-    last_column |= ((in[r] >> 8) & 1U) << r;
-  }
+  std::uint64_t w[2];
+  std::memcpy(w, in.data(), sizeof w);
+  std::uint64_t x = LowBytes(w[0]) | LowBytes(w[1]) << 32;
   std::uint64_t t = (x ^ (x >> 7)) & 0x00AA00AA00AA00AAULL;
   x ^= t ^ (t << 7);
   t = (x ^ (x >> 14)) & 0x0000CCCC0000CCCCULL;
   x ^= t ^ (t << 14);
   t = (x ^ (x >> 28)) & 0x00000000F0F0F0F0ULL;
   x ^= t ^ (t << 28);
+  const std::uint64_t out_words[2] = {Fields(x, in[8]), Fields(x >> 32, in[8] >> 4U)};
   std::array<std::uint16_t, 9> out{};
-  for (int c = 0; c < 8; ++c) out[c] = static_cast<std::uint16_t>(((x >> (8 * c)) & 0xFFU) | ((in[8] >> c) & 1U) << 8);
-  out[8] = static_cast<std::uint16_t>(last_column | (in[8] & 0x100U));
+  std::memcpy(out.data(), out_words, sizeof out_words);
+  out[8] = static_cast<std::uint16_t>(NinthBits(w[0]) | NinthBits(w[1]) << 4 | (in[8] & 0x100U));
   return out;
 }
 
