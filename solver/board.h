@@ -340,8 +340,9 @@ inline std::array<std::uint16_t, 9> Transpose9(const std::array<std::uint16_t, 9
 // A grid being narrowed by propagation.
 struct Node {
   Grid cand{};
-  Board done = {};         // settled cells whose digit has gone from their peers
-  unsigned stale = kNine;  // digits that lost a cell since their hidden singles were placed
+  Board done = {};            // settled cells whose digit has gone from their peers
+  unsigned stale = kNine;     // digits that lost a cell since their hidden singles were placed
+  unsigned unlocked = kNine;  // digits that lost a cell since the counter last looked for their locked candidates
 };
 
 // Settled cells clear their digit from their peers, and digits alone in a

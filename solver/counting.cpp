@@ -137,12 +137,16 @@ class Removals {
 // node closed under both splits far less often. False on a contradiction.
 bool Narrow(Node& n) {
   for (;;) {
+    const Grid before = n.cand;
     if (!Propagate(n, Singles::AllUnitsChecked)) return false;
     if (!Any(kAll & ~n.done)) return true;
+    for (int d = 0; d < 9; ++d) n.unlocked |= static_cast<unsigned>(Any(before[d] ^ n.cand[d])) << d;
+    if (n.unlocked == 0) return true;
     Removals removals(n);
-    ladder::FindLocked(n.cand, ladder::Scope{}, removals);
-    if (removals.Lost() == 0) return true;
-    n.stale |= removals.Lost();
+    ladder::FindLocked(n.cand, ladder::Scope{n.unlocked}, removals);
+    n.unlocked = removals.Lost();
+    if (n.unlocked == 0) return true;
+    n.stale |= n.unlocked;
   }
 }
 
@@ -165,6 +169,7 @@ class Search {
         if (e != d && Any(branch.cand[e] & cell)) {
           branch.cand[e] &= ~cell;
           branch.stale |= 1U << e;
+          branch.unlocked |= 1U << e;
         }
       }
       Run(branch);

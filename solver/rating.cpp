@@ -219,7 +219,9 @@ Rating Rate(const DigitCells& cells) {
   }
   Grid solution{};
   Rating rating;
-  rating.solutions = board::CountUpToTwo(ladder.Node(), &solution);
+  board::Node stalled = ladder.Node();
+  stalled.unlocked = 0;  // the ladder has taken every locked candidate
+  rating.solutions = board::CountUpToTwo(stalled, &solution);
   if (rating.solutions == 1) {
     rating.level = Level::Search;
     rating.solution = board::ToCells(solution);
