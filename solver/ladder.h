@@ -103,7 +103,6 @@ void ReportLocked(Sink& sink, Technique technique, int from, int to, int d, Boar
 }
 
 inline bool TwoOrMore(std::uint32_t bits) { return (bits & (bits - 1)) != 0; }
-inline bool OneBit(std::uint32_t bits) { return bits != 0 && !TwoOrMore(bits); }
 
 // The cells of band b given as the band's 27 bits.
 inline Board InBand(int b, std::uint32_t bits) {

@@ -114,6 +114,10 @@ TEST(LadderTest, RatesTheGoldenPuzzles) {
     EXPECT_EQ(rating.solutions, row["solutions"].get<int>());
     EXPECT_EQ(rating.level ? LevelName(*rating.level) : "none", row["level"].get<std::string>());
     EXPECT_EQ(rating.solution.has_value(), rating.solutions == 1);
+    if (rating.solution) {
+      EXPECT_FALSE(SimplestStep(*rating.solution).has_value());  // a solved grid leaves nothing to do
+    }
+    EXPECT_TRUE(StepsOf(PuzzleOf(row["grid"]), Level::Search).empty());
     if (row.contains("solution")) {
       EXPECT_EQ(rating.solution, PuzzleOf(row["solution"]));
     }
