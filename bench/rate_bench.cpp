@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+// Puzzles per second of the rating and of the solution counter over the
+// whole puzzle file (Royle's 17-clue collection unless configured), each
+// puzzle's empty cells open to all nine digits.
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "reader/reader.h"
+#include "solver/counting.h"
+#include "solver/rating.h"
+
+namespace {
+
+using namespace noralim;
+
+const std::vector<DigitCells>& Puzzles() {
+  static const std::vector<DigitCells> puzzles = [] {
+    std::vector<DigitCells> out;
+    std::ifstream in(NORALIM_PUZZLES);
+    for (std::string line; std::getline(in, line);) {
+      std::optional<DigitCells> cells = ReadPuzzleMasks(line);
+      if (!cells) continue;
+      for (DigitSet& cell : *cells) cell = cell == DigitSet() ? kAllDigits : cell;
+      out.push_back(*cells);
+    }
+    return out;
+  }();
+  return puzzles;
+}
+
+template <class Run>
+void WholeFile(benchmark::State& state, Run run) {
+  const auto& puzzles = Puzzles();
+  if (puzzles.empty()) {
+    state.SkipWithError("puzzle file not found: " NORALIM_PUZZLES);
+    return;
+  }
+  for (auto _ : state) {
+    for (const DigitCells& puzzle : puzzles) benchmark::DoNotOptimize(run(puzzle));
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * puzzles.size()));
+}
+
+void BM_RateWholeFile(benchmark::State& state) {
+  WholeFile(state, [](const DigitCells& p) { return Rate(p); });
+}
+
+void BM_CountWholeFile(benchmark::State& state) {
+  WholeFile(state, [](const DigitCells& p) { return CountSolutions(p); });
+}
+
+BENCHMARK(BM_RateWholeFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_CountWholeFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+// The solution counter: depth-first search over the candidate boards, each
+// node first narrowed by settled cells and hidden singles until they change
+// nothing, then split on a cell with the fewest candidates (two, almost
+// always), one branch per digit.
+#include "solver/counting.h"
+
+#include "solver/board.h"
+#include "solver/ladder.h"
+
+namespace noralim {
+namespace board {
+namespace {
+
+// Every newly settled cell's digit goes from its peers, until no cell
+// settles any more. False on an empty cell.
+bool ClearPeers(Node& n) {
+  for (;;) {
+    const Coverage c = Cover(n.cand);
+    if (Any(kAll & ~c.once)) return false;
+    const Board fresh = Settled(c) & ~n.done;
+    if (!Any(fresh)) return true;
+    n.done |= fresh;
+    for (int d = 0; d < 9; ++d) {
+      if (!Any(fresh & n.cand[d])) continue;
+      Board peers = {};
+      ForEachCell(fresh & n.cand[d], [&](int pos) { peers |= PeerBoard(pos); });
+      if (!Any(peers & n.cand[d])) continue;
+      n.cand[d] &= ~peers;
+      n.stale |= 1U << d;
+    }
+  }
+}
+
+// Digit d goes in the cells: their other digits go, and d goes from their
+// peers (from each other too, which empties both when two are peers).
+void Place(Node& n, int d, Board cells) {
+  for (int e = 0; e < 9; ++e) {
+    if (e != d && Any(n.cand[e] & cells)) {
+      n.cand[e] &= ~cells;
+      n.stale |= 1U << e;
+    }
+  }
+  Board peers = {};
+  ForEachCell(cells, [&](int pos) { peers |= PeerBoard(pos); });
+  if (Any(n.cand[d] & peers)) {
+    n.cand[d] &= ~peers;
+    n.stale |= 1U << d;
+  }
+  n.done |= cells;
+}
+
+// Places the hidden singles of each digit that lost a cell since it was
+// last looked at, one digit after the other, each on the grid the ones
+// before it left. False when a digit has no place left in some unit.
+template <Singles kSingles>
+bool PlaceHiddenSingles(Node& n, bool& progress) {
+  progress = false;
+  while (n.stale != 0) {
+    const int d = std::countr_zero(n.stale);
+    n.stale &= n.stale - 1;
+    bool everywhere = true;
+    const Board alone = HiddenSingles<kSingles>(n.cand[d], everywhere) & ~n.done;
+    if (!everywhere) return false;
+    if (!Any(alone)) continue;
+    Place(n, d, alone);  // then settled cells first: they cost less than hidden singles
+    progress = true;
+    return true;
+  }
+  return true;
+}
+
+template <Singles kSingles>
+bool PropagateWith(Node& n) {
+  for (bool progress = true; progress;) {
+    if (!ClearPeers(n)) return false;
+    if (!Any(kAll & ~n.done)) return true;
+    if (!PlaceHiddenSingles<kSingles>(n, progress)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool Propagate(Node& n, Singles singles) {
+  switch (singles) {
+    case Singles::Boxes:
+      return PropagateWith<Singles::Boxes>(n);
+    case Singles::AllUnits:
+      return PropagateWith<Singles::AllUnits>(n);
+    case Singles::AllUnitsChecked:
+      break;
+  }
+  return PropagateWith<Singles::AllUnitsChecked>(n);
+}
+
+namespace {
+
+// The open cell to split on: the first with two candidates, else the first
+// with three, else the first open one.
+int SplitCell(const Node& n) {
+  Board once = {};
+  Board twice = {};
+  Board thrice = {};
+  for (const Board b : n.cand) {
+    thrice |= twice & b;
+    twice |= once & b;
+    once |= b;
+  }
+  const Board open = kAll & ~n.done;
+  Board best = open & twice & ~thrice;
+  if (!Any(best)) best = open;
+  return FirstCell(best);
+}
+
+// Locked candidates for the search: each removal taken at once.
+class Removals {
+ public:
+  explicit Removals(Node& n) : n_(n) {}
+  void Place(Technique /*technique*/, int /*d*/, Board /*cells*/) {}
+  template <class Describe>
+  void Remove(Technique /*technique*/, Board cells, unsigned digits, Describe&& /*describe*/) {
+    const int d = std::countr_zero(digits);  // locked candidates remove one digit
+    lost_ |= static_cast<unsigned>(Any(n_.cand[d] & cells)) << d;
+    n_.cand[d] &= ~cells;
+  }
+  [[nodiscard]] unsigned Lost() const { return lost_; }
+
+ private:
+  Node& n_;
+  unsigned lost_ = 0;
+};
+
+// Singles, then pointing and claiming, until neither changes anything: a
+// node closed under both splits far less often. False on a contradiction.
+bool Narrow(Node& n) {
+  for (;;) {
+    const Grid before = n.cand;
+    if (!Propagate(n, Singles::AllUnitsChecked)) return false;
+    if (!Any(kAll & ~n.done)) return true;
+    for (int d = 0; d < 9; ++d) n.unlocked |= static_cast<unsigned>(Any(before[d] ^ n.cand[d])) << d;
+    if (n.unlocked == 0) return true;
+    Removals removals(n);
+    ladder::FindLocked(n.cand, ladder::Scope{n.unlocked}, removals);
+    n.unlocked = removals.Lost();
+    if (n.unlocked == 0) return true;
+    n.stale |= n.unlocked;
+  }
+}
+
+class Search {
+ public:
+  explicit Search(Grid* solution) : solution_(solution) {}
+
+  void Run(Node n) {
+    if (!Narrow(n)) return;
+    if (!Any(kAll & ~n.done)) {
+      if (++found_ == 1 && solution_ != nullptr) *solution_ = n.cand;
+      return;
+    }
+    const int pos = SplitCell(n);
+    const Board cell = CellBoard(pos);
+    for (int d = 0; d < 9 && found_ < 2; ++d) {
+      if (!Any(n.cand[d] & cell)) continue;
+      Node branch = n;
+      for (int e = 0; e < 9; ++e) {
+        if (e != d && Any(branch.cand[e] & cell)) {
+          branch.cand[e] &= ~cell;
+          branch.stale |= 1U << e;
+          branch.unlocked |= 1U << e;
+        }
+      }
+      Run(branch);
+    }
+  }
+
+  [[nodiscard]] int Found() const { return found_; }
+
+ private:
+  Grid* solution_;
+  int found_ = 0;
+};
+
+}  // namespace
+
+int CountUpToTwo(const Node& start, Grid* solution) {
+  Search search(solution);
+  search.Run(start);
+  return search.Found();
+}
+
+}  // namespace board
+
+SolutionCount CountSolutions(const DigitCells& cells) {
+  board::Grid solution{};
+  SolutionCount count;
+  board::Node root;
+  root.cand = board::FromCells(cells);
+  count.solutions = board::CountUpToTwo(root, &solution);
+  if (count.solutions == 1) count.solution = board::ToCells(solution);
+  return count;
+}
+
+}  // namespace noralim

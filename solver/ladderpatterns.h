@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+// The ladder's techniques that span several units: fish (level 7) and wings
+// (level 8). The sink is the one of ladder.h.
+#pragma once
+
+#include "solver/ladder.h"
+
+namespace noralim::ladder {
+
+// The cells of the lines of one kind set in `lines` (bit n: line n + 1).
+inline Board LinesBoard(UnitKind kind, unsigned lines) {
+  Board b = {};
+  for (; lines != 0; lines &= lines - 1) b |= board::UnitBoard(board::UnitIndex(kind, std::countr_zero(lines)));
+  return b;
+}
+
+// The places of digit d in each line of a kind, bit p for the line's p-th cell.
+inline std::array<std::uint16_t, 9> LinePlaces(const UnitTables& t, UnitKind kind, int d) {
+  std::array<std::uint16_t, 9> places{};
+  for (int n = 0; n < 9; ++n) places[n] = t.places[board::UnitIndex(kind, n)][d];
+  return places;
+}
+
+// Calls found(chosen, covered) for every choice of two to `most` of the
+// eligible items whose masks cover exactly as many bits as there are items.
+template <class Found>
+void ForEachEqualCover(const std::array<std::uint16_t, 9>& masks, unsigned eligible, int most, Found&& found,
+                       unsigned chosen = 0, unsigned covered = 0) {
+  for (unsigned rest = eligible; rest != 0; rest &= rest - 1) {
+    const int i = std::countr_zero(rest);
+    const unsigned cover = covered | masks[i];
+    const int bits = board::Count9(cover);
+    if (bits > most) continue;
+    const unsigned with = chosen | 1U << i;
+    if (bits == board::Count9(with)) found(with, cover);
+    ForEachEqualCover(masks, rest & (rest - 1), most, found, with, cover);
+  }
+}
+
+// Fish of digit d on base lines of one kind; the cover lines are of the
+// other kind. With m lines of each kind still open to d, the fish on k rows
+// and the one on the other m - k columns remove the same candidates; so
+// once the lower levels are done (no line holds d in one open cell), rows
+// need only k <= m - 2 and columns only the k whose rows, m - k, are too
+// many for a jellyfish.
+template <class Sink>
+void FindFishOn(const UnitTables& t, int d, UnitKind base, const Scope& scope, Sink& sink) {
+  const UnitKind cover = base == UnitKind::Row ? UnitKind::Column : UnitKind::Row;
+  const std::array<std::uint16_t, 9> places = LinePlaces(t, base, d);
+  const unsigned open = WithTwoTo(places, 4);
+  int most = 4;
+  if (scope.lower_levels_done) {
+    most = std::min(most, board::Count9(WithTwoTo(places, 9)) - (base == UnitKind::Row ? 2 : 5));
+  }
+  ForEachEqualCover(places, open, most, [&](unsigned lines, unsigned crossing) {
+    const auto technique = static_cast<Technique>(static_cast<int>(Technique::XWing) + board::Count9(lines) - 2);
+    sink.Remove(technique, LinesBoard(cover, crossing) & ~LinesBoard(base, lines), 1U << d, [=](Step& s) {
+      Board cells = {};
+      for (unsigned rest = lines; rest != 0; rest &= rest - 1) {
+        const int n = std::countr_zero(rest);
+        s.units.push_back(RefOf(board::UnitIndex(base, n)));
+        cells |= board::PlacesBoard(board::UnitIndex(base, n), places[n]);
+      }
+      for (unsigned rest = crossing; rest != 0; rest &= rest - 1) {
+        s.units.push_back(RefOf(board::UnitIndex(cover, std::countr_zero(rest))));
+      }
+      s.digits = DigitSet::Of(d + 1);
+      s.cells = CellList(cells);
+    });
+  });
+}
+
+// Level 7: X-wings, swordfish and jellyfish of every digit, rows over
+// columns and columns over rows.
+template <class Sink>
+void FindFish(const UnitTables& t, const Scope& scope, Sink& sink) {
+  for (unsigned rest = scope.digits; rest != 0; rest &= rest - 1) {
+    FindFishOn(t, std::countr_zero(rest), UnitKind::Row, scope, sink);
+    FindFishOn(t, std::countr_zero(rest), UnitKind::Column, scope, sink);
+  }
+}
+
+// The cells with exactly two candidates, by their two digits: a pincer of
+// given digits is then one AND away.
+class Bivalues {
+ public:
+  explicit Bivalues(const UnitTables& t) {
+    for (int pos = 0; pos < kCellCount; ++pos) {
+      if (board::Count9(t.mask[pos]) == 2) {
+        by_pair_[PairIndex(t.mask[pos])] |= board::CellBoard(pos);
+        all_ |= board::CellBoard(pos);
+      }
+    }
+  }
+  [[nodiscard]] Board All() const { return all_; }
+  // The cells whose candidates are exactly the two digits of `pair`.
+  [[nodiscard]] Board With(unsigned pair) const { return by_pair_[PairIndex(pair)]; }
+
+ private:
+  // Pairs {a < b} numbered by b * (b - 1) / 2 + a, 0 to 35.
+  static int PairIndex(unsigned pair) {
+    const int a = std::countr_zero(pair);
+    const int b = 31 - std::countl_zero(pair);
+    return b * (b - 1) / 2 + a;
+  }
+  std::array<Board, 36> by_pair_{};
+  Board all_ = {};
+};
+
+// A report of one wing: z goes from `cells`.
+template <class Sink>
+void ReportWing(Sink& sink, Technique technique, Board cells, const std::array<int, 3>& wing, unsigned digits,
+                unsigned z) {
+  sink.Remove(technique, cells, z, [=](Step& s) {
+    s.digits = Digits(digits);
+    for (const int pos : wing) s.cells.push_back(board::CellOfPosition(pos));
+  });
+}
+
+// XY-wings on a pivot {x,y}: pincer a is {x,z} (x the lower pivot digit, so
+// each wing is found once), pincer b is {y,z}; both see the pivot.
+template <class Sink>
+void FindXyWingsAt(const UnitTables& t, const Bivalues& pairs, int pivot, Sink& sink) {
+  const Board near = board::PeerBoard(pivot);
+  const unsigned m = t.mask[pivot];
+  const unsigned x = m & (0 - m);
+  board::ForEachCell(near & pairs.All(), [&](int a) {
+    if ((t.mask[a] & m) != x) return;
+    const unsigned z = t.mask[a] & ~m;
+    board::ForEachCell(near & pairs.With((m & ~x) | z), [&](int b) {
+      ReportWing(sink, Technique::XyWing, board::PeerBoard(a) & board::PeerBoard(b), {pivot, a, b}, m | z, z);
+    });
+  });
+}
+
+// XYZ-wings on a pivot {x,y,z}: pincer a is {x,z}, pincer b {y,z}, x < y.
+template <class Sink>
+void FindXyzWingsAt(const UnitTables& t, const Bivalues& pairs, int pivot, Sink& sink) {
+  const Board near = board::PeerBoard(pivot);
+  const unsigned m = t.mask[pivot];
+  board::ForEachCell(near & pairs.All(), [&](int a) {
+    if ((t.mask[a] & ~m) != 0) return;
+    const unsigned y = m & ~t.mask[a];
+    for (unsigned rest = t.mask[a]; rest != 0; rest &= rest - 1) {
+      const unsigned z = rest & (0 - rest);
+      if ((t.mask[a] & ~z) > y) continue;
+      const Board seen = near & board::PeerBoard(a);
+      board::ForEachCell(near & pairs.With(y | z), [&](int b) {
+        ReportWing(sink, Technique::XyzWing, seen & board::PeerBoard(b), {pivot, a, b}, m, z);
+      });
+    }
+  });
+}
+
+// Level 8: XY-wings and XYZ-wings on every pivot, in ascending cell index.
+template <class Sink>
+void FindWings(const UnitTables& t, Sink& sink) {
+  const Bivalues pairs(t);
+  for (CellIndex cell = 1; cell <= kCellCount; ++cell) {
+    const int pivot = board::PositionOfCell(cell);
+    const int n = board::Count9(t.mask[pivot]);
+    if (n == 2) FindXyWingsAt(t, pairs, pivot, sink);
+    if (n == 3) FindXyzWingsAt(t, pairs, pivot, sink);
+  }
+}
+
+}  // namespace noralim::ladder
+
+namespace noralim::ladder {
+
+// The techniques of levels 4 to 8. Wings and subsets ignore scope.digits:
+// they hang on several digits at once.
+template <class Sink>
+void FindAbove(Level level, const UnitTables& t, const Scope& scope, Sink& sink) {
+  switch (level) {
+    case Level::Pairs:
+    case Level::Triples:
+    case Level::Quads:
+      FindSubsets(t, static_cast<int>(level) - static_cast<int>(Level::Pairs) + 2, scope, sink);
+      break;
+    case Level::Fish:
+      FindFish(t, scope, sink);
+      break;
+    case Level::Wings:
+      FindWings(t, sink);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace noralim::ladder

@@ -1,0 +1,232 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+// The rating: the ladder on a sink that only collects, per digit, the cells
+// that lose it, then the solution counter where the ladder stalls.
+#include "solver/rating.h"
+
+#include <array>
+
+#include "solver/ladderpatterns.h"
+
+namespace noralim {
+namespace ladder {
+
+// A board's cells as places in every unit (bit p: the unit's p-th cell).
+// Rows straight from the bands; a box's three rows of three from the band,
+// all three bands at once:
+//
+//   band bits  ...  20 19 18 | ... 11 10 9 | ... 2 1 0   (box 1 of the band)
+//   places          8  7  6  |     5  4  3 |     2 1 0
+//
+// and columns by turning the rows over (Transpose9).
+std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells) {
+  std::array<std::uint16_t, board::kUnits> places{};
+  std::array<std::uint16_t, 9> rows{};
+  for (int k = 0; k < 3; ++k) {
+    const Board x = cells >> (3 * k);
+    const Board box = (x & 07) | ((x >> 6) & 070) | ((x >> 12) & 0700);
+    const Board row = (cells >> (9 * k)) & board::kNine;
+    for (int b = 0; b < 3; ++b) {
+      places[board::UnitIndex(UnitKind::Box, 3 * b + k)] = static_cast<std::uint16_t>(box[b]);
+      rows[3 * b + k] = static_cast<std::uint16_t>(row[b]);
+    }
+  }
+  const std::array<std::uint16_t, 9> columns = board::Transpose9(rows);
+  for (int n = 0; n < 9; ++n) {
+    places[board::UnitIndex(UnitKind::Row, n)] = rows[n];
+    places[board::UnitIndex(UnitKind::Column, n)] = columns[n];
+  }
+  return places;
+}
+
+// Each digit's places in each unit; the cells' candidates by turning each
+// row's places over; the open cells from the board of cells with two
+// digits or more, the open digits by counting each unit's cells.
+UnitTables MakeUnitTables(const Grid& g) {
+  UnitTables t;
+  for (int d = 0; d < 9; ++d) {
+    const std::array<std::uint16_t, board::kUnits> places = UnitPlaces(g[d]);
+    for (int u = 0; u < board::kUnits; ++u) t.places[u][d] = places[u];
+  }
+  for (int r = 0; r < 9; ++r) {
+    const std::array<std::uint16_t, 9> masks = board::Transpose9(t.places[board::UnitIndex(UnitKind::Row, r)]);
+    for (int c = 0; c < 9; ++c) t.mask[9 * r + c] = masks[c];
+  }
+  t.open_cells = UnitPlaces(board::Cover(g).twice);
+  for (int u = 0; u < board::kUnits; ++u) {
+    unsigned once = 0;
+    unsigned twice = 0;
+    for (int i = 0; i < 9; ++i) {
+      t.cells[u][i] = t.mask[board::UnitPosition(u, i)];
+      twice |= once & t.cells[u][i];
+      once |= t.cells[u][i];
+    }
+    t.open_digits[u] = static_cast<std::uint16_t>(twice);
+  }
+  return t;
+}
+
+}  // namespace ladder
+
+namespace {
+
+using board::Board;
+using board::Grid;
+
+// Per digit, the cells that lose it and the cells it is placed in.
+class MaskSink {
+ public:
+  void Place(Technique /*technique*/, int d, Board cells) { place_[d] |= cells; }
+
+  template <class Describe>
+  void Remove(Technique /*technique*/, Board cells, unsigned digits, Describe&& /*describe*/) {
+    for (; digits != 0; digits &= digits - 1) remove_[std::countr_zero(digits)] |= cells;
+  }
+
+  // Takes every report at once: a placement keeps only its digit in its
+  // cell (a cell given two digits keeps neither), a removal clears its bits.
+  // The digits that lost a cell.
+  unsigned ApplyTo(Grid& g) const {
+    Board placed = {};
+    for (const Board b : place_) placed |= b;
+    unsigned changed = 0;
+    for (int d = 0; d < 9; ++d) {
+      const Board next = g[d] & ~remove_[d] & ~(placed & ~place_[d]);
+      if (board::Any(next ^ g[d])) changed |= 1U << d;
+      g[d] = next;
+    }
+    return changed;
+  }
+
+ private:
+  std::array<Board, 9> place_{};
+  std::array<Board, 9> remove_{};
+};
+
+// The rating's ladder on one grid.
+//
+// Levels 1 and 2 are closed by propagation, not pass by pass and level by
+// level: each newly settled cell clears its peers at once, and hidden singles
+// are looked for again only in digits that lost a cell. On a grid with a
+// solution these rules only ever remove what no solution uses and stay true
+// once true, so any order reaches the same closure; and the closure of level
+// 1 alone decides between calc and anything higher, as the ladder tries
+// level 2 exactly when level 1 alone does not settle the grid. On a grid
+// with no solution the rating is none whatever the order. Levels 3 and up
+// take all their steps at once, as StepsOf finds them.
+class Ladder {
+ public:
+  explicit Ladder(const Grid& g) { node_.cand = g; }
+
+  // Closes the grid under level 1, or levels 1 and 2 once level 1 alone has
+  // failed to settle it. False on a contradiction.
+  bool Close() {
+    const Grid before = node_.cand;
+    bool ok = board::Propagate(node_, lines_ ? board::Singles::AllUnits : board::Singles::Boxes);
+    if (ok && !lines_ && !AllSettled()) {
+      lines_ = true;
+      Used(Level::Singles);
+      node_.stale = board::kNine;  // no row or column has been looked at yet
+      ok = board::Propagate(node_, board::Singles::AllUnits);
+    }
+    unsigned lost = 0;
+    for (int d = 0; d < 9; ++d) lost |= board::Any(before[d] ^ node_.cand[d]) ? 1U << d : 0U;
+    lost_ |= lost;
+    return ok;
+  }
+
+  // Takes the steps of the lowest level from 3 to 8 that has any. False when none has.
+  bool Climb() {
+    MaskSink locked;
+    ladder::FindLocked(node_.cand, Scope(Level::Locked), locked);
+    if (Take(locked)) return Used(Level::Locked);
+    const ladder::UnitTables t = ladder::MakeUnitTables(node_.cand);
+    for (int level = static_cast<int>(Level::Pairs); level <= static_cast<int>(Level::Wings); ++level) {
+      MaskSink sink;
+      ladder::FindAbove(static_cast<Level>(level), t, Scope(static_cast<Level>(level)), sink);
+      if (Take(sink)) return Used(static_cast<Level>(level));
+    }
+    return false;
+  }
+
+  [[nodiscard]] bool AllSettled() const { return !board::Any(board::kAll & ~node_.done); }
+  [[nodiscard]] const Grid& Cells() const { return node_.cand; }
+  [[nodiscard]] const board::Node& Node() const { return node_; }
+  [[nodiscard]] Level Highest() const { return highest_; }
+
+ private:
+  // The digits a level searches, marked as searched.
+  ladder::Scope Scope(Level level) {
+    if (lost_ != 0) {
+      for (unsigned& unseen : unseen_) unseen |= lost_;
+      lost_ = 0;
+    }
+    unsigned& unseen = unseen_[static_cast<std::size_t>(level)];
+    const ladder::Scope scope{unseen, true};
+    unseen = 0;
+    return scope;
+  }
+
+  // Applies what the sink collected. Whether the grid changed.
+  bool Take(const MaskSink& sink) {
+    const unsigned lost = sink.ApplyTo(node_.cand);
+    node_.stale |= lost;
+    lost_ |= lost;
+    return lost != 0;
+  }
+
+  bool Used(Level level) {
+    highest_ = std::max(highest_, level);
+    return true;
+  }
+
+  board::Node node_;
+  bool lines_ = false;  // level 2 is in use
+  unsigned lost_ = 0;   // digits that lost a cell, not yet in unseen_
+  // By level: digits that lost a cell since the level last searched them.
+  std::array<unsigned, kLevelCount + 1> unseen_ = {0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF,
+                                                   0x1FF, 0x1FF, 0x1FF, 0x1FF, 0x1FF};
+  Level highest_ = Level::Calc;
+};
+
+}  // namespace
+
+std::string_view LevelName(Level level) {
+  static constexpr std::array<std::string_view, kLevelCount> kNames = {"calc",  "singles", "locked", "pairs", "triples",
+                                                                       "quads", "fish",    "wings",  "search"};
+  return kNames[static_cast<std::size_t>(level) - 1];
+}
+
+Level LevelOf(Technique technique) {
+  static constexpr std::array<Level, 17> kLevels = {
+      Level::Calc,  Level::Calc,  Level::Singles, Level::Singles, Level::Locked, Level::Locked,
+      Level::Pairs, Level::Pairs, Level::Triples, Level::Triples, Level::Quads,  Level::Quads,
+      Level::Fish,  Level::Fish,  Level::Fish,    Level::Wings,   Level::Wings};
+  return kLevels[static_cast<std::size_t>(technique)];
+}
+
+// A digit with no place left in some unit ends the ladder no sooner than
+// an empty cell: the grid cannot then be settled (a settled grid that level 1
+// leaves alone is a solution), so the ladder stalls or empties a cell later,
+// and the counter finds no solution either way.
+Rating Rate(const DigitCells& cells) {
+  Ladder ladder(board::FromCells(cells));
+  for (;;) {
+    if (!ladder.Close()) return {};
+    if (ladder.AllSettled()) return {1, ladder.Highest(), board::ToCells(ladder.Cells())};
+    if (!ladder.Climb()) break;
+  }
+  Grid solution{};
+  Rating rating;
+  board::Node stalled = ladder.Node();
+  stalled.unlocked = 0;  // the ladder has taken every locked candidate
+  rating.solutions = board::CountUpToTwo(stalled, &solution);
+  if (rating.solutions == 1) {
+    rating.level = Level::Search;
+    rating.solution = board::ToCells(solution);
+  }
+  return rating;
+}
+
+}  // namespace noralim

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+// The solution counter and the rating against plain references, on a sample
+// of Royle's 17-clue puzzles (tests/data/puzzles17.txt) as given, with one
+// clue taken away and with one wrong clue added: a backtracking search that
+// tries every digit of the cell with fewest choices, and the ladder taken
+// one step at a time in a shuffled order, as StepsOf lists the steps.
+#include "solver/counting.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "solver/rating.h"
+
+namespace noralim {
+namespace {
+
+// Counts solutions up to two by backtracking over (cell, digit) choices:
+// at each node, every digit of the open cell with fewest digits, or every
+// cell of the unit and digit with fewest cells, whichever are fewer. Each
+// solution gives one digit to that cell and puts that digit in one cell of
+// that unit, so either way every solution is met exactly once.
+class Reference {
+ public:
+  explicit Reference(const DigitCells& cells) : cells_(cells) {
+    for (std::size_t u = 0; u < units_.size(); ++u) {
+      units_[u] = Unit(kUnitKinds[u / 9], static_cast<UnitNumber>(u % 9 + 1));
+      for (const CellIndex c : units_[u]) unit_of_[c - 1].push_back(static_cast<int>(u));
+    }
+    Run();
+    if (count_.solutions != 1) count_.solution.reset();
+  }
+  [[nodiscard]] const SolutionCount& Count() const { return count_; }
+
+ private:
+  [[nodiscard]] unsigned Choices(int k) const {
+    unsigned used = 0;
+    for (const int u : unit_of_[k]) used |= used_[u];
+    return given_[k] != 0 ? 0 : cells_[k].Bits() & ~used;
+  }
+
+  void Give(int k, int d) {
+    given_[k] = d;
+    for (const int u : unit_of_[k]) used_[u] ^= 1U << (d - 1);
+  }
+
+  // Where to branch: the open cell with fewest digits, or the unit and
+  // digit with fewest cells when that is fewer; no cell and no unit when
+  // the grid is full.
+  struct Branch {
+    int choices = 10;
+    int cell = -1;
+    int unit = -1;
+    int digit = 0;
+  };
+  [[nodiscard]] Branch Best() const {
+    Branch best;
+    for (int k = 0; k < kCellCount; ++k) {
+      const int n = given_[k] != 0 ? 10 : std::popcount(Choices(k));
+      if (n < best.choices) best = {n, k, -1, 0};
+    }
+    const bool full = best.cell < 0;
+    for (int u = 0; u < 27 && !full; ++u) {
+      for (int d = 1; d <= 9; ++d) {
+        int n = 0;
+        for (const CellIndex c : units_[u]) n += static_cast<int>(Choices(c - 1) >> (d - 1) & 1U);
+        if ((used_[u] >> (d - 1) & 1U) == 0 && n < best.choices) best = {n, -1, u, d};
+      }
+    }
+    return best;
+  }
+
+  void Try(int k, int d) {
+    if (count_.solutions >= 2) return;
+    Give(k, d);
+    Run();
+    Give(k, d);
+    given_[k] = 0;
+  }
+
+  void Run() {
+    const Branch best = Best();
+    if (best.cell < 0 && best.unit < 0) {
+      if (++count_.solutions == 1) {
+        count_.solution.emplace();
+        for (int k = 0; k < kCellCount; ++k) (*count_.solution)[k] = DigitSet::Of(given_[k]);
+      }
+    } else if (best.cell >= 0) {
+      for (int d = 1; d <= 9; ++d) {
+        if ((Choices(best.cell) >> (d - 1) & 1U) != 0) Try(best.cell, d);
+      }
+    } else {
+      for (const CellIndex c : units_[best.unit]) {
+        if ((Choices(c - 1) >> (best.digit - 1) & 1U) != 0) Try(c - 1, best.digit);
+      }
+    }
+  }
+
+  const DigitCells& cells_;
+  std::array<UnitCells, 27> units_{};
+  std::array<std::vector<int>, kCellCount> unit_of_{};
+  std::array<unsigned, 27> used_{};
+  std::array<int, kCellCount> given_{};
+  SolutionCount count_;
+};
+
+SolutionCount SlowCount(const DigitCells& cells) { return Reference(cells).Count(); }
+
+// An empty cell, or a digit no cell of some unit can take.
+bool Contradiction(const DigitCells& cells) {
+  for (const UnitKind kind : kUnitKinds) {
+    for (UnitNumber n = 1; n <= kUnitSize; ++n) {
+      unsigned seen = 0;
+      for (const CellIndex c : Unit(kind, n)) {
+        if (cells[c - 1] == DigitSet()) return true;
+        seen |= cells[c - 1].Bits();
+      }
+      if (seen != kAllDigits.Bits()) return true;
+    }
+  }
+  return false;
+}
+
+// The ladder as the rating describes it, each step applied on its own.
+Rating SlowRate(DigitCells cells, std::mt19937& rng) {
+  std::optional<Level> highest;
+  for (;;) {
+    if (Contradiction(cells)) return {};
+    if (std::all_of(cells.begin(), cells.end(), [](DigitSet s) { return Length(s) == 1; })) {
+      return {1, highest.value_or(Level::Calc), cells};
+    }
+    int level = 1;
+    std::vector<Step> steps;
+    for (; level < kLevelCount && steps.empty(); ++level) steps = StepsOf(cells, static_cast<Level>(level));
+    if (steps.empty()) break;
+    std::shuffle(steps.begin(), steps.end(), rng);
+    for (const Step& step : steps) cells = ApplyStep(cells, step);
+    highest = std::max(highest.value_or(Level::Calc), static_cast<Level>(level - 1));
+  }
+  SolutionCount count = CountSolutions(cells);
+  return {count.solutions, count.solutions == 1 ? std::optional(Level::Search) : std::nullopt, count.solution};
+}
+
+// Each sample puzzle as given, with its (k % 17)-th clue taken away, and with
+// its solution's digit plus one given in its (k % 64)-th empty cell.
+std::vector<DigitCells> Sample() {
+  std::ifstream in(std::string(NORALIM_TEST_DATA) + "/puzzles17.txt");
+  std::vector<DigitCells> grids;
+  int k = 0;
+  for (std::string line; std::getline(in, line); ++k) {
+    DigitCells puzzle;
+    std::vector<int> givens;
+    std::vector<int> empties;
+    for (int p = 0; p < kCellCount; ++p) {
+      const int slot = kSlotOfPosition[p];
+      const bool given = line[p] >= '1' && line[p] <= '9';
+      puzzle[slot] = given ? DigitSet::Of(line[p] - '0') : kAllDigits;
+      (given ? givens : empties).push_back(slot);
+    }
+    DigitCells fewer = puzzle;
+    fewer[givens[k % givens.size()]] = kAllDigits;
+    DigitCells wrong = puzzle;
+    const int slot = empties[k % empties.size()];
+    wrong[slot] = DigitSet::Of(DigitOf((*CountSolutions(puzzle).solution)[slot]) % 9 + 1);
+    grids.insert(grids.end(), {puzzle, fewer, wrong});
+  }
+  return grids;
+}
+
+TEST(CountingTest, AgreesWithBacktrackingAndTheLadderStepByStep) {
+  const std::vector<DigitCells> grids = Sample();
+  ASSERT_EQ(grids.size(), 300U);
+  std::mt19937 rng(20261207);
+  std::array<int, 3> by_count{};
+  for (std::size_t k = 0; k < grids.size(); ++k) {
+    SCOPED_TRACE(testing::Message() << "grid " << k);
+    const SolutionCount expected = SlowCount(grids[k]);
+    const SolutionCount count = CountSolutions(grids[k]);
+    EXPECT_EQ(count.solutions, expected.solutions);
+    EXPECT_EQ(count.solution, expected.solution);
+    const Rating rating = Rate(grids[k]);
+    const Rating slow = SlowRate(grids[k], rng);
+    EXPECT_EQ(rating.solutions, expected.solutions);
+    EXPECT_EQ(rating.solution, expected.solution);
+    EXPECT_EQ(rating.level, slow.level);
+    ++by_count[static_cast<std::size_t>(expected.solutions)];
+  }
+  for (const int n : by_count) EXPECT_GT(n, 0);  // the sample has grids with 0, 1 and 2 solutions
+}
+
+}  // namespace
+}  // namespace noralim
