@@ -25,6 +25,7 @@ class Batch {
         messages_(err, ShowsProgress(out, err)),
         open_(open),
         summarize_(options.summary),
+        rate_(options.rate),
         pipeline_(options, [this](const Pipeline::Batch& batch) { Write(batch); }) {}
 
   void RunFile(const std::string& name) {
@@ -121,6 +122,7 @@ class Batch {
         text += outcome.text;
         text += '\n';
         summary_.Add(outcome.status, outcome.sweeps);
+        if (rate_) summary_.AddRating(outcome.solutions, outcome.level);
         messages_.CountPuzzle();
       }
     }
@@ -154,6 +156,7 @@ class Batch {
   MessageStream messages_;
   const InputOpener& open_;
   bool summarize_;
+  bool rate_;
   Summary summary_;
   std::string buffer_;
   int exit_status_ = 0;

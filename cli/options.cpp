@@ -27,9 +27,13 @@ const char* const kUsage =
     "                       cores); the output is the same for every N\n"
     "      --json           one JSON object a puzzle: line, id, cells, status, sweeps\n"
     "      --trace          also every cell write of the run (implies --json)\n"
+    "      --rate           also the number of solutions (0, 1, or 2 for two or\n"
+    "                       more), the rating (calc, singles, locked, pairs,\n"
+    "                       triples, quads, fish, wings or search) and the\n"
+    "                       solution; '-' unless exactly one solution\n"
     "      --summary        after the last line, write to stderr the count of each\n"
     "                       status and the sweeps' minimum, median, maximum and\n"
-    "                       histogram\n"
+    "                       histogram (with --rate, solutions and ratings too)\n"
     "  -h, --help           show this text and exit\n"
     "      --version        show the version and exit\n"
     "      --               end the options: every argument after it is a FILE\n"
@@ -37,8 +41,8 @@ const char* const kUsage =
     "\n"
     "Output: a line a puzzle, its 81 cells row-major (a settled cell's digit, '.'\n"
     "for any other), its status (solved, open, invalid or cycle) and the number of\n"
-    "sweeps. While the output goes anywhere but the terminal, a terminal on stderr\n"
-    "shows how many puzzles are done.\n"
+    "sweeps, then what --rate adds. While the output goes anywhere but the\n"
+    "terminal, a terminal on stderr shows how many puzzles are done.\n"
     "Messages on stderr: \"FILE:LINE: what is wrong\" for a rejected line,\n"
     "\"noralim-solve: FILE: why\" for a file that cannot be read.\n"
     "Exit status: 0 every line accepted, 1 some line rejected, 2 a usage error, a\n"
@@ -66,6 +70,7 @@ Command ParseArguments(const std::vector<std::string>& args) {
          return Set(&options.trace);
        }},
       {"summary", 0, nullptr, [&](auto, auto) { return Set(&options.summary); }},
+      {"rate", 0, nullptr, [&](auto, auto) { return Set(&options.rate); }},
       {"jobs", 'j', "a number of threads",
        [&](std::string_view value, std::string_view name) {
          return SetWholeNumber(value, name, "a number of threads", 1, kMaxJobs, &options.jobs);

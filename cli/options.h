@@ -16,6 +16,7 @@ struct Options {
   bool json = false;
   bool trace = false;                // implies json
   bool summary = false;              // counts and sweeps on stderr after the last line
+  bool rate = false;                 // also solutions, rating and solution
   int jobs = 1;                      // solving threads
   std::vector<std::string> puzzles;  // given with -p, solved before the files
   std::vector<std::string> files;    // "-" is standard input; none (and no -p) means "-"

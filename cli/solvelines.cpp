@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/output.h"
+#include "cli/rating.h"
 #include "reader/linereader.h"
 #include "reader/reader.h"
 #include "solver/solution.h"
@@ -15,10 +16,42 @@ namespace noralim::cli {
 
 namespace {
 
+LineOutcome Rejection(std::string message) {
+  LineOutcome outcome;
+  outcome.kind = LineOutcome::Kind::Rejected;
+  outcome.text = std::move(message);
+  return outcome;
+}
+
+// Adds what --rate tells of the puzzle to its output line.
+void AddRating(const Rating& rating, bool json, LineOutcome& outcome) {
+  outcome.solutions = rating.solutions;
+  outcome.level = rating.level;
+  if (json) {
+    outcome.text.pop_back();  // the object's closing brace
+    AppendRatingJson(rating, &outcome.text);
+    outcome.text += '}';
+  } else {
+    AppendRatingPlain(rating, &outcome.text);
+  }
+}
+
 void Emit(long number, const Puzzle& puzzle, const Solution& solution, const Options& options, LineOutcome& outcome) {
-  outcome = {LineOutcome::Kind::Solved,
-             options.json ? FormatJson(number, puzzle, solution, options.trace) : FormatPlain(solution),
-             solution.status, solution.result.sweeps};
+  outcome = LineOutcome{};
+  outcome.kind = LineOutcome::Kind::Solved;
+  outcome.text = options.json ? FormatJson(number, puzzle, solution, options.trace) : FormatPlain(solution);
+  outcome.status = solution.status;
+  outcome.sweeps = solution.result.sweeps;
+  if (options.rate) AddRating(RatePuzzle(*AsDigitSets(puzzle.texts)), options.json, outcome);
+}
+
+// The first cell, row-major from 1, whose text is no digit set, which a
+// puzzle needs to be rated.
+std::optional<int> CellNotDigits(const GridTexts& texts) {
+  for (int p = 0; p < kCellCount; ++p) {
+    if (!ToDigitSet(texts[kSlotOfPosition[p]])) return p + 1;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -31,7 +64,7 @@ void LineSolver::Read(std::size_t k, const InputLine& line, LineOutcome& outcome
     lane_ids_.push_back(std::move(id));
   };
   if (line.too_long) {
-    outcome = {LineOutcome::Kind::Rejected, LineReader::TooLongMessage()};
+    outcome = Rejection(LineReader::TooLongMessage());
     return;
   }
   if (!options_.trace) {
@@ -39,8 +72,12 @@ void LineSolver::Read(std::size_t k, const InputLine& line, LineOutcome& outcome
   }
   LineResult result = ReadLine(line.text);
   if (auto* rejected = std::get_if<Rejected>(&result)) {
-    outcome = {LineOutcome::Kind::Rejected, Describe(*rejected)};
+    outcome = Rejection(Describe(*rejected));
   } else if (auto* puzzle = std::get_if<Puzzle>(&result)) {
+    if (const auto cell = CellNotDigits(puzzle->texts); cell && options_.rate) {
+      outcome = Rejection("cell " + std::to_string(*cell) + " is not digits, which --rate needs");
+      return;
+    }
     if (options_.trace) return Emit(line.number, *puzzle, SolvePuzzle(puzzle->texts, true), options_, outcome);
     if (const auto masks = AsDigitSets(puzzle->texts)) return for_lanes(*masks, std::move(puzzle->id));
     Emit(line.number, *puzzle, SolveOnGeneralGrid(puzzle->texts, false), options_, outcome);
@@ -68,6 +105,7 @@ void LineSolver::Solve(std::span<const InputLine> lines, std::span<LineOutcome> 
     } else {
       AppendPlain(run.cells, outcome.status, outcome.sweeps, &outcome.text);
     }
+    if (options_.rate) AddRating(RatePuzzle(lane_starts_[j], run.cells, run.status), options_.json, outcome);
   }
 }
 

@@ -13,6 +13,7 @@
 
 #include "cli/options.h"
 #include "solver/lanes.h"
+#include "solver/rating.h"
 #include "solver/status.h"
 
 namespace noralim::cli {
@@ -32,6 +33,9 @@ struct LineOutcome {
   std::string text;
   GridStatus status = GridStatus::Open;
   int sweeps = 0;
+  // With --rate: how many solutions (0, 1, 2 for more) and the rating.
+  int solutions = 0;
+  std::optional<Level> level;
 };
 
 // Turns lines into outcomes, keeping its buffers from one batch to the next:

@@ -24,6 +24,12 @@ void Summary::Add(GridStatus status, int sweeps) {
   ++sweeps_[k];
 }
 
+void Summary::AddRating(int solutions, std::optional<Level> level) {
+  rated_ = true;
+  ++solutions_[static_cast<std::size_t>(solutions)];
+  if (level) ++levels_[static_cast<std::size_t>(*level)];
+}
+
 long Summary::Total() const {
   long total = 0;
   for (const long n : statuses_) total += n;
@@ -51,6 +57,25 @@ std::string Summary::Text() const {
     separator = ", ";
   }
   out += '\n';
+  if (rated_) {
+    const auto count = [&](long n, std::string_view what, std::string_view after) {
+      out += std::to_string(n);
+      out += ' ';
+      out += what;
+      out += after;
+    };
+    out += "solutions: ";
+    count(solutions_[0], "none", ", ");
+    count(solutions_[1], "one", ", ");
+    count(solutions_[2], "two or more", "\nratings:");
+    for (int level = 1; level <= kLevelCount; ++level) {
+      out += level == 1 ? " " : ", ";
+      out += LevelName(static_cast<Level>(level));
+      out += ' ';
+      out += std::to_string(levels_[static_cast<std::size_t>(level)]);
+    }
+    out += '\n';
+  }
   if (sweeps_.empty()) return out;
   const int low =
       static_cast<int>(std::find_if(sweeps_.begin(), sweeps_.end(), [](long n) { return n > 0; }) - sweeps_.begin());

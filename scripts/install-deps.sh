@@ -3,7 +3,8 @@
 # Copyright 2026 The Noralim developers
 
 # Installs the Debian packages Noralim needs to build, test, run and package
-# (python3-cram for the command-line cases, dpkg-dev and file for cpack -G
+# (python3-cram for the command-line cases, GNU parallel for the one that
+# splits a file over processes, dpkg-dev and file for cpack -G
 # DEB), and any packages named as arguments (developer tools such as gcovr),
 # when any is missing. Uses sudo unless run as root.
 set -eu
@@ -11,7 +12,7 @@ set -eu
 packages="cmake make g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev fonts-ipafont-gothic xvfb xauth
-  python3-cram dpkg-dev file $*"
+  python3-cram parallel dpkg-dev file $*"
 
 missing=""
 for p in $packages; do

@@ -82,7 +82,7 @@ takes every one of them.
 
   $ options() { tr -d '\\' | grep -o -- '\(^\| \)\(--[a-z]*\|-[a-z]\+\)' | tr -d ' ' | grep -vx -- '-platform\|-style\|-reverse' | sort -u; }
   $ noralim-solve --help | options | tr '\n' ' '
-  -- --help --jobs --json --puzzle --summary --trace --version -h -j -p  (no-eol)
+  -- --help --jobs --json --puzzle --rate --summary --trace --version -h -j -p  (no-eol)
   $ diff <(noralim-solve --help | options) <(sed -n '/^.SH SYNOPSIS/,/^.SH DIAGNOSTICS/p' "$ROOT/docs/man/noralim-solve.1.in" | options)
   $ for o in $(noralim-solve --help | options); do noralim-solve $o < /dev/null 2>&1 | grep 'unknown'; done
   [1]

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+#include "cli/rating.h"
+
+#include <bit>
+
+namespace noralim::cli {
+
+namespace {
+
+void AppendSolution(const DigitCells& solution, std::string* out) {
+  for (const std::uint8_t slot : kSlotOfPosition) {
+    out->push_back(static_cast<char>('0' + DigitOf(solution[slot])));
+  }
+}
+
+}  // namespace
+
+Rating RatePuzzle(const DigitCells& givens) {
+  DigitCells candidates = givens;
+  for (DigitSet& cell : candidates) {
+    if (cell == DigitSet()) cell = kAllDigits;
+  }
+  return Rate(candidates);
+}
+
+Rating RatePuzzle(const DigitCells& givens, const DigitCells& calculated, GridStatus status) {
+  if (status != GridStatus::Solved && status != GridStatus::Open) return RatePuzzle(givens);
+  for (std::size_t k = 0; k < givens.size(); ++k) {
+    if (givens[k] != DigitSet() && calculated[k] != givens[k]) return RatePuzzle(givens);
+  }
+  return Rate(calculated);
+}
+
+void AppendRatingPlain(const Rating& rating, std::string* out) {
+  *out += ' ';
+  out->push_back(static_cast<char>('0' + rating.solutions));
+  *out += ' ';
+  *out += rating.level ? LevelName(*rating.level) : "-";
+  *out += ' ';
+  if (rating.solution) {
+    AppendSolution(*rating.solution, out);
+  } else {
+    *out += '-';
+  }
+}
+
+void AppendRatingJson(const Rating& rating, std::string* out) {
+  *out += ",\"solutions\":";
+  out->push_back(static_cast<char>('0' + rating.solutions));
+  *out += ",\"rating\":";
+  if (rating.level) {
+    *out += '"';
+    *out += LevelName(*rating.level);
+    *out += '"';
+  } else {
+    *out += "null";
+  }
+  *out += ",\"solution\":";
+  if (rating.solution) {
+    *out += '"';
+    AppendSolution(*rating.solution, out);
+    *out += '"';
+  } else {
+    *out += "null";
+  }
+}
+
+}  // namespace noralim::cli
