@@ -29,7 +29,9 @@
 
 #include "cli/output.h"
 #include "fuzz/fuzzcheck.h"
+#include "solver/counting.h"
 #include "solver/lanes.h"
+#include "solver/rating.h"
 #include "solver/solution.h"
 
 namespace {
@@ -59,6 +61,25 @@ GridTexts Decode(const std::uint8_t* data, std::size_t size) {
   return texts;
 }
 
+// The rating counts as the counter does, rates exactly the grids with one
+// solution, and that solution keeps to every cell's candidates.
+void CheckRating(const DigitCells& givens) {
+  DigitCells candidates = givens;
+  for (DigitSet& cell : candidates) {
+    if (cell == DigitSet()) cell = kAllDigits;
+  }
+  const Rating rating = Rate(candidates);
+  const SolutionCount count = CountSolutions(candidates);
+  Require(rating.solutions == count.solutions && rating.solution == count.solution, "the rating counts as the counter");
+  Require(rating.level.has_value() == (rating.solutions == 1), "a grid is rated exactly when it has one solution");
+  if (!count.solution) return;
+  for (std::size_t k = 0; k < candidates.size(); ++k) {
+    const auto bits = (*count.solution)[k].Bits();
+    Require(Length((*count.solution)[k]) == 1 && (bits & candidates[k].Bits()) == bits,
+            "the solution is one of each cell's candidates");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -83,6 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Puzzle puzzle{start, "{\"x\":[1]}"};
     Require(plain == cli::FormatPlain(first) && json == cli::FormatJson(7, puzzle, first, false),
             "the output lines from masks are the ones from texts");
+    CheckRating(*digits);
   }
   const Solution again = SolveOnGeneralGrid(first.Texts(), true);
   if (first.result.end == SolveEnd::Settled) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "solver/counting.h"
 #include "solver/rating.h"
 #include "solver/solution.h"
 #include "tests/support/golden.h"
@@ -114,6 +115,7 @@ TEST(LadderTest, RatesTheGoldenPuzzles) {
     EXPECT_EQ(rating.solutions, row["solutions"].get<int>());
     EXPECT_EQ(rating.level ? LevelName(*rating.level) : "none", row["level"].get<std::string>());
     EXPECT_EQ(rating.solution.has_value(), rating.solutions == 1);
+    EXPECT_EQ(CountSolutions(PuzzleOf(row["grid"])).solutions, rating.solutions);  // the counter alone, from the givens
     if (rating.solution) {
       EXPECT_FALSE(SimplestStep(*rating.solution).has_value());  // a solved grid leaves nothing to do
     }
