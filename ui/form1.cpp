@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QShortcut>
 #include <QKeyEvent>
+#include <QMenu>
 #include <algorithm>
 #include <utility>
 
@@ -45,12 +46,16 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   CreateCells();
   CreateButtons();
   announcer_ = new Announcer(this);
+  balloon_ = new Balloon(*this);
   CreateShortcuts();
   CreateMenuActions();
   grid_ = std::make_unique<WindowGrid>(cells_, closing_, running_);
   services_ = std::make_unique<FormServices>(*cmdExec(kCalcButton), closing_);
   Form_Load();
   history_ = std::make_unique<GridHistory>(ReadTexts(*grid_));
+  guide_ = std::make_unique<StepGuide>(
+      cells_, *grid_, [this](const GridTexts& texts) { TakeTexts(texts); },
+      [this](const QString& sentence) { Say(sentence); });
 }
 
 Form1::~Form1() {
@@ -118,8 +123,11 @@ void Form1::CreateShortcuts() {
     connect(new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + digit)), this),
             &QShortcut::activated, this, [this, digit] { HighlightDigit(digit); });
   }
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-          [this] { HighlightDigit(0); });
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &Form1::Dismiss);
+  // F6 for the next step, beside F5 for Calc; F7 checks, the key that checks
+  // spelling in word processors.
+  connect(new QShortcut(QKeySequence(Qt::Key_F6), this), &QShortcut::activated, this, &Form1::NextStep);
+  connect(new QShortcut(QKeySequence(Qt::Key_F7), this), &QShortcut::activated, this, &Form1::CheckGrid);
   // Closing by the keys people use for it, also in the middle of a run.
   for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_Q)}) {
     connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
@@ -148,12 +156,23 @@ void Form1::CreateMenuActions() {
                          &Form1::CopyGrid);
   QAction* paste = action(QT_TRANSLATE_NOOP("noralim", "Paste a gr&id"), Qt::CTRL | Qt::SHIFT | Qt::Key_V,
                           &Form1::PasteGrid);
+  QAction* next = action(QT_TRANSLATE_NOOP("noralim", "&Next step"), Qt::Key_F6, &Form1::NextStep);
+  QAction* check = action(QT_TRANSLATE_NOOP("noralim", "C&heck"), Qt::Key_F7, &Form1::CheckGrid);
+  auto* highlight = new QMenu(Tr(QT_TRANSLATE_NOOP("noralim", "&Highlight")), this);
+  for (int digit = 1; digit <= kUnitSize; ++digit) {
+    highlight->addAction(QString::number(digit), QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + digit)), this,
+                         [this, digit] { HighlightDigit(digit); });
+  }
+  highlight->addAction(Tr(QT_TRANSLATE_NOOP("noralim", "None")), QKeySequence(Qt::CTRL | Qt::Key_0), this,
+                       [this] { HighlightDigit(0); });
   for (CellField* cell : cells_) {
-    cell->SetMenuActions({undo, redo}, {copy, paste});
+    cell->SetMenuActions({undo, redo}, {copy, paste, next, check, highlight->menuAction()});
     connect(cell, &CellField::menuAboutToShow, this, [=, this] {
       undo->setEnabled(step_ == Step::None && history_->CanUndo());
       redo->setEnabled(step_ == Step::None && history_->CanRedo());
       paste->setEnabled(step_ == Step::None || step_ == Step::Run);
+      next->setEnabled(step_ == Step::None);
+      check->setEnabled(step_ == Step::None);
     });
   }
 }
@@ -181,17 +200,49 @@ void Form1::SetSource(const QString& source) {
   UpdateTitle();
 }
 
-void Form1::HighlightDigit(int digit) {
-  highlight_ = digit;
-  UpdateOverlays();
+void Form1::HighlightDigit(int digit) { guide_->Highlight(digit); }
+
+void Form1::NextStep() {
+  if (step_ != Step::None) return QApplication::beep();
+  guide_->NextStep();
 }
 
-void Form1::UpdateOverlays() {
-  for (CellField* cell : cells_) {
-    CellField::Overlay overlay;
-    overlay.highlight = highlight_;
-    cell->SetOverlay(overlay);
-  }
+void Form1::CheckGrid() {
+  if (step_ != Step::None) return QApplication::beep();
+  guide_->Dismiss();
+  const GridTexts texts = ReadTexts(*grid_);
+  CellFlags typed{};
+  for (std::size_t k = 0; k < texts.size(); ++k) typed[k] = texts[k].size() == 1 && !cells_[k]->Written();
+  const CheckResult result = Check(texts, typed);
+  mistakes_ = result.mistakes;
+  RefreshMarks();
+  Say(result.sentence);
+}
+
+void Form1::TakeTexts(const GridTexts& texts) {
+  AsStep(Step::Run, [&] {
+    running_ = true;
+    try {
+      for (CellIndex i = 1; i <= kCellCount; ++i) {
+        const CellText& text = texts[static_cast<std::size_t>(i - 1)];
+        if (text != grid_->GetCellText(i)) grid_->SetCellText(i, text);
+      }
+    } catch (const SolveStopped&) {
+      // The window was closed while the step went in.
+    }
+    running_ = false;
+  });
+}
+
+void Form1::Say(const QString& sentence) {
+  balloon_->Say(sentence);
+  announcer_->Announce(sentence);
+}
+
+void Form1::Dismiss() {
+  guide_->Dismiss();
+  guide_->Highlight(0);
+  balloon_->hide();
 }
 
 void Form1::PressCalc() {
@@ -211,7 +262,7 @@ void Form1::RefreshMarks() {
   CellFlags conflicts = ConflictingCells(ReadTexts(*grid_));
   for (std::size_t k = 0; k < conflicts.size(); ++k) {
     CellField& cell = *cells_[k];
-    const bool conflict = conflicts[k] || emptied_[k];
+    const bool conflict = conflicts[k] || emptied_[k] || mistakes_[k];
     if (cell.Conflict() != conflict) cell.SetMarks(cell.Written(), conflict);
   }
 }
@@ -344,6 +395,11 @@ void Form1::Text1_Change(CellIndex index) {
   if (by_run != cell.Written()) cell.SetMarks(by_run, cell.Conflict());
   if (!by_run) {
     emptied_[static_cast<std::size_t>(index - 1)] = false;
+    mistakes_[static_cast<std::size_t>(index - 1)] = false;
+    if (guide_ != nullptr) {
+      guide_->Dismiss();
+      balloon_->hide();
+    }
     if (!running_) {
       RefreshMarks();
       if (!std::exchange(outcome_, QString()).isEmpty()) UpdateTitle();

@@ -17,6 +17,7 @@
 #include "ui/formservices.h"
 #include "ui/gridhistory.h"
 #include "ui/outcome.h"
+#include "ui/stepguide.h"
 #include "ui/windowgrid.h"
 
 namespace noralim::ui {
@@ -63,6 +64,13 @@ class Form1 final : public QWidget {
   // among its candidates, and marks it there, as the cells change; 0
   // (Ctrl+0, Escape) for none.
   void HighlightDigit(int digit);
+  // F6: the simplest step of the technique ladder from the grid as it is,
+  // shown over the cells and said in a sentence; F6 again takes it, as one
+  // step of the history, paced like a run. Escape or an edit dismisses it.
+  void NextStep();
+  // F7: the cells that disagree with the solution of the digits the user
+  // typed, marked as conflicts until they are edited; nothing else changes.
+  void CheckGrid();
 
   // Milliseconds a run waits after each cell it changes, processing events,
   // so that a person can follow it; 0, the default, for none. Takes effect at
@@ -118,8 +126,14 @@ class Form1 final : public QWidget {
   void UpdateTitle();
   // Presses "Calc" from the keyboard, wherever the focus is.
   void PressCalc();
-  // Writes the overlay of every cell from the highlight and the step shown.
-  void UpdateOverlays();
+  // Writes the texts of a step into the cells that change, as a run's
+  // writes, as one step of the history.
+  void TakeTexts(const GridTexts& texts);
+  // Tells the user: a sentence under the window, an alert for assistive
+  // technology.
+  void Say(const QString& sentence);
+  // Escape: the step shown, the sentence and the highlight go.
+  void Dismiss();
 
   WindowGrid::Cells cells_{};
   std::array<QPushButton*, 2> buttons_{};
@@ -130,11 +144,13 @@ class Form1 final : public QWidget {
   CellFlags emptied_{};      // cells a run left empty, until they are edited
   QString source_;
   QString outcome_;  // how the last run ended, until the grid is edited
-  int highlight_ = 0;
+  CellFlags mistakes_{};     // cells Check found wrong, until they are edited
   std::unique_ptr<WindowGrid> grid_;
   std::unique_ptr<FormServices> services_;
   std::unique_ptr<GridHistory> history_;
   Announcer* announcer_ = nullptr;
+  Balloon* balloon_ = nullptr;
+  std::unique_ptr<StepGuide> guide_;
 };
 
 }  // namespace noralim::ui

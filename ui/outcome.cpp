@@ -4,23 +4,12 @@
 #include "ui/outcome.h"
 
 #include "solver/status.h"
+#include "ui/gridwords.h"
 #include "ui/translation.h"
 
 namespace noralim::ui {
 
 namespace {
-
-QString UnitName(UnitKind kind, UnitNumber n) {
-  switch (kind) {
-    case UnitKind::Box:
-      return Tr(QT_TRANSLATE_NOOP("noralim", "box %1")).arg(n);
-    case UnitKind::Column:
-      return Tr(QT_TRANSLATE_NOOP("noralim", "column %1")).arg(n);
-    case UnitKind::Row:
-      break;
-  }
-  return Tr(QT_TRANSLATE_NOOP("noralim", "row %1")).arg(n);
-}
 
 // Calls found(kind, n, a, b) for every two settled cells a < b of a unit,
 // boxes first, that hold the same text, until it returns true.

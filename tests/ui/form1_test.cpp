@@ -337,7 +337,7 @@ class Form1Test : public QObject {
       return shown.join(QStringLiteral(", "));
     };
     QCOMPARE(menu("Copy the grid"), QStringLiteral("Undo, Redo (off), Cut (off), Copy (off), Paste, Delete (off), "
-                                                   "Select All, Copy the grid, Paste a grid"));
+                                                   "Select All, Copy the grid, Paste a grid, Next step, Check, Highlight"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QString(kTwentyEight));
     menu("Undo");
     QVERIFY(ReadAll(*form_) == GridTexts{});

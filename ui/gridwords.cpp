@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+#include "ui/gridwords.h"
+
+#include "ui/translation.h"
+
+namespace noralim::ui {
+
+QString UnitName(UnitKind kind, UnitNumber n) {
+  switch (kind) {
+    case UnitKind::Box:
+      return Tr(QT_TRANSLATE_NOOP("noralim", "box %1")).arg(n);
+    case UnitKind::Column:
+      return Tr(QT_TRANSLATE_NOOP("noralim", "column %1")).arg(n);
+    case UnitKind::Row:
+      break;
+  }
+  return Tr(QT_TRANSLATE_NOOP("noralim", "row %1")).arg(n);
+}
+
+QString PlaceName(CellIndex i) {
+  return Tr(QT_TRANSLATE_NOOP("noralim", "row %1, column %2")).arg(RowOf(i)).arg(ColumnOf(i));
+}
+
+QString ListOf(const QStringList& items) {
+  if (items.size() <= 1) return items.value(0);
+  const QString head = items.mid(0, items.size() - 1).join(Tr(QT_TRANSLATE_NOOP("noralim", ", ")));
+  return Tr(QT_TRANSLATE_NOOP("noralim", "%1 and %2")).arg(head, items.back());
+}
+
+namespace {
+
+QStringList Digits(DigitSet digits) {
+  QStringList list;
+  for (int d = 1; d <= kUnitSize; ++d) {
+    if ((digits.Bits() & DigitSet::Of(d).Bits()) != 0) list << QString::number(d);
+  }
+  return list;
+}
+
+}  // namespace
+
+QString DigitsAnd(DigitSet digits) { return ListOf(Digits(digits)); }
+
+QString DigitsSpaced(DigitSet digits) { return Digits(digits).join(QLatin1Char(' ')); }
+
+QString LinesName(UnitKind kind, const std::vector<UnitNumber>& numbers) {
+  QStringList list;
+  for (const UnitNumber n : numbers) list << QString::number(n);
+  const QString joined = ListOf(list);
+  if (numbers.size() == 1) return UnitName(kind, numbers.front());
+  return kind == UnitKind::Row ? Tr(QT_TRANSLATE_NOOP("noralim", "rows %1")).arg(joined)
+                               : Tr(QT_TRANSLATE_NOOP("noralim", "columns %1")).arg(joined);
+}
+
+QString PlacesIn(UnitKind kind, const std::vector<CellIndex>& cells) {
+  std::vector<UnitNumber> lines;
+  QStringList places;
+  for (const CellIndex i : cells) {
+    lines.push_back(static_cast<UnitNumber>(kind == UnitKind::Row ? ColumnOf(i) : RowOf(i)));
+    places << PlaceName(i);
+  }
+  if (kind == UnitKind::Box) return ListOf(places);
+  return LinesName(kind == UnitKind::Row ? UnitKind::Column : UnitKind::Row, lines);
+}
+
+}  // namespace noralim::ui
