@@ -7,6 +7,8 @@
 // always), one branch per digit.
 #include "solver/counting.h"
 
+#include <functional>
+
 #include "solver/board.h"
 #include "solver/ladder.h"
 
@@ -163,12 +165,52 @@ bool Narrow(Node& n) {
   }
 }
 
+// Whether the cells of a unit can take its nine digits one each (a perfect
+// matching of cells to candidates, by augmenting paths). Singles and locked
+// candidates miss a unit whose seven cells have five digits between them;
+// a search that does not look for it may find it again in every branch.
+bool Matchable(const DigitCells& cells, const UnitCells& unit) {
+  std::array<int, kUnitSize> cell_of_digit{};
+  cell_of_digit.fill(-1);
+  const std::function<bool(int, unsigned&)> augment = [&](int c, unsigned& tried) {
+    for (unsigned bits = cells[static_cast<std::size_t>(unit[static_cast<std::size_t>(c)] - 1)].Bits() & ~tried;
+         bits != 0; bits &= bits - 1) {
+      const int d = std::countr_zero(bits);
+      tried |= 1U << d;
+      int& holder = cell_of_digit[static_cast<std::size_t>(d)];
+      if (holder < 0 || augment(holder, tried)) {
+        holder = c;
+        return true;
+      }
+    }
+    return false;
+  };
+  for (int c = 0; c < kUnitSize; ++c) {
+    unsigned tried = 0;
+    if (!augment(c, tried)) return false;
+  }
+  return true;
+}
+
+bool EveryUnitMatchable(const Grid& g) {
+  const DigitCells cells = ToCells(g);
+  for (const UnitKind kind : kUnitKinds) {
+    for (UnitNumber n = 1; n <= kUnitSize; ++n) {
+      if (!Matchable(cells, Unit(kind, n))) return false;
+    }
+  }
+  return true;
+}
+
 class Search {
  public:
   explicit Search(Grid* solution) : solution_(solution) {}
 
   void Run(Node n) {
     if (!Narrow(n)) return;
+    // A puzzle's search ends in a few dozen nodes; one that goes on is
+    // checked the costlier way at every node from then on.
+    if (++nodes_ > kCheapNodes && !EveryUnitMatchable(n.cand)) return;
     if (!Any(kAll & ~n.done)) {
       if (++found_ == 1 && solution_ != nullptr) *solution_ = n.cand;
       return;
@@ -192,8 +234,11 @@ class Search {
   [[nodiscard]] int Found() const { return found_; }
 
  private:
+  static constexpr long kCheapNodes = 256;
+
   Grid* solution_;
   int found_ = 0;
+  long nodes_ = 0;
 };
 
 }  // namespace
