@@ -220,6 +220,7 @@ void Form1::CheckGrid() {
 }
 
 void Form1::TakeTexts(const GridTexts& texts) {
+  balloon_->hide();
   AsStep(Step::Run, [&] {
     running_ = true;
     try {

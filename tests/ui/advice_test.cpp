@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+// Next step, Check and the highlight in the window, on named grids: what is
+// said, what is marked, and that nothing changes a cell but taking a step,
+// which is one step of the history.
+#include <QApplication>
+#include <QLabel>
+#include <QtTest>
+
+#include "tests/ui/windowdriver.h"
+
+using noralim::CellIndex;
+using noralim::GridTexts;
+using noralim::ui::Form1;
+using namespace noralim::uitest;
+
+namespace {
+
+// The sentence under the window, or empty when none shows.
+QString Said() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->isVisible()) return label->text();
+  }
+  return {};
+}
+
+}  // namespace
+
+class AdviceTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    form_ = std::make_unique<Form1>();
+    form_->show();
+  }
+  void cleanup() { form_.reset(); }
+
+  // F6 says the simplest step and marks it, changing no cell; F6 again takes
+  // it as one step that one undo takes back.
+  void nextStepShowsThenTakes_data() {
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("a locked candidate")
+        << ".......124...9...........5..7.2.....6.....4.....1.8....18..........3.7..5.2......"
+        << "Pointing: in box 3, 9 fits only in column 7, so 9 goes from the rest of column 7.";
+    QTest::newRow("a hidden pair")
+        << "....81...52.......3......9.2.63........7..1.4......8......2..5..41..............."
+        << "Hidden pair 1 8 in box 8: 1 and 8 fit only in row 7, column 4 and row 9, column 4, so the other "
+           "candidates there go.";
+    QTest::newRow("an X-wing")
+        << R"({"cells":["25","3","8","1259","269","1269","69","7","4","69","1","7","8","3","4","69","5","2","25","4",)"
+           R"("69","259","7","269","3","8","1","3","8","69","4","1","7","5","2","69","7","29","1","6","29","5","8","4",)"
+           R"("3","4","269","5","239","8","239","7","1","69","8","5","3","29","4","269","1","69","7","1","69","2","7",)"
+           R"("69","8","4","3","5","69","7","4","13","5","13","2","69","8"]})"
+        << "X-wing on 9: in rows 5 and 8, 9 fits only in columns 2 and 5, so 9 goes from the rest of columns 2 and 5.";
+  }
+  void nextStepShowsThenTakes() {
+    QFETCH(QString, grid);
+    QFETCH(QString, sentence);
+    form_->LoadTexts(Texts(grid));
+    if (!grid.startsWith(QLatin1Char('{'))) QTest::keyClick(form_->Text1(1), Qt::Key_F5);
+    const GridTexts before = ReadAll(*form_);
+    QTest::keyClick(form_->Text1(1), Qt::Key_F6);
+    QCOMPARE(Said(), sentence);
+    QVERIFY(ReadAll(*form_) == before);
+    std::vector<CellIndex> marked;
+    for (CellIndex i = 1; i <= noralim::kCellCount; ++i) {
+      const auto& overlay = form_->Text1(i)->CurrentOverlay();
+      if (overlay.removed != noralim::DigitSet() || overlay.placed != 0) marked.push_back(i);
+    }
+    QVERIFY(!marked.empty());
+    QTest::keyClick(form_->Text1(1), Qt::Key_F6);
+    const GridTexts after = ReadAll(*form_);
+    for (CellIndex i = 1; i <= noralim::kCellCount; ++i) {
+      const bool changed = after[static_cast<std::size_t>(i - 1)] != before[static_cast<std::size_t>(i - 1)];
+      QCOMPARE(changed, std::find(marked.begin(), marked.end(), i) != marked.end());
+    }
+    QVERIFY(Said().isEmpty());
+    QTest::keyClick(form_->Text1(1), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(ReadAll(*form_) == before);
+  }
+
+  // With more than one solution, or none, there is no step to show.
+  void nextStepSaysWhenThereIsNone_data() {
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("a clue taken away")
+        << ".......1.4.........2...........5.4.7..8...3....1.9....3..4..2...5.1........8....."
+        << "The grid as it stands has more than one solution.";
+    QTest::newRow("a wrong clue added")
+        << "9......1.4.........2...........5.4.7..8...3....1.9....3..4..2...5.1........8.6..."
+        << "The grid as it stands has no solution: Check (F7) finds what is wrong.";
+  }
+  void nextStepSaysWhenThereIsNone() {
+    QFETCH(QString, grid);
+    QFETCH(QString, sentence);
+    form_->LoadTexts(Texts(grid));
+    QTest::keyClick(form_->Text1(1), Qt::Key_F6);
+    QCOMPARE(Said(), sentence);
+    QVERIFY(ReadAll(*form_) == Texts(grid));
+  }
+
+  // A wrong digit typed after Calc is found and marked, and nothing else.
+  void checkFindsAWrongDigit() {
+    form_->LoadTexts(Texts(QStringLiteral(".......1.4.........2...........5.4.7..8...3....1.9....3..4..2...5.1........8.6...")));
+    QTest::keyClick(form_->Text1(1), Qt::Key_F7);
+    QCOMPARE(Said(), QStringLiteral("No mistakes: every cell agrees with the one solution."));
+    QTest::keyClick(form_->Text1(1), Qt::Key_F5);
+    const CellIndex wrong = noralim::CellAt(1, 1);  // 6 in the solution
+    QTest::keyClick(form_->Text1(wrong), Qt::Key_A, Qt::ControlModifier);
+    TypeInto(form_->Text1(wrong), QStringLiteral("5"));
+    const GridTexts before = ReadAll(*form_);
+    QTest::keyClick(form_->Text1(wrong), Qt::Key_F7);
+    QCOMPARE(Said(), QStringLiteral("The 5 at row 1, column 1 is wrong: without it the puzzle has one solution."));
+    QVERIFY(ReadAll(*form_) == before);
+    for (CellIndex i = 1; i <= noralim::kCellCount; ++i) QCOMPARE(form_->Text1(i)->Conflict(), i == wrong);
+    QTest::keyClick(form_->Text1(wrong), Qt::Key_A, Qt::ControlModifier);
+    TypeInto(form_->Text1(wrong), QStringLiteral("6"));
+    QVERIFY(!form_->Text1(wrong)->Conflict() && Said().isEmpty());
+  }
+
+  // Ctrl+digit highlights the digit everywhere; Escape takes it away with
+  // the step shown.
+  void escapeTakesAwayTheHighlightAndTheStep() {
+    form_->LoadTexts(Texts(kTwentyEight));
+    QTest::keyClick(form_->Text1(1), Qt::Key_5, Qt::ControlModifier);
+    QTest::keyClick(form_->Text1(1), Qt::Key_F6);
+    QCOMPARE(form_->Text1(81)->CurrentOverlay().highlight, 5);
+    QVERIFY(!Said().isEmpty());
+    QTest::keyClick(form_->Text1(1), Qt::Key_Escape);
+    for (CellIndex i = 1; i <= noralim::kCellCount; ++i) {
+      QVERIFY(form_->Text1(i)->CurrentOverlay() == noralim::ui::CellField::Overlay{});
+    }
+    QVERIFY(Said().isEmpty());
+  }
+
+ private:
+  std::unique_ptr<Form1> form_;
+};
+
+QTEST_MAIN(AdviceTest)
+#include "advice_test.moc"
