@@ -284,6 +284,94 @@
         <translation>（%1 回のスイープ後）</translation>
     </message>
     <message>
+        <source>Paste a gr&amp;id</source>
+        <translation>盤面を貼り付け(&amp;I)</translation>
+    </message>
+    <message>
+        <source>%1 holds something that is not digits: mend it first.</source>
+        <translation>%1 に数字以外のものがあります。先に直してください。</translation>
+    </message>
+    <message>
+        <source>The grid as it stands has no solution: Check (F7) finds what is wrong.</source>
+        <translation>今の盤面には解がありません。チェック (F7) で誤りを探せます。</translation>
+    </message>
+    <message>
+        <source>The grid as it stands has more than one solution.</source>
+        <translation>今の盤面には解が二つ以上あります。</translation>
+    </message>
+    <message>
+        <source>The typed digits have no solution together.</source>
+        <translation>入力した数字の組み合わせには解がありません。</translation>
+    </message>
+    <message>
+        <source>The %1 at %2 is wrong: without it the puzzle has one solution.</source>
+        <translation>%2 の %1 が誤りです。これを除くとパズルの解は一つです。</translation>
+    </message>
+    <message>
+        <source>The typed digits have no solution together; without any one of the %1 marked there is one.</source>
+        <translation>入力した数字の組み合わせには解がありません。印をつけた %1 マスのどれか一つを除くと解が一つになります。</translation>
+    </message>
+    <message>
+        <source>The grid is solved.</source>
+        <translation>盤面は解けています。</translation>
+    </message>
+    <message>
+        <source>No technique up to the wings takes a step here: only trying digits (search) would go on.</source>
+        <translation>ウイングまでのどの手筋も進めません。数字を試す探索でしか先へ進めません。</translation>
+    </message>
+    <message>
+        <source>The typed digits allow more than one solution: nothing to check against.</source>
+        <translation>入力した数字では解が二つ以上あり、照らし合わせる解がありません。</translation>
+    </message>
+    <message>
+        <source>No mistakes: every cell agrees with the one solution.</source>
+        <translation>誤りはありません。どのマスも唯一の解と合っています。</translation>
+    </message>
+    <message>
+        <source>%1 cell disagrees with the one solution.</source>
+        <translation>%1 マスが唯一の解と合いません。</translation>
+    </message>
+    <message>
+        <source>%1 cells disagree with the one solution.</source>
+        <translation>%1 マスが唯一の解と合いません。</translation>
+    </message>
+    <message>
+        <source>&amp;Next step</source>
+        <translation>次の一手(&amp;N)</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>チェック(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight</source>
+        <translation>強調表示(&amp;L)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>%1行 %2列</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 と %2</translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation>%1 行</translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation>%1 列</translation>
+    </message>
+    <message>
         <source>Usage: noralim [OPTION]... [PUZZLE | FILE[:LINE]]
 Opens the window for 9x9 number-place (sudoku) puzzles. Type the givens and
 press &quot;Calc&quot; (or F5, or Ctrl+Enter) to narrow every cell to its candidates;
@@ -305,7 +393,9 @@ are passed to it.
 
 In the window, Ctrl+Z and Ctrl+Y undo and redo, Ctrl+W closes, Ctrl+Shift+C
 copies the whole grid as one line, and Ctrl+Shift+V, or Ctrl+V of a whole
-puzzle into a cell, fills it from the clipboard; noralim(1) lists every key.
+puzzle into a cell, fills it from the clipboard; F6 shows the next step of
+the technique ladder and takes it, F7 checks the grid against the solution,
+Ctrl+1 to Ctrl+9 highlight a digit; noralim(1) lists every key.
 Messages on stderr: &quot;FILE:LINE: what is wrong&quot; for an operand that names
 no puzzle, &quot;noralim: what is wrong&quot; for a usage error.
 Exit status: 0 when the window is closed, 2 for a usage error, a bad
@@ -331,8 +421,9 @@ operand or no display, or help or version text that cannot be written.
 
 ウィンドウでは Ctrl+Z と Ctrl+Y で元に戻す・やり直し、Ctrl+W で閉じ、
 Ctrl+Shift+C で盤面全体を一行にしてコピーし、Ctrl+Shift+V か、マスへの
-Ctrl+V でクリップボードのパズルから盤面を埋めます。キーの一覧は noralim(1) に
-あります。
+Ctrl+V でクリップボードのパズルから盤面を埋めます。F6 で手筋の次の一手を示して
+進め、F7 で盤面を解と照らし合わせ、Ctrl+1〜Ctrl+9 で数字を強調表示します。
+キーの一覧は noralim(1) にあります。
 標準エラーのメッセージ: パズルを示さないオペランドには
 &quot;FILE:LINE: 問題の内容&quot;、使い方の誤りには &quot;noralim: 問題の内容&quot;。
 終了ステータス: ウィンドウを閉じたときは 0、使い方の誤り、不正なオペランド、
@@ -340,8 +431,80 @@ Ctrl+V でクリップボードのパズルから盤面を埋めます。キー�
 </translation>
     </message>
     <message>
-        <source>Paste a gr&amp;id</source>
-        <translation>盤面を貼り付け(&amp;I)</translation>
+        <source>Naked pair</source>
+        <translation>ネイキッドペア</translation>
+    </message>
+    <message>
+        <source>Naked triple</source>
+        <translation>ネイキッドトリプル</translation>
+    </message>
+    <message>
+        <source>Naked quad</source>
+        <translation>ネイキッドクアッド</translation>
+    </message>
+    <message>
+        <source>Hidden pair</source>
+        <translation>隠れペア</translation>
+    </message>
+    <message>
+        <source>Hidden triple</source>
+        <translation>隠れトリプル</translation>
+    </message>
+    <message>
+        <source>Hidden quad</source>
+        <translation>隠れクアッド</translation>
+    </message>
+    <message>
+        <source>X-wing</source>
+        <translation>X ウイング</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>ソードフィッシュ</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>ジェリーフィッシュ</translation>
+    </message>
+    <message>
+        <source>Hidden single: %1 fits only at %2 in %3, so it goes there.</source>
+        <translation>隠れシングル: %3 で %1 が入るのは %2 だけなので、そこに入ります。</translation>
+    </message>
+    <message>
+        <source>Pointing: in %1, %2 fits only in %3, so %2 goes from the rest of %3.</source>
+        <translation>ポインティング: %1 で %2 が入るのは %3 だけなので、%3 の残りから %2 を消します。</translation>
+    </message>
+    <message>
+        <source>Claiming: in %1, %2 fits only in %3, so %2 goes from the rest of %3.</source>
+        <translation>クレーミング: %1 で %2 が入るのは %3 だけなので、%3 の残りから %2 を消します。</translation>
+    </message>
+    <message>
+        <source>%1 %2 in %3: %4 hold only %5 between them, so %5 go from the other cells of %3.</source>
+        <translation>%3 の%1 %2: %4 には %5 しか入らないので、%3 のほかのマスから %5 を消します。</translation>
+    </message>
+    <message>
+        <source>%1 %2 in %3: %5 fit only in %4, so the other candidates there go.</source>
+        <translation>%3 の%1 %2: %5 が入るのは %4 だけなので、そこのほかの候補を消します。</translation>
+    </message>
+    <message>
+        <source>%1 on %2: in %3, %2 fits only in %4, so %2 goes from the rest of %4.</source>
+        <translation>%2 の%1: %3 で %2 が入るのは %4 だけなので、%4 の残りから %2 を消します。</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>XY-wing: %1 sees %2 and %3, so %4 goes from the cells that see both of these.</source>
+        <translation>XY ウイング: %1 は %2 と %3 に利いているので、この二つの両方に利くマスから %4 を消します。</translation>
+    </message>
+    <message>
+        <source>XYZ-wing: %1 sees %2 and %3, so %4 goes from the cells that see all three.</source>
+        <translation>XYZ ウイング: %1 は %2 と %3 に利いているので、三つすべてに利くマスから %4 を消します。</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, so %2 goes from the other cells of its row, column and box.</source>
+        <translation>%1 は %2 なので、その行・列・ブロックのほかのマスから %2 を消します。</translation>
     </message>
 </context>
 </TS>
