@@ -5,10 +5,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
-
-#include <optional>
 
 #include "solver/rating.h"
 #include "solver/status.h"
@@ -39,7 +38,7 @@ class Summary {
   std::array<long, 4> statuses_{};  // by GridStatus
   std::vector<long> sweeps_;        // puzzles by sweep count
   bool rated_ = false;
-  std::array<long, 3> solutions_{};           // by number of solutions
+  std::array<long, 3> solutions_{};             // by number of solutions
   std::array<long, kLevelCount + 1> levels_{};  // by level
 };
 

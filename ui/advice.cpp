@@ -34,7 +34,8 @@ QString NotDigits(CellIndex i) {
 }
 
 QString Unsolvable(int solutions) {
-  return solutions == 0 ? Tr(QT_TRANSLATE_NOOP("noralim", "The grid as it stands has no solution: Check (F7) finds what is wrong."))
+  return solutions == 0 ? Tr(QT_TRANSLATE_NOOP(
+                              "noralim", "The grid as it stands has no solution: Check (F7) finds what is wrong."))
                         : Tr(QT_TRANSLATE_NOOP("noralim", "The grid as it stands has more than one solution."));
 }
 
@@ -60,9 +61,10 @@ CheckResult CheckTyped(const DigitCells& puzzle, const CellFlags& typed) {
                           .arg(DigitOf(puzzle[static_cast<std::size_t>(i - 1)]))
                           .arg(PlaceName(i));
   } else {
-    result.sentence = Tr(QT_TRANSLATE_NOOP(
-        "noralim", "The typed digits have no solution together; without any one of the %1 marked there is one."))
-                          .arg(suspects.size());
+    result.sentence =
+        Tr(QT_TRANSLATE_NOOP(
+               "noralim", "The typed digits have no solution together; without any one of the %1 marked there is one."))
+            .arg(suspects.size());
   }
   return result;
 }
@@ -114,7 +116,8 @@ CheckResult Check(const GridTexts& texts, const CellFlags& typed) {
   CheckResult result;
   const SolutionCount count = CountSolutions(puzzle);
   if (count.solutions == 2) {
-    result.sentence = Tr(QT_TRANSLATE_NOOP("noralim", "The typed digits allow more than one solution: nothing to check against."));
+    result.sentence =
+        Tr(QT_TRANSLATE_NOOP("noralim", "The typed digits allow more than one solution: nothing to check against."));
     return result;
   }
   if (count.solutions == 0) return CheckTyped(puzzle, typed);

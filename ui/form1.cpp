@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QShortcut>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QShortcut>
 #include <algorithm>
 #include <utility>
 
@@ -102,8 +102,8 @@ void Form1::CreateShortcuts() {
   // "Calc" from anywhere: F5, as a recalculation is started in spreadsheets,
   // and Ctrl+Enter, as a form is sent from a text field; Enter alone stays a
   // line break in a cell.
-  for (const QKeySequence& keys : {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
-                                   QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
     connect(new QShortcut(keys, this), &QShortcut::activated, this, &Form1::PressCalc);
   }
   // Keys no cell uses, so a cell's own Ctrl+C and Ctrl+V stay as they are.
@@ -152,10 +152,10 @@ void Form1::CreateMenuActions() {
   };
   QAction* undo = action(QT_TRANSLATE_NOOP("noralim", "&Undo"), QKeySequence::Undo, &Form1::Undo);
   QAction* redo = action(QT_TRANSLATE_NOOP("noralim", "&Redo"), Qt::CTRL | Qt::Key_Y, &Form1::Redo);
-  QAction* copy = action(QT_TRANSLATE_NOOP("noralim", "Copy the &grid"), Qt::CTRL | Qt::SHIFT | Qt::Key_C,
-                         &Form1::CopyGrid);
-  QAction* paste = action(QT_TRANSLATE_NOOP("noralim", "Paste a gr&id"), Qt::CTRL | Qt::SHIFT | Qt::Key_V,
-                          &Form1::PasteGrid);
+  QAction* copy =
+      action(QT_TRANSLATE_NOOP("noralim", "Copy the &grid"), Qt::CTRL | Qt::SHIFT | Qt::Key_C, &Form1::CopyGrid);
+  QAction* paste =
+      action(QT_TRANSLATE_NOOP("noralim", "Paste a gr&id"), Qt::CTRL | Qt::SHIFT | Qt::Key_V, &Form1::PasteGrid);
   QAction* next = action(QT_TRANSLATE_NOOP("noralim", "&Next step"), Qt::Key_F6, &Form1::NextStep);
   QAction* check = action(QT_TRANSLATE_NOOP("noralim", "C&heck"), Qt::Key_F7, &Form1::CheckGrid);
   auto* highlight = new QMenu(Tr(QT_TRANSLATE_NOOP("noralim", "&Highlight")), this);

@@ -143,8 +143,8 @@ class Form1 final : public QWidget {
   bool user_write_ = false;  // the cells written now are the user's: a load or a Clear
   CellFlags emptied_{};      // cells a run left empty, until they are edited
   QString source_;
-  QString outcome_;  // how the last run ended, until the grid is edited
-  CellFlags mistakes_{};     // cells Check found wrong, until they are edited
+  QString outcome_;       // how the last run ended, until the grid is edited
+  CellFlags mistakes_{};  // cells Check found wrong, until they are edited
   std::unique_ptr<WindowGrid> grid_;
   std::unique_ptr<FormServices> services_;
   std::unique_ptr<GridHistory> history_;

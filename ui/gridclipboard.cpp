@@ -23,9 +23,8 @@ std::optional<GridTexts> TextToGrid(const QString& text) {
 }
 
 bool FitsCells(const GridTexts& texts) {
-  return std::all_of(texts.begin(), texts.end(), [](const CellText& text) {
-    return text.size() <= CellField::kMaxCharacters;
-  });
+  return std::all_of(texts.begin(), texts.end(),
+                     [](const CellText& text) { return text.size() <= CellField::kMaxCharacters; });
 }
 
 void WriteTexts(CellGrid& grid, const GridTexts& texts) {

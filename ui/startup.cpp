@@ -105,9 +105,9 @@ std::optional<std::string> MissingDisplay(const OpenWindow& command) {
       set("WAYLAND_DISPLAY")) {
     return std::nullopt;
   }
-  return (QStringLiteral("noralim: ") +
-          Tr(QT_TRANSLATE_NOOP("noralim", "no display to open the window on (DISPLAY is not set); "
-                                          "try -platform offscreen, or xvfb-run")))
+  return (QStringLiteral("noralim: ") + Tr(QT_TRANSLATE_NOOP("noralim",
+                                                             "no display to open the window on (DISPLAY is not set); "
+                                                             "try -platform offscreen, or xvfb-run")))
       .toStdString();
 #else
   static_cast<void>(command);

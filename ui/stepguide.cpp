@@ -40,7 +40,8 @@ void StepGuide::UpdateOverlays() {
   if (shown_ && shown_->step) {
     const Step& step = *shown_->step;
     for (const CellIndex i : step.cells) overlays[static_cast<std::size_t>(i - 1)].cause = true;
-    for (const Elimination& gone : step.eliminations) overlays[static_cast<std::size_t>(gone.cell - 1)].removed = gone.digits;
+    for (const Elimination& gone : step.eliminations)
+      overlays[static_cast<std::size_t>(gone.cell - 1)].removed = gone.digits;
     if (step.placement) overlays[static_cast<std::size_t>(step.placement->cell - 1)].placed = step.placement->digit;
   }
   for (std::size_t k = 0; k < overlays.size(); ++k) cells_[k]->SetOverlay(overlays[k]);

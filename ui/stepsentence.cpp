@@ -49,9 +49,10 @@ QString Single(const Step& step) {
 QString Locked(const Step& step) {
   const UnitRef& where = step.units[0];
   const UnitRef& line = step.units[1];
-  const char* text = step.technique == Technique::Pointing
-                         ? QT_TRANSLATE_NOOP("noralim", "Pointing: in %1, %2 fits only in %3, so %2 goes from the rest of %3.")
-                         : QT_TRANSLATE_NOOP("noralim", "Claiming: in %1, %2 fits only in %3, so %2 goes from the rest of %3.");
+  const char* text =
+      step.technique == Technique::Pointing
+          ? QT_TRANSLATE_NOOP("noralim", "Pointing: in %1, %2 fits only in %3, so %2 goes from the rest of %3.")
+          : QT_TRANSLATE_NOOP("noralim", "Claiming: in %1, %2 fits only in %3, so %2 goes from the rest of %3.");
   return Tr(text)
       .arg(UnitName(where.kind, where.number))
       .arg(OnlyDigit(step.digits))
@@ -62,11 +63,12 @@ QString Subset(const Step& step) {
   const UnitRef& unit = step.units[0];
   const bool naked = step.technique == Technique::NakedPair || step.technique == Technique::NakedTriple ||
                      step.technique == Technique::NakedQuad;
-  const char* text = naked ? QT_TRANSLATE_NOOP("noralim", "%1 %2 in %3: %4 hold only %5 between them, so %5 go from the other cells of %3.")
-                           : QT_TRANSLATE_NOOP("noralim", "%1 %2 in %3: %5 fit only in %4, so the other candidates there go.");
-  return Tr(text)
-      .arg(Tr(SubsetName(step.technique)), DigitsSpaced(step.digits), UnitName(unit.kind, unit.number),
-           PlacesIn(unit.kind, step.cells), DigitsAnd(step.digits));
+  const char* text =
+      naked ? QT_TRANSLATE_NOOP("noralim",
+                                "%1 %2 in %3: %4 hold only %5 between them, so %5 go from the other cells of %3.")
+            : QT_TRANSLATE_NOOP("noralim", "%1 %2 in %3: %5 fit only in %4, so the other candidates there go.");
+  return Tr(text).arg(Tr(SubsetName(step.technique)), DigitsSpaced(step.digits), UnitName(unit.kind, unit.number),
+                      PlacesIn(unit.kind, step.cells), DigitsAnd(step.digits));
 }
 
 QString Fish(const Step& step) {
@@ -83,11 +85,14 @@ QString Fish(const Step& step) {
 QString Wing(const Step& step, const DigitCells& grid) {
   const auto cell = [&](std::size_t k) {
     const CellIndex i = step.cells[k];
-    return Tr(QT_TRANSLATE_NOOP("noralim", "%1 (%2)")).arg(PlaceName(i), DigitsSpaced(grid[static_cast<std::size_t>(i - 1)]));
+    return Tr(QT_TRANSLATE_NOOP("noralim", "%1 (%2)"))
+        .arg(PlaceName(i), DigitsSpaced(grid[static_cast<std::size_t>(i - 1)]));
   };
-  const char* text = step.technique == Technique::XyWing
-                         ? QT_TRANSLATE_NOOP("noralim", "XY-wing: %1 sees %2 and %3, so %4 goes from the cells that see both of these.")
-                         : QT_TRANSLATE_NOOP("noralim", "XYZ-wing: %1 sees %2 and %3, so %4 goes from the cells that see all three.");
+  const char* text =
+      step.technique == Technique::XyWing
+          ? QT_TRANSLATE_NOOP("noralim",
+                              "XY-wing: %1 sees %2 and %3, so %4 goes from the cells that see both of these.")
+          : QT_TRANSLATE_NOOP("noralim", "XYZ-wing: %1 sees %2 and %3, so %4 goes from the cells that see all three.");
   return Tr(text).arg(cell(0), cell(1), cell(2)).arg(OnlyDigit(step.eliminations.front().digits));
 }
 
@@ -95,7 +100,8 @@ QString Sentence(const Step& step, const DigitCells& grid) {
   switch (LevelOf(step.technique)) {
     case Level::Calc:
       if (step.technique == Technique::SettledCell) {
-        return Tr(QT_TRANSLATE_NOOP("noralim", "%1 holds %2, so %2 goes from the other cells of its row, column and box."))
+        return Tr(QT_TRANSLATE_NOOP("noralim",
+                                    "%1 holds %2, so %2 goes from the other cells of its row, column and box."))
             .arg(PlaceName(step.cells.front()))
             .arg(OnlyDigit(step.digits));
       }

@@ -54,7 +54,8 @@ TEST(GridTextTest, ReadsEveryFormFromTheClipboardAndFromAFile) {
     }
     EXPECT_EQ(Shown(LoadPuzzle(file, kLongest)), AboutFile(row.value("file", expected), file)) << name;
     if (row.contains("line")) {
-      EXPECT_EQ(Shown(LoadPuzzle(file + ":" + std::to_string(read.line), kLongest)), expected) << name << ", from its line";
+      EXPECT_EQ(Shown(LoadPuzzle(file + ":" + std::to_string(read.line), kLongest)), expected)
+          << name << ", from its line";
     }
     if (row.contains("then")) {
       const std::string operand = file + ":" + std::to_string(row["then"]["line"].get<long>());

@@ -104,7 +104,8 @@ class AdviceTest : public QObject {
 
   // A wrong digit typed after Calc is found and marked, and nothing else.
   void checkFindsAWrongDigit() {
-    form_->LoadTexts(Texts(QStringLiteral(".......1.4.........2...........5.4.7..8...3....1.9....3..4..2...5.1........8.6...")));
+    form_->LoadTexts(
+        Texts(QStringLiteral(".......1.4.........2...........5.4.7..8...3....1.9....3..4..2...5.1........8.6...")));
     QTest::keyClick(form_->Text1(1), Qt::Key_F7);
     QCOMPARE(Said(), QStringLiteral("No mistakes: every cell agrees with the one solution."));
     QTest::keyClick(form_->Text1(1), Qt::Key_F5);

@@ -8,10 +8,10 @@
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QApplication>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTranslator>
-#include <QMenu>
 #include <QtTest>
 #include <functional>
 #include <map>
@@ -336,8 +336,9 @@ class Form1Test : public QObject {
       QApplication::sendEvent(form_->Text1(1)->viewport(), &event);
       return shown.join(QStringLiteral(", "));
     };
-    QCOMPARE(menu("Copy the grid"), QStringLiteral("Undo, Redo (off), Cut (off), Copy (off), Paste, Delete (off), "
-                                                   "Select All, Copy the grid, Paste a grid, Next step, Check, Highlight"));
+    QCOMPARE(menu("Copy the grid"),
+             QStringLiteral("Undo, Redo (off), Cut (off), Copy (off), Paste, Delete (off), "
+                            "Select All, Copy the grid, Paste a grid, Next step, Check, Highlight"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QString(kTwentyEight));
     menu("Undo");
     QVERIFY(ReadAll(*form_) == GridTexts{});
@@ -411,7 +412,8 @@ class Form1Test : public QObject {
     QTest::newRow("empty") << GridTexts{} << "Calc finished: 0 of 81 cells settled, 0 open, 81 empty";
     QTest::newRow("givens and two candidate strings")
         << some << "Calc finished: 28 of 81 cells settled, 2 open, 51 empty";
-    QTest::newRow("solved") << Texts(QStringLiteral("849713625175269384236458971713982546524136798968574213452391867381627459697845132"))
+    QTest::newRow("solved") << Texts(QStringLiteral(
+                                   "849713625175269384236458971713982546524136798968574213452391867381627459697845132"))
                             << "Calc finished: 81 of 81 cells settled, 0 open";
   }
   void theEndOfARunIsCounted() {
@@ -462,7 +464,8 @@ class Form1Test : public QObject {
       }
       rows += QStringLiteral("|\n") + (r % 3 == 2 ? QStringLiteral("+-------+-------+-------+\n") : QString());
     }
-    QTest::newRow("after a comment, with Windows line ends") << "# mail\r\n" + QString(kCycling) + "\r\n" << false << true;
+    QTest::newRow("after a comment, with Windows line ends") << "# mail\r\n" + QString(kCycling) + "\r\n"
+                                                             << false << true;
     QTest::newRow("nine rows with borders") << rows << false << true;
     QTest::newRow("nine rows, into a cell") << rows << true << true;
     QTest::newRow("729 candidates, into a cell") << candidates << true << true;
@@ -482,7 +485,8 @@ class Form1Test : public QObject {
     if (intoTheCell && !taken) expected[8] += *noralim::DecodeUtf8(clipboard.toStdString());
     form_->Text1(9)->setFocus(Qt::MouseFocusReason);
     form_->Text1(9)->moveCursor(QTextCursor::End);
-    QTest::keyClick(form_->Text1(9), Qt::Key_V, Qt::ControlModifier | (intoTheCell ? Qt::NoModifier : Qt::ShiftModifier));
+    QTest::keyClick(form_->Text1(9), Qt::Key_V,
+                    Qt::ControlModifier | (intoTheCell ? Qt::NoModifier : Qt::ShiftModifier));
     QVERIFY(ReadAll(*form_) == expected);
     if (!taken) return;
     QTest::keyClick(form_->Text1(9), Qt::Key_Z, Qt::ControlModifier);

@@ -7,9 +7,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QList>
 #include <QPointer>
 #include <QtTest>
-#include <QList>
 #include <vector>
 
 #include "solver/memorygrid.h"
@@ -124,7 +124,8 @@ class RunsTest : public QObject {
                           << "61 cells open after 4 sweeps \u2014 Noralim" << QList<int>{};
     QTest::newRow("two 5s in a box") << "5.........5" + QString(70, QLatin1Char('.'))
                                      << "80 cells open after 3 sweeps \u2014 Noralim" << QList<int>{};
-    QTest::newRow("contradiction") << "...1234...9......." + QString(9, QLatin1Char('.')) + "5........6........7........8" + QString(26, QLatin1Char('.'))
+    QTest::newRow("contradiction") << "...1234...9......." + QString(9, QLatin1Char('.')) +
+                                          "5........6........7........8" + QString(26, QLatin1Char('.'))
                                    << "contradiction: row 1, column 1 has no candidate left \u2014 Noralim"
                                    << QList<int>{1};
     QTest::newRow("cycle") << kCycling << "cycle: the sweeps repeat; edit the grid or press Clear \u2014 Noralim"
