@@ -47,6 +47,28 @@ int Summary::Median() const {
   return 0;
 }
 
+std::string Summary::RatingLines() const {
+  std::string out;
+  const auto count = [&](long n, std::string_view what, std::string_view after) {
+    out += std::to_string(n);
+    out += ' ';
+    out += what;
+    out += after;
+  };
+  out += "solutions: ";
+  count(solutions_[0], "none", ", ");
+  count(solutions_[1], "one", ", ");
+  count(solutions_[2], "two or more", "\nratings:");
+  for (int level = 1; level <= kLevelCount; ++level) {
+    out += level == 1 ? " " : ", ";
+    out += LevelName(static_cast<Level>(level));
+    out += ' ';
+    out += std::to_string(levels_[static_cast<std::size_t>(level)]);
+  }
+  out += '\n';
+  return out;
+}
+
 std::string Summary::Text() const {
   const long total = Total();
   std::string out = std::to_string(total) + (total == 1 ? " puzzle:" : " puzzles:");
@@ -57,25 +79,7 @@ std::string Summary::Text() const {
     separator = ", ";
   }
   out += '\n';
-  if (rated_) {
-    const auto count = [&](long n, std::string_view what, std::string_view after) {
-      out += std::to_string(n);
-      out += ' ';
-      out += what;
-      out += after;
-    };
-    out += "solutions: ";
-    count(solutions_[0], "none", ", ");
-    count(solutions_[1], "one", ", ");
-    count(solutions_[2], "two or more", "\nratings:");
-    for (int level = 1; level <= kLevelCount; ++level) {
-      out += level == 1 ? " " : ", ";
-      out += LevelName(static_cast<Level>(level));
-      out += ' ';
-      out += std::to_string(levels_[static_cast<std::size_t>(level)]);
-    }
-    out += '\n';
-  }
+  if (rated_) out += RatingLines();
   if (sweeps_.empty()) return out;
   const int low =
       static_cast<int>(std::find_if(sweeps_.begin(), sweeps_.end(), [](long n) { return n > 0; }) - sweeps_.begin());

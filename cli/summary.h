@@ -34,6 +34,8 @@ class Summary {
  private:
   [[nodiscard]] long Total() const;
   [[nodiscard]] int Median() const;
+  // "solutions: ..." and "ratings: ..." with their line feeds.
+  [[nodiscard]] std::string RatingLines() const;
 
   std::array<long, 4> statuses_{};  // by GridStatus
   std::vector<long> sweeps_;        // puzzles by sweep count
