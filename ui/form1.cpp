@@ -5,18 +5,13 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QKeyEvent>
-#include <QMenu>
-#include <QShortcut>
 #include <algorithm>
 #include <utility>
 
 #include "solver/solve.h"
 #include "ui/accessibility.h"
 #include "ui/cellstyle.h"
-#include "ui/gridclipboard.h"
 #include "ui/translation.h"
 
 namespace noralim::ui {
@@ -98,156 +93,9 @@ void Form1::CreateButtons() {
   }
 }
 
-void Form1::CreateShortcuts() {
-  // "Calc" from anywhere: F5, as a recalculation is started in spreadsheets,
-  // and Ctrl+Enter, as a form is sent from a text field; Enter alone stays a
-  // line break in a cell.
-  for (const QKeySequence& keys :
-       {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
-    connect(new QShortcut(keys, this), &QShortcut::activated, this, &Form1::PressCalc);
-  }
-  // Keys no cell uses, so a cell's own Ctrl+C and Ctrl+V stay as they are.
-  auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
-  connect(copy, &QShortcut::activated, this, &Form1::CopyGrid);
-  auto* paste = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this);
-  connect(paste, &QShortcut::activated, this, &Form1::PasteGrid);
-  // Undo and redo where the focus is on a button; a cell raises them itself.
-  for (const QKeySequence& keys : {QKeySequence(QKeySequence::Undo), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
-    connect(new QShortcut(keys, this), &QShortcut::activated, this,
-            keys == QKeySequence::Undo ? &Form1::Undo : &Form1::Redo);
-  }
-  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this), &QShortcut::activated, this, &Form1::Redo);
-  // Ctrl+digit highlights the digit, as the digit keys name it everywhere
-  // in the window; Ctrl+0 and Escape take the highlight away.
-  for (int digit = 0; digit <= kUnitSize; ++digit) {
-    connect(new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + digit)), this),
-            &QShortcut::activated, this, [this, digit] { HighlightDigit(digit); });
-  }
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &Form1::Dismiss);
-  // F6 for the next step, beside F5 for Calc; F7 checks, the key that checks
-  // spelling in word processors.
-  connect(new QShortcut(QKeySequence(Qt::Key_F6), this), &QShortcut::activated, this, &Form1::NextStep);
-  connect(new QShortcut(QKeySequence(Qt::Key_F7), this), &QShortcut::activated, this, &Form1::CheckGrid);
-  // Closing by the keys people use for it, also in the middle of a run.
-  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_Q)}) {
-    connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
-  }
-}
-
-template <class Write>
-void Form1::AsStep(Step step, Write write) {
-  Record();
-  step_ = step;
-  write();
-  step_ = Step::None;
-  Record();
-}
-
-void Form1::CreateMenuActions() {
-  const auto action = [this](const char* text, const QKeySequence& keys, auto slot) {
-    auto* made = new QAction(Tr(text), this);
-    made->setShortcut(keys);
-    connect(made, &QAction::triggered, this, slot);
-    return made;
-  };
-  QAction* undo = action(QT_TRANSLATE_NOOP("noralim", "&Undo"), QKeySequence::Undo, &Form1::Undo);
-  QAction* redo = action(QT_TRANSLATE_NOOP("noralim", "&Redo"), Qt::CTRL | Qt::Key_Y, &Form1::Redo);
-  QAction* copy =
-      action(QT_TRANSLATE_NOOP("noralim", "Copy the &grid"), Qt::CTRL | Qt::SHIFT | Qt::Key_C, &Form1::CopyGrid);
-  QAction* paste =
-      action(QT_TRANSLATE_NOOP("noralim", "Paste a gr&id"), Qt::CTRL | Qt::SHIFT | Qt::Key_V, &Form1::PasteGrid);
-  QAction* next = action(QT_TRANSLATE_NOOP("noralim", "&Next step"), Qt::Key_F6, &Form1::NextStep);
-  QAction* check = action(QT_TRANSLATE_NOOP("noralim", "C&heck"), Qt::Key_F7, &Form1::CheckGrid);
-  auto* highlight = new QMenu(Tr(QT_TRANSLATE_NOOP("noralim", "&Highlight")), this);
-  for (int digit = 1; digit <= kUnitSize; ++digit) {
-    highlight->addAction(QString::number(digit), QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + digit)), this,
-                         [this, digit] { HighlightDigit(digit); });
-  }
-  highlight->addAction(Tr(QT_TRANSLATE_NOOP("noralim", "None")), QKeySequence(Qt::CTRL | Qt::Key_0), this,
-                       [this] { HighlightDigit(0); });
-  for (CellField* cell : cells_) {
-    cell->SetMenuActions({undo, redo}, {copy, paste, next, check, highlight->menuAction()});
-    connect(cell, &CellField::menuAboutToShow, this, [=, this] {
-      undo->setEnabled(step_ == Step::None && history_->CanUndo());
-      redo->setEnabled(step_ == Step::None && history_->CanRedo());
-      paste->setEnabled(step_ == Step::None || step_ == Step::Run);
-      next->setEnabled(step_ == Step::None);
-      check->setEnabled(step_ == Step::None);
-    });
-  }
-}
-
-void Form1::LoadTexts(const GridTexts& texts) {
-  if (step_ == Step::Run) return WriteAll(texts);
-  if (step_ != Step::None) return QApplication::beep();
-  // A load is a step of its own, so that undo goes back to the grid before it.
-  AsStep(Step::Grid, [&] { WriteAll(texts); });
-}
-
-void Form1::WriteAll(const GridTexts& texts) {
-  const bool outer = std::exchange(user_write_, true);
-  // Runs inside the toolkit's event dispatch when pasting: nothing may escape.
-  try {
-    WriteTexts(*grid_, texts);
-  } catch (const SolveStopped&) {
-    // The window was closed while the texts went in; the rest stay unwritten.
-  }
-  user_write_ = outer;
-}
-
 void Form1::SetSource(const QString& source) {
   source_ = source;
   UpdateTitle();
-}
-
-void Form1::HighlightDigit(int digit) { guide_->Highlight(digit); }
-
-void Form1::NextStep() {
-  if (step_ != Step::None) return QApplication::beep();
-  guide_->NextStep();
-}
-
-void Form1::CheckGrid() {
-  if (step_ != Step::None) return QApplication::beep();
-  guide_->Dismiss();
-  const GridTexts texts = ReadTexts(*grid_);
-  CellFlags typed{};
-  for (std::size_t k = 0; k < texts.size(); ++k) typed[k] = texts[k].size() == 1 && !cells_[k]->Written();
-  const CheckResult result = Check(texts, typed);
-  mistakes_ = result.mistakes;
-  RefreshMarks();
-  Say(result.sentence);
-}
-
-void Form1::TakeTexts(const GridTexts& texts) {
-  balloon_->hide();
-  AsStep(Step::Run, [&] {
-    running_ = true;
-    try {
-      for (CellIndex i = 1; i <= kCellCount; ++i) {
-        const CellText& text = texts[static_cast<std::size_t>(i - 1)];
-        if (text != grid_->GetCellText(i)) grid_->SetCellText(i, text);
-      }
-    } catch (const SolveStopped&) {
-      // The window was closed while the step went in.
-    }
-    running_ = false;
-  });
-}
-
-void Form1::Say(const QString& sentence) {
-  balloon_->Say(sentence);
-  announcer_->Announce(sentence);
-}
-
-void Form1::Dismiss() {
-  guide_->Dismiss();
-  guide_->Highlight(0);
-  balloon_->hide();
-}
-
-void Form1::PressCalc() {
-  if (cmdExec(kCalcButton)->isEnabled()) cmdExec(kCalcButton)->click();
 }
 
 void Form1::UpdateTitle() {
@@ -268,68 +116,7 @@ void Form1::RefreshMarks() {
   }
 }
 
-void Form1::CopyGrid() const { QGuiApplication::clipboard()->setText(GridToLine(*grid_)); }
-
-void Form1::PasteGrid() {
-  const auto texts = TextToGrid(QGuiApplication::clipboard()->text());
-  if (!texts) return QApplication::beep();
-  PasteTexts(*texts);
-}
-
-void Form1::PasteTexts(const GridTexts& texts) {
-  if (!FitsCells(texts)) return QApplication::beep();
-  LoadTexts(texts);
-}
-
 void Form1::SetPace(int milliseconds) { grid_->SetPace(milliseconds); }
-
-void Form1::Undo() {
-  if (step_ != Step::None) return QApplication::beep();
-  Record();
-  Restore(history_->Undo());
-}
-
-void Form1::Redo() {
-  if (step_ != Step::None) return QApplication::beep();
-  Record();
-  Restore(history_->Redo());
-}
-
-void Form1::Record() {
-  if (!closing_ && step_ == Step::None) history_->Record(ReadTexts(*grid_));
-}
-
-void Form1::Restore(const std::optional<GridTexts>& texts) {
-  if (!texts) return QApplication::beep();
-  // The history already stands at this grid: nothing is recorded around it.
-  step_ = Step::Grid;
-  WriteAll(*texts);
-  step_ = Step::None;
-}
-
-void Form1::MoveFocus(CellIndex from, Qt::Key direction) const {
-  int row = RowOf(from);
-  int column = ColumnOf(from);
-  row += direction == Qt::Key_Down ? 1 : direction == Qt::Key_Up ? -1 : 0;
-  column += direction == Qt::Key_Right ? 1 : direction == Qt::Key_Left ? -1 : 0;
-  if (row < 1 || row > kUnitSize || column < 1 || column > kUnitSize) return;
-  Text1(CellAt(row, column))->setFocus(Qt::OtherFocusReason);
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-  const bool focus = event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut;
-  if (focus) Record();
-  auto* button = qobject_cast<QPushButton*>(watched);
-  if (button != nullptr && event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-      button->click();
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
-}
 
 void Form1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);

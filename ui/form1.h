@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -100,8 +101,7 @@ class Form1 final : public QWidget {
   enum class Step : std::uint8_t { None, Run, Clear, Grid };
 
   // Runs write as one step of the history, recording the grid at its edges.
-  template <class Write>
-  void AsStep(Step step, Write write);
+  void AsStep(Step step, const std::function<void()>& write);
   void Form_Load();
   void cmdExec_Click(std::int16_t index);
   void Text1_Change(CellIndex index);

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+// The steps of the grid's history: loads, pastes, undo and redo, and the
+// step Next step takes, each written through the cells' ordinary writes.
+#include <QApplication>
+#include <QClipboard>
+
+#include "solver/solve.h"
+#include "ui/form1.h"
+#include "ui/gridclipboard.h"
+
+namespace noralim::ui {
+
+void Form1::AsStep(Step step, const std::function<void()>& write) {
+  Record();
+  step_ = step;
+  write();
+  step_ = Step::None;
+  Record();
+}
+
+void Form1::LoadTexts(const GridTexts& texts) {
+  if (step_ == Step::Run) return WriteAll(texts);
+  if (step_ != Step::None) return QApplication::beep();
+  // A load is a step of its own, so that undo goes back to the grid before it.
+  AsStep(Step::Grid, [&] { WriteAll(texts); });
+}
+
+void Form1::WriteAll(const GridTexts& texts) {
+  const bool outer = std::exchange(user_write_, true);
+  // Runs inside the toolkit's event dispatch when pasting: nothing may escape.
+  try {
+    WriteTexts(*grid_, texts);
+  } catch (const SolveStopped&) {
+    // The window was closed while the texts went in; the rest stay unwritten.
+  }
+  user_write_ = outer;
+}
+
+void Form1::TakeTexts(const GridTexts& texts) {
+  balloon_->hide();
+  AsStep(Step::Run, [&] {
+    running_ = true;
+    try {
+      for (CellIndex i = 1; i <= kCellCount; ++i) {
+        const CellText& text = texts[static_cast<std::size_t>(i - 1)];
+        if (text != grid_->GetCellText(i)) grid_->SetCellText(i, text);
+      }
+    } catch (const SolveStopped&) {
+      // The window was closed while the step went in.
+    }
+    running_ = false;
+  });
+}
+
+void Form1::CopyGrid() const { QGuiApplication::clipboard()->setText(GridToLine(*grid_)); }
+
+void Form1::PasteGrid() {
+  const auto texts = TextToGrid(QGuiApplication::clipboard()->text());
+  if (!texts) return QApplication::beep();
+  PasteTexts(*texts);
+}
+
+void Form1::PasteTexts(const GridTexts& texts) {
+  if (!FitsCells(texts)) return QApplication::beep();
+  LoadTexts(texts);
+}
+
+void Form1::Undo() {
+  if (step_ != Step::None) return QApplication::beep();
+  Record();
+  Restore(history_->Undo());
+}
+
+void Form1::Redo() {
+  if (step_ != Step::None) return QApplication::beep();
+  Record();
+  Restore(history_->Redo());
+}
+
+void Form1::Record() {
+  if (!closing_ && step_ == Step::None) history_->Record(ReadTexts(*grid_));
+}
+
+void Form1::Restore(const std::optional<GridTexts>& texts) {
+  if (!texts) return QApplication::beep();
+  // The history already stands at this grid: nothing is recorded around it.
+  step_ = Step::Grid;
+  WriteAll(*texts);
+  step_ = Step::None;
+}
+
+}  // namespace noralim::ui
