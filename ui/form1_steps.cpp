@@ -40,6 +40,8 @@ void Form1::WriteAll(const GridTexts& texts) {
 
 void Form1::TakeTexts(const GridTexts& texts) {
   balloon_->hide();
+  outcome_.clear();  // the grid moves on from where the last run left it
+  UpdateTitle();
   AsStep(Step::Run, [&] {
     running_ = true;
     try {
