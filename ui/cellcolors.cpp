@@ -46,14 +46,14 @@ CellColors ColorsFor(const QPalette& palette) {
   const QColor base = palette.color(QPalette::Active, QPalette::Base);
   const QColor red = QColor::fromHsl(0, 200, 128);
   const QColor conflict_base = Mix(base, red, 0.22);
-  const QColor highlight = palette.color(QPalette::Active, QPalette::Highlight);
-  QColor tint = highlight;
-  tint.setAlphaF(0.28F);
+  const QColor highlight = Readable(palette.color(QPalette::Active, QPalette::Highlight), base, 3.0);
+  QColor tint = highlight;  // translucent: the text shows through it
+  tint.setAlphaF(0.3F);
   const QColor green = QColor::fromHsl(130, 200, 110);
   return {Readable(palette.color(QPalette::Active, QPalette::Link), base, 4.5),
           Readable(red, conflict_base, 4.5),
           conflict_base,
-          Readable(highlight, base, 3.0),
+          highlight,
           tint,
           Readable(QColor::fromHsl(35, 230, 120), base, 3.0),
           Readable(green, base, 4.5)};
