@@ -63,25 +63,27 @@ Command ParseArguments(const std::vector<std::string>& args) {
   Options options;
   options.jobs = DefaultJobs();
   const OptionSpec specs[] = {
-      {"json", 0, nullptr, [&](auto, auto) { return Set(&options.json); }},
-      {"trace", 0, nullptr,
+      {"json", nullptr, [&](auto, auto) { return Set(&options.json); }},
+      {"trace", nullptr,
        [&](auto, auto) {
          options.json = true;
          return Set(&options.trace);
        }},
-      {"summary", 0, nullptr, [&](auto, auto) { return Set(&options.summary); }},
-      {"rate", 0, nullptr, [&](auto, auto) { return Set(&options.rate); }},
-      {"jobs", 'j', "a number of threads",
+      {"summary", nullptr, [&](auto, auto) { return Set(&options.summary); }},
+      {"rate", nullptr, [&](auto, auto) { return Set(&options.rate); }},
+      {"jobs", "a number of threads",
        [&](std::string_view value, std::string_view name) {
          return SetWholeNumber(value, name, "a number of threads", 1, kMaxJobs, &options.jobs);
-       }},
-      {"puzzle", 'p', "a puzzle",
+       },
+       'j'},
+      {"puzzle", "a puzzle",
        [&](std::string_view value, auto) {
          options.puzzles.emplace_back(value);
          return std::optional<EarlyExit>();
-       }},
-      {"help", 'h', nullptr, Help},
-      {"version", 0, nullptr, Version},
+       },
+       'p'},
+      {"help", nullptr, Help, 'h'},
+      {"version", nullptr, Version},
   };
   ParsedLine line = ParseCommandLine(args, specs);
   if (auto* stop = std::get_if<EarlyExit>(&line)) return std::move(*stop);

@@ -49,15 +49,16 @@ inline std::string Describe(const UsageError& error) { return FormatMessage(erro
 // One option a program takes.
 struct OptionSpec {
   // What the option does with its value ("" for a flag), given the option
-  // as the messages name it ("-j", "--pace"); a EarlyExit ends the reading there.
+  // as the messages name it ("-j", "--pace"); an EarlyExit ends the reading
+  // there.
   using Handler = std::function<std::optional<EarlyExit>(std::string_view value, std::string_view name)>;
 
   std::string_view long_name;  // without the dashes
-  char short_name = 0;         // 0 for none
   // What the option's value is, in words ("a puzzle"), marked for
   // translation; nullptr when it takes none.
   const char* value = nullptr;
   Handler handle;
+  char short_name = 0;  // 0 for none
   // Written with one dash as well as two and never shortened: the toolkit's
   // own options ("-platform offscreen"), which the window hands on.
   bool toolkit = false;

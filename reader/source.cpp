@@ -44,7 +44,7 @@ std::variant<long, Rejected> LineNumber(std::string_view text, std::string_view 
 
 Loaded FromRead(GridRead read, std::string_view name, std::size_t max_cell_characters) {
   if (auto* rejected = std::get_if<Rejected>(&read.result)) return std::move(*rejected);
-  Puzzle& puzzle = std::get<Puzzle>(read.result);
+  auto& puzzle = std::get<Puzzle>(read.result);
   for (const CellText& text : puzzle.texts) {
     if (text.size() > max_cell_characters) {
       return Problem(LinePlace(name, read.line), messages::kCellTooLong, {std::to_string(max_cell_characters)});

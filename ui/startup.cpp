@@ -126,9 +126,9 @@ std::string UsageMessage(const UsageError& error) {
 StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t max_cell_characters) {
   OpenWindow window;
   std::vector<OptionSpec> specs = {
-      {"help", 'h', nullptr, Help},
-      {"version", 0, nullptr, Version},
-      {"pace", 0, QT_TRANSLATE_NOOP("noralim", "a number of milliseconds"),
+      {"help", nullptr, Help, 'h'},
+      {"version", nullptr, Version},
+      {"pace", QT_TRANSLATE_NOOP("noralim", "a number of milliseconds"),
        [&](std::string_view value, std::string_view name) {
          return SetWholeNumber(value, name, QT_TRANSLATE_NOOP("noralim", "a number of milliseconds"), 0, 1000,
                                &window.pace);
@@ -140,7 +140,7 @@ StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t ma
       if (!flag) window.toolkit_args.emplace_back(value);
       return std::optional<EarlyExit>();
     };
-    specs.push_back({option.name, 0, option.value, pass_on, true});
+    specs.push_back({option.name, option.value, pass_on, 0, true});
   }
   ParsedLine line = ParseCommandLine(args, specs);
   if (auto* stop = std::get_if<EarlyExit>(&line)) return std::move(*stop);
