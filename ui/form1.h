@@ -125,7 +125,7 @@ class Form1 final : public QWidget {
   // How the last run ended, where the puzzle came from, and "Noralim".
   void UpdateTitle();
   // Presses "Calc" from the keyboard, wherever the focus is.
-  void PressCalc();
+  void PressCalc() const;
   // Writes the texts of a step into the cells that change, as a run's
   // writes, as one step of the history.
   void TakeTexts(const GridTexts& texts);

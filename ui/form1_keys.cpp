@@ -100,7 +100,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void Form1::PressCalc() {
+void Form1::PressCalc() const {
   if (cmdExec(kCalcButton)->isEnabled()) cmdExec(kCalcButton)->click();
 }
 

@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", error->message.c_str());
     return 2;
   }
-  const OpenWindow& open = std::get<OpenWindow>(command);
+  const auto& open = std::get<OpenWindow>(command);
   if (const auto missing = MissingDisplay(open)) {
     std::fprintf(stderr, "%s\n", missing->c_str());
     return 2;
@@ -78,6 +78,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> toolkit_args = {argv[0]};
   toolkit_args.insert(toolkit_args.end(), open.toolkit_args.begin(), open.toolkit_args.end());
   std::vector<char*> toolkit_argv;
+  toolkit_argv.reserve(toolkit_args.size() + 1);
   for (std::string& arg : toolkit_args) toolkit_argv.push_back(arg.data());
   toolkit_argv.push_back(nullptr);
   int toolkit_argc = static_cast<int>(toolkit_args.size());

@@ -39,10 +39,10 @@ void StepGuide::UpdateOverlays() {
   for (CellField::Overlay& overlay : overlays) overlay.highlight = highlight_;
   if (shown_ && shown_->step) {
     const Step& step = *shown_->step;
-    for (const CellIndex i : step.cells) overlays[static_cast<std::size_t>(i - 1)].cause = true;
-    for (const Elimination& gone : step.eliminations)
-      overlays[static_cast<std::size_t>(gone.cell - 1)].removed = gone.digits;
-    if (step.placement) overlays[static_cast<std::size_t>(step.placement->cell - 1)].placed = step.placement->digit;
+    const auto at = [&](CellIndex i) -> CellField::Overlay& { return overlays[static_cast<std::size_t>(i - 1)]; };
+    for (const CellIndex i : step.cells) at(i).cause = true;
+    for (const Elimination& gone : step.eliminations) at(gone.cell).removed = gone.digits;
+    if (step.placement) at(step.placement->cell).placed = step.placement->digit;
   }
   for (std::size_t k = 0; k < overlays.size(); ++k) cells_[k]->SetOverlay(overlays[k]);
 }
