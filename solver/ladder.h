@@ -194,11 +194,13 @@ void FindLocked(const Grid& g, const Scope& scope, Sink& sink) {
 }
 
 // Calls found(chosen, covered) for every choice of `size` of the eligible
-// items (bit i: item i) whose masks cover exactly `size` bits together, in
-// lexicographic order of the chosen items. A depth-first search that drops
-// a branch once its cover has grown past `size` (an item of more bits than
-// `size` at once).
-template <class Found>
+// items (bit i: item i) whose masks cover exactly `size` bits together; with
+// kSmaller, for every smaller choice that covers as many bits as it has
+// items too (eligible items must then have two bits or more, or a lone item
+// would count). Depth-first, so in lexicographic order of the chosen items,
+// a choice before the larger choices it begins. A branch is dropped once its
+// cover has grown past `size` bits.
+template <bool kSmaller, class Found>
 void ForEachCover(const std::array<std::uint16_t, 9>& masks, unsigned eligible, int size, Found&& found,
                   unsigned chosen = 0, unsigned covered = 0) {
   for (unsigned rest = eligible; rest != 0; rest &= rest - 1) {
@@ -207,10 +209,12 @@ void ForEachCover(const std::array<std::uint16_t, 9>& masks, unsigned eligible, 
     const int bits = board::Count9(cover);
     if (bits > size) continue;
     const unsigned with = chosen | 1U << i;
-    if (board::Count9(with) == size) {
+    const int count = board::Count9(with);
+    if (count == size) {
       if (bits == size) found(with, cover);
     } else {
-      ForEachCover(masks, rest & (rest - 1), size, found, with, cover);
+      if (kSmaller && bits == count) found(with, cover);
+      ForEachCover<kSmaller>(masks, rest & (rest - 1), size, found, with, cover);
     }
   }
 }
@@ -237,7 +241,7 @@ void FindSubsets(const UnitTables& t, int size, const Scope& scope, Sink& sink) 
   for (int u = 0; u < board::kUnits; ++u) {
     const int open = scope.lower_levels_done ? board::Count9(t.open_cells[u]) : 2 * size + 1;
     if (open < 2 * size) continue;
-    ForEachCover(t.cells[u], t.open_cells[u], size, [&](unsigned cells, unsigned digits) {
+    ForEachCover<false>(t.cells[u], t.open_cells[u], size, [&](unsigned cells, unsigned digits) {
       const Board chosen = board::PlacesBoard(u, cells);
       sink.Remove(naked, board::UnitBoard(u) & ~chosen, digits, [=](Step& s) {
         s.units = {RefOf(u)};
@@ -246,7 +250,7 @@ void FindSubsets(const UnitTables& t, int size, const Scope& scope, Sink& sink) 
       });
     });
     if (open == 2 * size) continue;
-    ForEachCover(t.places[u], t.open_digits[u], size, [&](unsigned digits, unsigned places) {
+    ForEachCover<false>(t.places[u], t.open_digits[u], size, [&](unsigned digits, unsigned places) {
       const Board chosen = board::PlacesBoard(u, places);
       sink.Remove(hidden, chosen, board::kNine & ~digits, [=](Step& s) {
         s.units = {RefOf(u)};

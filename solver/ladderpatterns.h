@@ -23,22 +23,6 @@ inline std::array<std::uint16_t, 9> LinePlaces(const UnitTables& t, UnitKind kin
   return places;
 }
 
-// Calls found(chosen, covered) for every choice of two to `most` of the
-// eligible items whose masks cover exactly as many bits as there are items.
-template <class Found>
-void ForEachEqualCover(const std::array<std::uint16_t, 9>& masks, unsigned eligible, int most, Found&& found,
-                       unsigned chosen = 0, unsigned covered = 0) {
-  for (unsigned rest = eligible; rest != 0; rest &= rest - 1) {
-    const int i = std::countr_zero(rest);
-    const unsigned cover = covered | masks[i];
-    const int bits = board::Count9(cover);
-    if (bits > most) continue;
-    const unsigned with = chosen | 1U << i;
-    if (bits == board::Count9(with)) found(with, cover);
-    ForEachEqualCover(masks, rest & (rest - 1), most, found, with, cover);
-  }
-}
-
 // Fish of digit d on base lines of one kind; the cover lines are of the
 // other kind. With m lines of each kind still open to d, the fish on k rows
 // and the one on the other m - k columns remove the same candidates; so
@@ -54,7 +38,7 @@ void FindFishOn(const UnitTables& t, int d, UnitKind base, const Scope& scope, S
   if (scope.lower_levels_done) {
     most = std::min(most, board::Count9(WithTwoTo(places, 9)) - (base == UnitKind::Row ? 2 : 5));
   }
-  ForEachEqualCover(places, open, most, [&](unsigned lines, unsigned crossing) {
+  ForEachCover<true>(places, open, most, [&](unsigned lines, unsigned crossing) {
     const auto technique = static_cast<Technique>(static_cast<int>(Technique::XWing) + board::Count9(lines) - 2);
     sink.Remove(technique, LinesBoard(cover, crossing) & ~LinesBoard(base, lines), 1U << d, [=](Step& s) {
       Board cells = {};

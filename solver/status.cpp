@@ -15,18 +15,12 @@ GridStatus Classify(const GridTexts& texts, SolveEnd end) {
     if (t.empty()) return GridStatus::Invalid;
     solved = solved && IsDigitValue(t);
   }
-  for (const UnitKind kind : kUnitKinds) {
-    for (UnitNumber n = 1; n <= kUnitSize; ++n) {
-      const UnitCells& cells = Unit(kind, n);
-      for (std::size_t a = 0; a < cells.size(); ++a) {
-        const CellText& first = texts[static_cast<std::size_t>(cells[a] - 1)];
-        if (first.size() != 1) continue;
-        for (std::size_t b = a + 1; b < cells.size(); ++b) {
-          if (texts[static_cast<std::size_t>(cells[b] - 1)] == first) return GridStatus::Invalid;
-        }
-      }
-    }
-  }
+  bool repeat = false;
+  ForEachRepeat(texts, [&](UnitKind /*kind*/, UnitNumber /*n*/, CellIndex /*a*/, CellIndex /*b*/) {
+    repeat = true;
+    return true;
+  });
+  if (repeat) return GridStatus::Invalid;
   return solved ? GridStatus::Solved : GridStatus::Open;
 }
 

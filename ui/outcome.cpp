@@ -11,24 +11,6 @@ namespace noralim::ui {
 
 namespace {
 
-// Calls found(kind, n, a, b) for every two settled cells a < b of a unit,
-// boxes first, that hold the same text, until it returns true.
-template <class Found>
-void FindRepeats(const GridTexts& texts, Found found) {
-  for (const UnitKind kind : kUnitKinds) {
-    for (UnitNumber n = 1; n <= kUnitSize; ++n) {
-      const UnitCells& cells = Unit(kind, n);
-      for (std::size_t a = 0; a < cells.size(); ++a) {
-        const CellText& first = texts[static_cast<std::size_t>(cells[a] - 1)];
-        if (first.size() != 1) continue;
-        for (std::size_t b = a + 1; b < cells.size(); ++b) {
-          if (texts[static_cast<std::size_t>(cells[b] - 1)] == first && found(kind, n, cells[a], cells[b])) return;
-        }
-      }
-    }
-  }
-}
-
 QString Plural(int n, const char* one, const char* many) { return Tr(n == 1 ? one : many).arg(n); }
 
 QString Contradiction(const GridTexts& texts) {
@@ -41,7 +23,7 @@ QString Contradiction(const GridTexts& texts) {
     }
   }
   QString repeat;
-  FindRepeats(texts, [&](UnitKind kind, UnitNumber n, CellIndex a, CellIndex /*b*/) {
+  ForEachRepeat(texts, [&](UnitKind kind, UnitNumber n, CellIndex a, CellIndex /*b*/) {
     const char32_t value = texts[static_cast<std::size_t>(a - 1)][0];
     repeat = Tr(QT_TRANSLATE_NOOP("noralim", "contradiction: %1 twice in %2"))
                  .arg(QString::fromUcs4(&value, 1), UnitName(kind, n));
@@ -83,7 +65,7 @@ bool IsWellFormed(const CellText& text) {
 CellFlags ConflictingCells(const GridTexts& texts) {
   CellFlags flags{};
   for (std::size_t k = 0; k < texts.size(); ++k) flags[k] = !IsWellFormed(texts[k]);
-  FindRepeats(texts, [&](UnitKind /*kind*/, UnitNumber /*n*/, CellIndex a, CellIndex b) {
+  ForEachRepeat(texts, [&](UnitKind /*kind*/, UnitNumber /*n*/, CellIndex a, CellIndex b) {
     flags[static_cast<std::size_t>(a - 1)] = flags[static_cast<std::size_t>(b - 1)] = true;
     return false;
   });
