@@ -62,7 +62,7 @@ std::optional<EarlyExit> Set(bool* flag) {
 Command ParseArguments(const std::vector<std::string>& args) {
   Options options;
   options.jobs = DefaultJobs();
-  const OptionSpec specs[] = {
+  const OptionRow rows[] = {
       {"json", nullptr, [&](auto, auto) { return Set(&options.json); }},
       {"trace", nullptr,
        [&](auto, auto) {
@@ -85,7 +85,7 @@ Command ParseArguments(const std::vector<std::string>& args) {
       {"help", nullptr, Help, 'h'},
       {"version", nullptr, Version},
   };
-  ParsedLine line = ParseCommandLine(args, specs);
+  ParsedLine line = ParseCommandLine(args, rows);
   if (auto* stop = std::get_if<EarlyExit>(&line)) return std::move(*stop);
   options.files = std::move(std::get<std::vector<std::string>>(line));
   if (options.files.empty() && options.puzzles.empty()) options.files.emplace_back("-");

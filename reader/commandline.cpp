@@ -21,7 +21,7 @@ std::string Dashed(std::string_view dashes, std::string_view name) {
 // Reads one command line: where it is, and the operands found so far.
 class Parser {
  public:
-  Parser(std::span<const std::string> args, std::span<const OptionSpec> specs) : args_(args), specs_(specs) {}
+  Parser(std::span<const std::string> args, std::span<const OptionRow> rows) : args_(args), rows_(rows) {}
 
   ParsedLine Run() {
     while (next_ < args_.size()) {
@@ -33,8 +33,8 @@ class Parser {
       }
       if (arg.starts_with("--")) {
         early = Long(arg.substr(2));
-      } else if (const OptionSpec* spec = ToolkitOption(arg); spec != nullptr) {
-        early = Take(*spec, arg.substr(1), Dashed("-", spec->long_name));
+      } else if (const OptionRow* row = ToolkitOption(arg); row != nullptr) {
+        early = Take(*row, arg.substr(1), Dashed("-", row->long_name));
       } else if (arg.size() > 1 && arg[0] == '-') {
         early = Shorts(arg.substr(1));
       } else {
@@ -47,11 +47,11 @@ class Parser {
 
  private:
   // "-platform" or "-platform=NAME": a toolkit option written with one dash.
-  [[nodiscard]] const OptionSpec* ToolkitOption(std::string_view arg) const {
+  [[nodiscard]] const OptionRow* ToolkitOption(std::string_view arg) const {
     if (arg.size() < 2 || arg[0] != '-' || arg[1] == '-') return nullptr;
     const std::string_view name = arg.substr(1, arg.find('=') - 1);
-    for (const OptionSpec& spec : specs_) {
-      if (spec.toolkit && spec.long_name == name) return &spec;
+    for (const OptionRow& row : rows_) {
+      if (row.toolkit && row.long_name == name) return &row;
     }
     return nullptr;
   }
@@ -60,16 +60,16 @@ class Parser {
   std::optional<EarlyExit> Long(std::string_view text) {
     const std::string_view name = text.substr(0, text.find('='));
     const std::string typed = Dashed("--", name);
-    const OptionSpec* match = nullptr;
+    const OptionRow* match = nullptr;
     int matches = 0;
-    for (const OptionSpec& spec : specs_) {
-      if (spec.long_name == name) {
-        match = &spec;
+    for (const OptionRow& row : rows_) {
+      if (row.long_name == name) {
+        match = &row;
         matches = 1;
         break;
       }
-      if (!spec.toolkit && spec.long_name.starts_with(name)) {
-        match = &spec;
+      if (!row.toolkit && row.long_name.starts_with(name)) {
+        match = &row;
         ++matches;
       }
     }
@@ -80,16 +80,16 @@ class Parser {
 
   // A long option, `text` as typed after its dashes, with its value after
   // "=" or in the next argument.
-  std::optional<EarlyExit> Take(const OptionSpec& spec, std::string_view text, const std::string& name) {
+  std::optional<EarlyExit> Take(const OptionRow& row, std::string_view text, const std::string& name) {
     const auto equals = text.find('=');
-    const std::string typed = Dashed(spec.toolkit ? "-" : "--", text.substr(0, equals));
-    if (spec.value == nullptr) {
+    const std::string typed = Dashed(row.toolkit ? "-" : "--", text.substr(0, equals));
+    if (row.value == nullptr) {
       if (equals != std::string_view::npos) return Problem(messages::kTakesNoValue, {typed});
-      return spec.handle("", name);
+      return row.handle("", name);
     }
-    if (equals != std::string_view::npos) return spec.handle(text.substr(equals + 1), name);
-    if (next_ == args_.size()) return Problem(messages::kNeedsValue, {typed, spec.value});
-    return spec.handle(args_[next_++], name);
+    if (equals != std::string_view::npos) return row.handle(text.substr(equals + 1), name);
+    if (next_ == args_.size()) return Problem(messages::kNeedsValue, {typed, row.value});
+    return row.handle(args_[next_++], name);
   }
 
   // Short options written together ("-hj2"), the last one perhaps with its
@@ -97,37 +97,37 @@ class Parser {
   std::optional<EarlyExit> Shorts(std::string_view letters) {
     for (std::size_t k = 0; k < letters.size(); ++k) {
       const std::string typed = Dashed("-", letters.substr(k, 1));
-      const OptionSpec* spec = nullptr;
-      for (const OptionSpec& candidate : specs_) {
-        if (candidate.short_name != 0 && candidate.short_name == letters[k]) spec = &candidate;
+      const OptionRow* row = nullptr;
+      for (const OptionRow& candidate : rows_) {
+        if (candidate.short_name != 0 && candidate.short_name == letters[k]) row = &candidate;
       }
-      if (spec == nullptr) return Problem(messages::kUnknownOption, {typed});
-      if (spec->value == nullptr) {
-        if (auto stop = spec->handle("", typed)) return stop;
+      if (row == nullptr) return Problem(messages::kUnknownOption, {typed});
+      if (row->value == nullptr) {
+        if (auto stop = row->handle("", typed)) return stop;
         continue;
       }
-      if (k + 1 < letters.size()) return spec->handle(letters.substr(k + 1), typed);
-      if (next_ == args_.size()) return Problem(messages::kNeedsValue, {typed, spec->value});
-      return spec->handle(args_[next_++], typed);
+      if (k + 1 < letters.size()) return row->handle(letters.substr(k + 1), typed);
+      if (next_ == args_.size()) return Problem(messages::kNeedsValue, {typed, row->value});
+      return row->handle(args_[next_++], typed);
     }
     return std::nullopt;
   }
 
   // The option as the messages name it: its short form when it has one.
-  static std::string NameOf(const OptionSpec& spec) {
-    return spec.short_name != 0 ? Dashed("-", std::string_view(&spec.short_name, 1)) : Dashed("--", spec.long_name);
+  static std::string NameOf(const OptionRow& row) {
+    return row.short_name != 0 ? Dashed("-", std::string_view(&row.short_name, 1)) : Dashed("--", row.long_name);
   }
 
   std::span<const std::string> args_;
-  std::span<const OptionSpec> specs_;
+  std::span<const OptionRow> rows_;
   std::size_t next_ = 0;
   std::vector<std::string> operands_;
 };
 
 }  // namespace
 
-ParsedLine ParseCommandLine(std::span<const std::string> args, std::span<const OptionSpec> specs) {
-  return Parser(args, specs).Run();
+ParsedLine ParseCommandLine(std::span<const std::string> args, std::span<const OptionRow> rows) {
+  return Parser(args, rows).Run();
 }
 
 std::optional<EarlyExit> Help(std::string_view /*value*/, std::string_view /*name*/) { return ShowHelp{}; }

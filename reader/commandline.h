@@ -46,8 +46,8 @@ using EarlyExit = std::variant<ShowHelp, ShowVersion, UsageError>;
 // The message with its values put in, in English.
 inline std::string Describe(const UsageError& error) { return FormatMessage(error.format, error.args); }
 
-// One option a program takes.
-struct OptionSpec {
+// One row of a program's option table: one option it takes.
+struct OptionRow {
   // What the option does with its value ("" for a flag), given the option
   // as the messages name it ("-j", "--pace"); an EarlyExit ends the reading
   // there.
@@ -70,7 +70,7 @@ using ParsedLine = std::variant<std::vector<std::string>, EarlyExit>;
 
 // Reads args (without the program name) against the table, calling each
 // option's handler in the order the options stand.
-ParsedLine ParseCommandLine(std::span<const std::string> args, std::span<const OptionSpec> specs);
+ParsedLine ParseCommandLine(std::span<const std::string> args, std::span<const OptionRow> rows);
 
 // Handlers for the options every program has.
 std::optional<EarlyExit> Help(std::string_view value, std::string_view name);

@@ -125,7 +125,7 @@ std::string UsageMessage(const UsageError& error) {
 
 StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t max_cell_characters) {
   OpenWindow window;
-  std::vector<OptionSpec> specs = {
+  std::vector<OptionRow> rows = {
       {"help", nullptr, Help, 'h'},
       {"version", nullptr, Version},
       {"pace", QT_TRANSLATE_NOOP("noralim", "a number of milliseconds"),
@@ -140,9 +140,9 @@ StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t ma
       if (!flag) window.toolkit_args.emplace_back(value);
       return std::optional<EarlyExit>();
     };
-    specs.push_back({option.name, option.value, pass_on, 0, true});
+    rows.push_back({option.name, option.value, pass_on, 0, true});
   }
-  ParsedLine line = ParseCommandLine(args, specs);
+  ParsedLine line = ParseCommandLine(args, rows);
   if (auto* stop = std::get_if<EarlyExit>(&line)) return std::move(*stop);
   return Open(std::move(window), std::get<std::vector<std::string>>(line), max_cell_characters);
 }
