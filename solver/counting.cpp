@@ -134,7 +134,6 @@ int SplitCell(const Node& n) {
 class Removals {
  public:
   explicit Removals(Node& n) : n_(n) {}
-  void Place(Technique /*technique*/, int /*d*/, Board /*cells*/) {}
   template <class Describe>
   void Remove(Technique /*technique*/, Board cells, unsigned digits, Describe&& /*describe*/) {
     const int d = std::countr_zero(digits);  // locked candidates remove one digit

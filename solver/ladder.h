@@ -6,14 +6,16 @@
 //
 //   sink.Place(technique, d, cells)
 //       digit d (0-8) goes in each of the cells, the only place of d in the
-//       cell's box, column or row as the technique says;
+//       cell's box, column or row as the technique says (levels 1 and 2);
 //   sink.Remove(technique, cells, digits, describe)
 //       the digits (bit d for digit d + 1) go from the cells;
 //       describe(Step&) fills in the units, digits and cells that justify it.
 //
-// The rating's sink only ORs the cells into one board per digit and never
-// calls describe; the step recorder turns each report into Steps. A finder
-// may report a pattern that removes nothing; the sinks drop it.
+// The step recorder turns each report into Steps and takes every level. The
+// rating and the counter close levels 1 and 2 by propagation and run only
+// the finders of level 3 and up, which only remove: their sinks have no
+// Place and never call describe. A finder may report a pattern that removes
+// nothing; the sinks drop it.
 #pragma once
 
 #include <algorithm>

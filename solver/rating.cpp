@@ -74,25 +74,21 @@ namespace {
 using board::Board;
 using board::Grid;
 
-// Per digit, the cells that lose it and the cells it is placed in.
+// Per digit, the cells that lose it. The rating takes levels 3 and up
+// through it, which only remove candidates (levels 1 and 2, the ones that
+// place digits, are closed by propagation).
 class MaskSink {
  public:
-  void Place(Technique /*technique*/, int d, Board cells) { place_[d] |= cells; }
-
   template <class Describe>
   void Remove(Technique /*technique*/, Board cells, unsigned digits, Describe&& /*describe*/) {
     for (; digits != 0; digits &= digits - 1) remove_[std::countr_zero(digits)] |= cells;
   }
 
-  // Takes every report at once: a placement keeps only its digit in its
-  // cell (a cell given two digits keeps neither), a removal clears its bits.
-  // The digits that lost a cell.
+  // Takes every removal at once. The digits that lost a cell.
   unsigned ApplyTo(Grid& g) const {
-    Board placed = {};
-    for (const Board b : place_) placed |= b;
     unsigned changed = 0;
     for (int d = 0; d < 9; ++d) {
-      const Board next = g[d] & ~remove_[d] & ~(placed & ~place_[d]);
+      const Board next = g[d] & ~remove_[d];
       if (board::Any(next ^ g[d])) changed |= 1U << d;
       g[d] = next;
     }
@@ -100,7 +96,6 @@ class MaskSink {
   }
 
  private:
-  std::array<Board, 9> place_{};
   std::array<Board, 9> remove_{};
 };
 
