@@ -340,9 +340,12 @@ inline std::array<std::uint16_t, 9> Transpose9(const std::array<std::uint16_t, 9
 // A grid being narrowed by propagation.
 struct Node {
   Grid cand{};
-  Board done = {};            // settled cells whose digit has gone from their peers
-  unsigned stale = kNine;     // digits that lost a cell since their hidden singles were placed
-  unsigned unlocked = kNine;  // digits that lost a cell since the counter last looked for their locked candidates
+  Board done = {};         // settled cells whose digit has gone from their peers
+  unsigned stale = kNine;  // digits that lost a cell since their hidden singles were placed
+  // Digits that lost a cell since the owner last took this: the counter
+  // when it looks for their locked candidates, the rating when it closes
+  // its grid. Propagate sets it with `stale`, only ever adding bits.
+  unsigned lost = kNine;
 };
 
 // Settled cells clear their digit from their peers, and digits alone in a

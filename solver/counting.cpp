@@ -32,6 +32,7 @@ bool ClearPeers(Node& n) {
       if (!Any(peers & n.cand[d])) continue;
       n.cand[d] &= ~peers;
       n.stale |= 1U << d;
+      n.lost |= 1U << d;
     }
   }
 }
@@ -43,6 +44,7 @@ void Place(Node& n, int d, Board cells) {
     if (e != d && Any(n.cand[e] & cells)) {
       n.cand[e] &= ~cells;
       n.stale |= 1U << e;
+      n.lost |= 1U << e;
     }
   }
   Board peers = {};
@@ -50,6 +52,7 @@ void Place(Node& n, int d, Board cells) {
   if (Any(n.cand[d] & peers)) {
     n.cand[d] &= ~peers;
     n.stale |= 1U << d;
+    n.lost |= 1U << d;
   }
   n.done |= cells;
 }
@@ -151,16 +154,14 @@ class Removals {
 // node closed under both splits far less often. False on a contradiction.
 bool Narrow(Node& n) {
   for (;;) {
-    const Grid before = n.cand;
     if (!Propagate(n, Singles::AllUnitsChecked)) return false;
     if (!Any(kAll & ~n.done)) return true;
-    for (int d = 0; d < 9; ++d) n.unlocked |= static_cast<unsigned>(Any(before[d] ^ n.cand[d])) << d;
-    if (n.unlocked == 0) return true;
+    if (n.lost == 0) return true;
     Removals removals(n);
-    ladder::FindLocked(n.cand, ladder::Scope{n.unlocked}, removals);
-    n.unlocked = removals.Lost();
-    if (n.unlocked == 0) return true;
-    n.stale |= n.unlocked;
+    ladder::FindLocked(n.cand, ladder::Scope{n.lost}, removals);
+    n.lost = removals.Lost();
+    if (n.lost == 0) return true;
+    n.stale |= n.lost;
   }
 }
 
@@ -223,7 +224,7 @@ class Search {
         if (e != d && Any(branch.cand[e] & cell)) {
           branch.cand[e] &= ~cell;
           branch.stale |= 1U << e;
-          branch.unlocked |= 1U << e;
+          branch.lost |= 1U << e;
         }
       }
       Run(branch);

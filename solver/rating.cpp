@@ -117,7 +117,7 @@ class Ladder {
   // Closes the grid under level 1, or levels 1 and 2 once level 1 alone has
   // failed to settle it. False on a contradiction.
   bool Close() {
-    const Grid before = node_.cand;
+    node_.lost = 0;
     bool ok = board::Propagate(node_, lines_ ? board::Singles::AllUnits : board::Singles::Boxes);
     if (ok && !lines_ && !AllSettled()) {
       lines_ = true;
@@ -125,9 +125,7 @@ class Ladder {
       node_.stale = board::kNine;  // no row or column has been looked at yet
       ok = board::Propagate(node_, board::Singles::AllUnits);
     }
-    unsigned lost = 0;
-    for (int d = 0; d < 9; ++d) lost |= board::Any(before[d] ^ node_.cand[d]) ? 1U << d : 0U;
-    lost_ |= lost;
+    lost_ |= node_.lost;
     return ok;
   }
 
@@ -215,7 +213,7 @@ Rating Rate(const DigitCells& cells) {
   Grid solution{};
   Rating rating;
   board::Node stalled = ladder.Node();
-  stalled.unlocked = 0;  // the ladder has taken every locked candidate
+  stalled.lost = 0;  // the ladder has taken every locked candidate
   rating.solutions = board::CountUpToTwo(stalled, &solution);
   if (rating.solutions == 1) {
     rating.level = Level::Search;
