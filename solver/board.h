@@ -213,15 +213,20 @@ inline Board OverRows(Board columns) { return columns | columns << 9 | columns <
 // first column (bits 0, 3 and 6) and counted again:
 //
 //   columns  8 7 6 | 5 4 3 | 2 1 0   ->   box 3 at bit 6, box 2 at bit 3, box 1 at bit 0
+inline constexpr std::uint32_t kFirsts = 0x49;  // bits 0, 3, 6
+inline Coverage BoxCounts(const Coverage& columns) {
+  const Board a = columns.once & kFirsts;
+  const Board b = (columns.once >> 1) & kFirsts;
+  const Board e = (columns.once >> 2) & kFirsts;
+  return {a | b | e, ((columns.twice | columns.twice >> 1 | columns.twice >> 2) & kFirsts) | (a & b) | ((a | b) & e)};
+}
+
+// The box bits of a band (kFirsts), spread back over the boxes' cells.
+inline Board OverBoxes(Board boxes) { return OverRows(boxes | boxes << 1 | boxes << 2); }
+
 inline Board AloneInBox(Board x) {
-  constexpr std::uint32_t kFirsts = 0x49;  // bits 0, 3, 6
-  const Coverage c = ColumnCounts(x);
-  const Board a = c.once & kFirsts;
-  const Board b = (c.once >> 1) & kFirsts;
-  const Board e = (c.once >> 2) & kFirsts;
-  const Board two = ((c.twice | c.twice >> 1 | c.twice >> 2) & kFirsts) | (a & b) | ((a | b) & e);
-  const Board one = (a | b | e) & ~two;
-  return x & OverRows(one | one << 1 | one << 2);
+  const Coverage box = BoxCounts(ColumnCounts(x));
+  return x & OverBoxes(box.once & ~box.twice);
 }
 
 // A row has one cell when its nine bits r are not zero and r & (r - 1) is.
@@ -257,15 +262,21 @@ enum class Singles : std::uint8_t { Boxes, AllUnits, AllUnitsChecked };
 
 // The cells of x alone in their box, and unless kSingles is Boxes also those
 // alone in their row or column; with AllUnitsChecked, `everywhere` false
-// when some unit has no cell of x (the cells are then of no use). Every row field of a band is non-zero
+// when some unit has no cell of x (the cells are then of no use).
+//
+// Rows without AloneInRow's three rounds: a row field of a band is non-zero
 // when adding 0xFF to its low eight bits carries into its ninth (or that
 // bit is set already):
 //
 //   field  [8 | 7 ... 0]  + 0xFF  ->  bit 8 set  <=>  field != 0
 //
-// and with every field non-zero, subtracting 1 from each borrows only
-// inside it, so x & (x - 1 per field) clears each field's lowest bit and
-// leaves the fields of rows with one cell zero.
+// and subtracting 1 from every field at once, x & (x - 1 per field) clears
+// each field's lowest bit, leaving the fields of rows with one cell zero.
+// That is exact when every row of the band has a cell of x. An empty field
+// borrows from the next field up (the band's next row), which can then hide
+// that row's lone cell, though it never makes a row of two cells look like
+// one: the row term may miss a single only when x has an empty row, a digit
+// with no place in a row, which happens on grids with no solution alone.
 template <Singles kSingles>
 Board HiddenSingles(Board x, bool& everywhere) {
   constexpr std::uint32_t kLow = 0xFF | 0xFF << 9 | 0xFF << 18;
@@ -273,17 +284,14 @@ Board HiddenSingles(Board x, bool& everywhere) {
   constexpr std::uint32_t kOnes = 1U | 1U << 9 | 1U << 18;
   constexpr Board kBands = {~0U, ~0U, ~0U, 0};
   const Coverage band = ColumnCounts(x);
-  const Board a = band.once & 0x49;
-  const Board b = (band.once >> 1) & 0x49;
-  const Board e = (band.once >> 2) & 0x49;
-  const Board box_two = ((band.twice | band.twice >> 1 | band.twice >> 2) & 0x49) | (a & b) | ((a | b) & e);
-  const Board box_one = (a | b | e) & ~box_two;
+  const Coverage box = BoxCounts(band);
+  const Board box_one = box.once & ~box.twice;
   const Coverage column = ColumnCountsOverBands(band);
   if constexpr (kSingles == Singles::AllUnitsChecked) {
     const Board rows = (((x & kLow) + kLow) | x) & kTop;
-    everywhere = !Any((((a | b | e) ^ 0x49) | (column.once ^ kNine) | (rows ^ kTop)) & kBands);
+    everywhere = !Any(((box.once ^ kFirsts) | (column.once ^ kNine) | (rows ^ kTop)) & kBands);
   }
-  const Board alone = x & OverRows(box_one | box_one << 1 | box_one << 2);
+  const Board alone = x & OverBoxes(box_one);
   if constexpr (kSingles == Singles::Boxes) return alone;
   const Board rest = x & (x - kOnes);
   const Board many = ((((rest & kLow) + kLow) | rest) & kTop) >> 8;  // bit 0 of each row with two or more
