@@ -64,14 +64,13 @@ inline std::vector<CellIndex> CellList(Board cells) {
 }
 inline DigitSet Digits(unsigned bits) { return DigitSet::FromBits(static_cast<std::uint16_t>(bits)); }
 
-// Level 1. Settled cells in `from` clear their digit from their peers (the
-// rating passes only cells settled since its last pass, whose peers alone
-// can still change); digits alone in a box go there.
+// Level 1: settled cells clear their digit from their peers; digits alone
+// in a box go there.
 template <class Sink>
-void FindCalc(const Grid& g, Board from, Sink& sink) {
+void FindCalc(const Grid& g, Sink& sink) {
   const Board settled = board::Settled(board::Cover(g));
   for (int d = 0; d < 9; ++d) {
-    board::ForEachCell(g[d] & settled & from, [&](int pos) {
+    board::ForEachCell(g[d] & settled, [&](int pos) {
       sink.Remove(Technique::SettledCell, board::PeerBoard(pos), 1U << d, [pos, d](Step& s) {
         for (const UnitKind kind : kUnitKinds) s.units.push_back(RefOf(board::UnitOf(pos, kind)));
         s.digits = DigitSet::Of(d + 1);
@@ -84,10 +83,9 @@ void FindCalc(const Grid& g, Board from, Sink& sink) {
 
 // Level 2: digits alone in a column or a row.
 template <class Sink>
-void FindSingles(const Grid& g, const Scope& scope, Sink& sink) {
+void FindSingles(const Grid& g, Sink& sink) {
   const Board settled = board::Settled(board::Cover(g));
-  for (unsigned rest = scope.digits; rest != 0; rest &= rest - 1) {
-    const int d = std::countr_zero(rest);
+  for (int d = 0; d < 9; ++d) {
     sink.Place(Technique::ColumnHiddenSingle, d, board::AloneInColumn(g[d]) & ~settled);
     sink.Place(Technique::RowHiddenSingle, d, board::AloneInRow(g[d]) & ~settled);
   }

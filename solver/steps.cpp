@@ -80,9 +80,9 @@ std::vector<Step> StepsOf(const DigitCells& cells, Level level) {
   const Grid g = board::FromCells(cells);
   StepSink sink(g);
   if (level == Level::Calc) {
-    ladder::FindCalc(g, board::kAll, sink);
+    ladder::FindCalc(g, sink);
   } else if (level == Level::Singles) {
-    ladder::FindSingles(g, ladder::Scope{}, sink);
+    ladder::FindSingles(g, sink);
   } else if (level == Level::Locked) {
     ladder::FindLocked(g, ladder::Scope{}, sink);
   } else {
