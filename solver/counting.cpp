@@ -37,9 +37,8 @@ bool ClearPeers(Node& n) {
   }
 }
 
-// Digit d goes in the cells: their other digits go, and d goes from their
-// peers (from each other too, which empties both when two are peers).
-void Place(Node& n, int d, Board cells) {
+// The cells keep digit d alone: their other digits go.
+void KeepOnly(Node& n, int d, Board cells) {
   for (int e = 0; e < 9; ++e) {
     if (e != d && Any(n.cand[e] & cells)) {
       n.cand[e] &= ~cells;
@@ -47,6 +46,12 @@ void Place(Node& n, int d, Board cells) {
       n.lost |= 1U << e;
     }
   }
+}
+
+// Digit d goes in the cells: their other digits go, and d goes from their
+// peers (from each other too, which empties both when two are peers).
+void Place(Node& n, int d, Board cells) {
+  KeepOnly(n, d, cells);
   Board peers = {};
   ForEachCell(cells, [&](int pos) { peers |= PeerBoard(pos); });
   if (Any(n.cand[d] & peers)) {
@@ -206,7 +211,8 @@ class Search {
  public:
   explicit Search(Grid* solution) : solution_(solution) {}
 
-  void Run(Node n) {
+  // Narrows the node in place, then splits it.
+  void Run(Node& n) {
     if (!Narrow(n)) return;
     // A puzzle's search ends in a few dozen nodes; one that goes on is
     // checked the costlier way at every node from then on.
@@ -220,13 +226,7 @@ class Search {
     for (int d = 0; d < 9 && found_ < 2; ++d) {
       if (!Any(n.cand[d] & cell)) continue;
       Node branch = n;
-      for (int e = 0; e < 9; ++e) {
-        if (e != d && Any(branch.cand[e] & cell)) {
-          branch.cand[e] &= ~cell;
-          branch.stale |= 1U << e;
-          branch.lost |= 1U << e;
-        }
-      }
+      KeepOnly(branch, d, cell);
       Run(branch);
     }
   }
@@ -245,7 +245,8 @@ class Search {
 
 int CountUpToTwo(const Node& start, Grid* solution) {
   Search search(solution);
-  search.Run(start);
+  Node root = start;
+  search.Run(root);
   return search.Found();
 }
 
