@@ -7,8 +7,6 @@
 // always), one branch per digit.
 #include "solver/counting.h"
 
-#include <functional>
-
 #include "solver/board.h"
 #include "solver/ladder.h"
 
@@ -170,38 +168,37 @@ bool Narrow(Node& n) {
   }
 }
 
-// Whether the cells of a unit can take its nine digits one each (a perfect
-// matching of cells to candidates, by augmenting paths). Singles and locked
-// candidates miss a unit whose seven cells have five digits between them;
-// a search that does not look for it may find it again in every branch.
-bool Matchable(const DigitCells& cells, const UnitCells& unit) {
-  std::array<int, kUnitSize> cell_of_digit{};
-  cell_of_digit.fill(-1);
-  const std::function<bool(int, unsigned&)> augment = [&](int c, unsigned& tried) {
-    for (unsigned bits = cells[static_cast<std::size_t>(unit[static_cast<std::size_t>(c)] - 1)].Bits() & ~tried;
-         bits != 0; bits &= bits - 1) {
-      const int d = std::countr_zero(bits);
-      tried |= 1U << d;
-      int& holder = cell_of_digit[static_cast<std::size_t>(d)];
-      if (holder < 0 || augment(holder, tried)) {
-        holder = c;
-        return true;
-      }
+// Finds digit d a place of its own in a unit: a free one, or one whose
+// digit can move to another place not tried yet (an augmenting path).
+// places[e]: digit e's places; digit_at[p]: the digit given place p, or -1.
+bool Augment(const std::array<std::uint16_t, 9>& places, std::array<int, 9>& digit_at, int d, unsigned& tried) {
+  for (unsigned free = places[d] & ~tried; free != 0; free = places[d] & ~tried) {
+    const int p = std::countr_zero(free);
+    tried |= 1U << p;
+    if (digit_at[p] < 0 || Augment(places, digit_at, digit_at[p], tried)) {
+      digit_at[p] = d;
+      return true;
     }
-    return false;
-  };
-  for (int c = 0; c < kUnitSize; ++c) {
-    unsigned tried = 0;
-    if (!augment(c, tried)) return false;
   }
-  return true;
+  return false;
 }
 
+// Whether every unit can give its nine digits a place each (a perfect
+// matching of digits to places, by augmenting paths). Singles and locked
+// candidates miss a unit whose seven cells have five digits between them;
+// a search that does not look for it may find it again in every branch.
 bool EveryUnitMatchable(const Grid& g) {
-  const DigitCells cells = ToCells(g);
-  for (const UnitKind kind : kUnitKinds) {
-    for (UnitNumber n = 1; n <= kUnitSize; ++n) {
-      if (!Matchable(cells, Unit(kind, n))) return false;
+  std::array<std::array<std::uint16_t, 9>, kUnits> places{};  // [unit][digit]
+  for (int d = 0; d < 9; ++d) {
+    const std::array<std::uint16_t, kUnits> of_digit = ladder::UnitPlaces(g[d]);
+    for (int u = 0; u < kUnits; ++u) places[u][d] = of_digit[u];
+  }
+  for (const std::array<std::uint16_t, 9>& unit : places) {
+    std::array<int, 9> digit_at{};
+    digit_at.fill(-1);
+    for (int d = 0; d < 9; ++d) {
+      unsigned tried = 0;
+      if (!Augment(unit, digit_at, d, tried)) return false;
     }
   }
   return true;

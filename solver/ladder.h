@@ -45,6 +45,9 @@ struct UnitTables {
 };
 UnitTables MakeUnitTables(const Grid& g);
 
+// A board's cells as places in every unit (bit p: the unit's p-th cell).
+std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells);
+
 // What a search may leave out. The rating looks at a level only when no
 // lower level has a step, and knows which digits have lost no cell since a
 // search of one digit at a time last found nothing in them; StepsOf looks
