@@ -28,6 +28,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "solver/digitgrid.h"
 #include "solver/geometry.h"
@@ -367,5 +368,14 @@ bool Propagate(Node& n, Singles singles);
 // node's `done` and `stale` must be true of its grid: a node Propagate has
 // closed needs no more work before the first split.
 int CountUpToTwo(const Node& start, Grid* solution);
+
+// The same with the one solution as cells: what CountSolutions and the
+// rating of a grid the ladder leaves open give.
+inline int CountUpToTwo(const Node& start, std::optional<DigitCells>* solution) {
+  Grid found{};
+  const int count = CountUpToTwo(start, &found);
+  if (count == 1) solution->emplace(ToCells(found));
+  return count;
+}
 
 }  // namespace noralim::board

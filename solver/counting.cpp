@@ -250,12 +250,10 @@ int CountUpToTwo(const Node& start, Grid* solution) {
 }  // namespace board
 
 SolutionCount CountSolutions(const DigitCells& cells) {
-  board::Grid solution{};
-  SolutionCount count;
   board::Node root;
   root.cand = board::FromCells(cells);
-  count.solutions = board::CountUpToTwo(root, &solution);
-  if (count.solutions == 1) count.solution = board::ToCells(solution);
+  SolutionCount count;
+  count.solutions = board::CountUpToTwo(root, &count.solution);
   return count;
 }
 

@@ -210,15 +210,11 @@ Rating Rate(const DigitCells& cells) {
     if (ladder.AllSettled()) return {1, ladder.Highest(), board::ToCells(ladder.Cells())};
     if (!ladder.Climb()) break;
   }
-  Grid solution{};
-  Rating rating;
   board::Node stalled = ladder.Node();
   stalled.lost = 0;  // the ladder has taken every locked candidate
-  rating.solutions = board::CountUpToTwo(stalled, &solution);
-  if (rating.solutions == 1) {
-    rating.level = Level::Search;
-    rating.solution = board::ToCells(solution);
-  }
+  Rating rating;
+  rating.solutions = board::CountUpToTwo(stalled, &rating.solution);
+  if (rating.solutions == 1) rating.level = Level::Search;
   return rating;
 }
 
