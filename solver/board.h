@@ -83,8 +83,6 @@ inline constexpr int kUnits = 27;
 constexpr int UnitIndex(UnitKind kind, int n0) { return 9 * static_cast<int>(kind) + n0; }
 
 namespace layout {
-constexpr int PositionOf(CellIndex cell) { return 9 * (RowOf(cell) - 1) + ColumnOf(cell) - 1; }
-
 constexpr Lanes CellLanes(int pos) {
   Lanes lanes{};
   lanes[static_cast<std::size_t>(pos / 27)] = 1U << (pos % 27);
@@ -99,13 +97,15 @@ struct Tables {
   std::array<Lanes, kCellCount> cell{};
   std::array<Lanes, kCellCount> peers{};
   std::array<std::array<std::uint8_t, 3>, kCellCount> units_of{};  // box, column and row unit of a position
-  std::array<std::uint8_t, kCellCount> slot_of{};                  // box-major slot (cell index - 1)
-  std::array<std::uint8_t, kCellCount> position_of_slot{};
+  std::array<std::uint8_t, kCellCount> position_of_slot{};         // kSlotOfPosition turned round
 };
 
 constexpr Tables MakeTables() {
   Tables t{};
-  for (int pos = 0; pos < kCellCount; ++pos) t.cell[pos] = CellLanes(pos);
+  for (int pos = 0; pos < kCellCount; ++pos) {
+    t.cell[pos] = CellLanes(pos);
+    t.position_of_slot[kSlotOfPosition[pos]] = static_cast<std::uint8_t>(pos);
+  }
   for (const UnitKind kind : kUnitKinds) {
     const auto& units = kind == UnitKind::Box      ? noralim::detail::kBoxes
                         : kind == UnitKind::Column ? noralim::detail::kColumns
@@ -113,7 +113,7 @@ constexpr Tables MakeTables() {
     for (int n = 0; n < 9; ++n) {
       const int u = UnitIndex(kind, n);
       for (int p = 0; p < 9; ++p) {
-        const int pos = PositionOf(units[n][p]);
+        const int pos = t.position_of_slot[units[n][p] - 1];
         t.unit_positions[u][p] = static_cast<std::uint8_t>(pos);
         t.unit[u] = Union(t.unit[u], t.cell[pos]);
         t.units_of[pos][static_cast<std::size_t>(kind)] = static_cast<std::uint8_t>(u);
@@ -123,8 +123,6 @@ constexpr Tables MakeTables() {
   for (int pos = 0; pos < kCellCount; ++pos) {
     for (const std::uint8_t u : t.units_of[pos]) t.peers[pos] = Union(t.peers[pos], t.unit[u]);
     t.peers[pos][static_cast<std::size_t>(pos / 27)] &= ~(1U << (pos % 27));
-    t.slot_of[pos] = kSlotOfPosition[pos];
-    t.position_of_slot[kSlotOfPosition[pos]] = static_cast<std::uint8_t>(pos);
   }
   return t;
 }
@@ -136,7 +134,7 @@ inline Board PeerBoard(int pos) { return Load(layout::kTables.peers[pos]); }
 inline Board UnitBoard(int u) { return Load(layout::kTables.unit[u]); }
 inline int UnitPosition(int u, int p) { return layout::kTables.unit_positions[u][p]; }
 inline int UnitOf(int pos, UnitKind kind) { return layout::kTables.units_of[pos][static_cast<std::size_t>(kind)]; }
-inline CellIndex CellOfPosition(int pos) { return static_cast<CellIndex>(layout::kTables.slot_of[pos] + 1); }
+inline CellIndex CellOfPosition(int pos) { return static_cast<CellIndex>(kSlotOfPosition[pos] + 1); }
 inline int PositionOfCell(CellIndex cell) { return layout::kTables.position_of_slot[cell - 1]; }
 
 // The cells of unit u at the places set in `places` (bit p: the unit's p-th cell).
@@ -187,7 +185,7 @@ inline DigitCells ToCells(const Grid& g) {
   DigitCells cells{};
   for (int d = 0; d < 9; ++d) {
     ForEachCell(g[d], [&](int pos) {
-      DigitSet& s = cells[layout::kTables.slot_of[pos]];
+      DigitSet& s = cells[kSlotOfPosition[pos]];
       s = DigitSet::FromBits(static_cast<std::uint16_t>(s.Bits() | (1U << d)));
     });
   }
