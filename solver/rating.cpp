@@ -218,4 +218,11 @@ Rating Rate(const DigitCells& cells) {
   return rating;
 }
 
+DigitCells OpenEmptyCells(DigitCells cells) {
+  for (DigitSet& cell : cells) {
+    if (cell == DigitSet()) cell = kAllDigits;
+  }
+  return cells;
+}
+
 }  // namespace noralim
