@@ -60,9 +60,11 @@ void Place(Node& n, int d, Board cells) {
   n.done |= cells;
 }
 
-// Places the hidden singles of each digit that lost a cell since it was
-// last looked at, one digit after the other, each on the grid the ones
-// before it left. False when a digit has no place left in some unit.
+// Looks at the digits that lost a cell since they were last looked at, the
+// lowest first, and places the hidden singles of the first one that has
+// any, then stops (`progress` true) so that the caller clears peers before
+// looking again; the digits not reached stay stale. False (AllUnitsChecked)
+// when a digit looked at has no place left in some unit.
 template <Singles kSingles>
 bool PlaceHiddenSingles(Node& n, bool& progress) {
   progress = false;
