@@ -23,10 +23,7 @@ const std::vector<DigitCells>& Puzzles() {
     std::vector<DigitCells> out;
     std::ifstream in(NORALIM_PUZZLES);
     for (std::string line; std::getline(in, line);) {
-      std::optional<DigitCells> cells = ReadPuzzleMasks(line);
-      if (!cells) continue;
-      for (DigitSet& cell : *cells) cell = cell == DigitSet() ? kAllDigits : cell;
-      out.push_back(*cells);
+      if (const std::optional<DigitCells> cells = ReadPuzzleMasks(line)) out.push_back(OpenEmptyCells(*cells));
     }
     return out;
   }();

@@ -64,10 +64,7 @@ GridTexts Decode(const std::uint8_t* data, std::size_t size) {
 // The rating counts as the counter does, rates exactly the grids with one
 // solution, and that solution keeps to every cell's candidates.
 void CheckRating(const DigitCells& givens) {
-  DigitCells candidates = givens;
-  for (DigitSet& cell : candidates) {
-    if (cell == DigitSet()) cell = kAllDigits;
-  }
+  const DigitCells candidates = OpenEmptyCells(givens);
   const Rating rating = Rate(candidates);
   const SolutionCount count = CountSolutions(candidates);
   Require(rating.solutions == count.solutions && rating.solution == count.solution, "the rating counts as the counter");

@@ -28,6 +28,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "solver/digitgrid.h"
 #include "solver/geometry.h"
@@ -82,8 +83,6 @@ inline constexpr int kUnits = 27;
 constexpr int UnitIndex(UnitKind kind, int n0) { return 9 * static_cast<int>(kind) + n0; }
 
 namespace layout {
-constexpr int PositionOf(CellIndex cell) { return 9 * (RowOf(cell) - 1) + ColumnOf(cell) - 1; }
-
 constexpr Lanes CellLanes(int pos) {
   Lanes lanes{};
   lanes[static_cast<std::size_t>(pos / 27)] = 1U << (pos % 27);
@@ -98,13 +97,15 @@ struct Tables {
   std::array<Lanes, kCellCount> cell{};
   std::array<Lanes, kCellCount> peers{};
   std::array<std::array<std::uint8_t, 3>, kCellCount> units_of{};  // box, column and row unit of a position
-  std::array<std::uint8_t, kCellCount> slot_of{};                  // box-major slot (cell index - 1)
-  std::array<std::uint8_t, kCellCount> position_of_slot{};
+  std::array<std::uint8_t, kCellCount> position_of_slot{};         // kSlotOfPosition turned round
 };
 
 constexpr Tables MakeTables() {
   Tables t{};
-  for (int pos = 0; pos < kCellCount; ++pos) t.cell[pos] = CellLanes(pos);
+  for (int pos = 0; pos < kCellCount; ++pos) {
+    t.cell[pos] = CellLanes(pos);
+    t.position_of_slot[kSlotOfPosition[pos]] = static_cast<std::uint8_t>(pos);
+  }
   for (const UnitKind kind : kUnitKinds) {
     const auto& units = kind == UnitKind::Box      ? noralim::detail::kBoxes
                         : kind == UnitKind::Column ? noralim::detail::kColumns
@@ -112,7 +113,7 @@ constexpr Tables MakeTables() {
     for (int n = 0; n < 9; ++n) {
       const int u = UnitIndex(kind, n);
       for (int p = 0; p < 9; ++p) {
-        const int pos = PositionOf(units[n][p]);
+        const int pos = t.position_of_slot[units[n][p] - 1];
         t.unit_positions[u][p] = static_cast<std::uint8_t>(pos);
         t.unit[u] = Union(t.unit[u], t.cell[pos]);
         t.units_of[pos][static_cast<std::size_t>(kind)] = static_cast<std::uint8_t>(u);
@@ -122,8 +123,6 @@ constexpr Tables MakeTables() {
   for (int pos = 0; pos < kCellCount; ++pos) {
     for (const std::uint8_t u : t.units_of[pos]) t.peers[pos] = Union(t.peers[pos], t.unit[u]);
     t.peers[pos][static_cast<std::size_t>(pos / 27)] &= ~(1U << (pos % 27));
-    t.slot_of[pos] = kSlotOfPosition[pos];
-    t.position_of_slot[kSlotOfPosition[pos]] = static_cast<std::uint8_t>(pos);
   }
   return t;
 }
@@ -135,7 +134,7 @@ inline Board PeerBoard(int pos) { return Load(layout::kTables.peers[pos]); }
 inline Board UnitBoard(int u) { return Load(layout::kTables.unit[u]); }
 inline int UnitPosition(int u, int p) { return layout::kTables.unit_positions[u][p]; }
 inline int UnitOf(int pos, UnitKind kind) { return layout::kTables.units_of[pos][static_cast<std::size_t>(kind)]; }
-inline CellIndex CellOfPosition(int pos) { return static_cast<CellIndex>(layout::kTables.slot_of[pos] + 1); }
+inline CellIndex CellOfPosition(int pos) { return static_cast<CellIndex>(kSlotOfPosition[pos] + 1); }
 inline int PositionOfCell(CellIndex cell) { return layout::kTables.position_of_slot[cell - 1]; }
 
 // The cells of unit u at the places set in `places` (bit p: the unit's p-th cell).
@@ -186,7 +185,7 @@ inline DigitCells ToCells(const Grid& g) {
   DigitCells cells{};
   for (int d = 0; d < 9; ++d) {
     ForEachCell(g[d], [&](int pos) {
-      DigitSet& s = cells[layout::kTables.slot_of[pos]];
+      DigitSet& s = cells[kSlotOfPosition[pos]];
       s = DigitSet::FromBits(static_cast<std::uint16_t>(s.Bits() | (1U << d)));
     });
   }
@@ -213,15 +212,20 @@ inline Board OverRows(Board columns) { return columns | columns << 9 | columns <
 // first column (bits 0, 3 and 6) and counted again:
 //
 //   columns  8 7 6 | 5 4 3 | 2 1 0   ->   box 3 at bit 6, box 2 at bit 3, box 1 at bit 0
+inline constexpr std::uint32_t kFirsts = 0x49;  // bits 0, 3, 6
+inline Coverage BoxCounts(const Coverage& columns) {
+  const Board a = columns.once & kFirsts;
+  const Board b = (columns.once >> 1) & kFirsts;
+  const Board e = (columns.once >> 2) & kFirsts;
+  return {a | b | e, ((columns.twice | columns.twice >> 1 | columns.twice >> 2) & kFirsts) | (a & b) | ((a | b) & e)};
+}
+
+// The box bits of a band (kFirsts), spread back over the boxes' cells.
+inline Board OverBoxes(Board boxes) { return OverRows(boxes | boxes << 1 | boxes << 2); }
+
 inline Board AloneInBox(Board x) {
-  constexpr std::uint32_t kFirsts = 0x49;  // bits 0, 3, 6
-  const Coverage c = ColumnCounts(x);
-  const Board a = c.once & kFirsts;
-  const Board b = (c.once >> 1) & kFirsts;
-  const Board e = (c.once >> 2) & kFirsts;
-  const Board two = ((c.twice | c.twice >> 1 | c.twice >> 2) & kFirsts) | (a & b) | ((a | b) & e);
-  const Board one = (a | b | e) & ~two;
-  return x & OverRows(one | one << 1 | one << 2);
+  const Coverage box = BoxCounts(ColumnCounts(x));
+  return x & OverBoxes(box.once & ~box.twice);
 }
 
 // A row has one cell when its nine bits r are not zero and r & (r - 1) is.
@@ -257,15 +261,21 @@ enum class Singles : std::uint8_t { Boxes, AllUnits, AllUnitsChecked };
 
 // The cells of x alone in their box, and unless kSingles is Boxes also those
 // alone in their row or column; with AllUnitsChecked, `everywhere` false
-// when some unit has no cell of x (the cells are then of no use). Every row field of a band is non-zero
+// when some unit has no cell of x (the cells are then of no use).
+//
+// Rows without AloneInRow's three rounds: a row field of a band is non-zero
 // when adding 0xFF to its low eight bits carries into its ninth (or that
 // bit is set already):
 //
 //   field  [8 | 7 ... 0]  + 0xFF  ->  bit 8 set  <=>  field != 0
 //
-// and with every field non-zero, subtracting 1 from each borrows only
-// inside it, so x & (x - 1 per field) clears each field's lowest bit and
-// leaves the fields of rows with one cell zero.
+// and subtracting 1 from every field at once, x & (x - 1 per field) clears
+// each field's lowest bit, leaving the fields of rows with one cell zero.
+// That is exact when every row of the band has a cell of x. An empty field
+// borrows from the next field up (the band's next row), which can then hide
+// that row's lone cell, though it never makes a row of two cells look like
+// one: the row term may miss a single only when x has an empty row, a digit
+// with no place in a row, which happens on grids with no solution alone.
 template <Singles kSingles>
 Board HiddenSingles(Board x, bool& everywhere) {
   constexpr std::uint32_t kLow = 0xFF | 0xFF << 9 | 0xFF << 18;
@@ -273,17 +283,14 @@ Board HiddenSingles(Board x, bool& everywhere) {
   constexpr std::uint32_t kOnes = 1U | 1U << 9 | 1U << 18;
   constexpr Board kBands = {~0U, ~0U, ~0U, 0};
   const Coverage band = ColumnCounts(x);
-  const Board a = band.once & 0x49;
-  const Board b = (band.once >> 1) & 0x49;
-  const Board e = (band.once >> 2) & 0x49;
-  const Board box_two = ((band.twice | band.twice >> 1 | band.twice >> 2) & 0x49) | (a & b) | ((a | b) & e);
-  const Board box_one = (a | b | e) & ~box_two;
+  const Coverage box = BoxCounts(band);
+  const Board box_one = box.once & ~box.twice;
   const Coverage column = ColumnCountsOverBands(band);
   if constexpr (kSingles == Singles::AllUnitsChecked) {
     const Board rows = (((x & kLow) + kLow) | x) & kTop;
-    everywhere = !Any((((a | b | e) ^ 0x49) | (column.once ^ kNine) | (rows ^ kTop)) & kBands);
+    everywhere = !Any(((box.once ^ kFirsts) | (column.once ^ kNine) | (rows ^ kTop)) & kBands);
   }
-  const Board alone = x & OverRows(box_one | box_one << 1 | box_one << 2);
+  const Board alone = x & OverBoxes(box_one);
   if constexpr (kSingles == Singles::Boxes) return alone;
   const Board rest = x & (x - kOnes);
   const Board many = ((((rest & kLow) + kLow) | rest) & kTop) >> 8;  // bit 0 of each row with two or more
@@ -340,9 +347,12 @@ inline std::array<std::uint16_t, 9> Transpose9(const std::array<std::uint16_t, 9
 // A grid being narrowed by propagation.
 struct Node {
   Grid cand{};
-  Board done = {};            // settled cells whose digit has gone from their peers
-  unsigned stale = kNine;     // digits that lost a cell since their hidden singles were placed
-  unsigned unlocked = kNine;  // digits that lost a cell since the counter last looked for their locked candidates
+  Board done = {};         // settled cells whose digit has gone from their peers
+  unsigned stale = kNine;  // digits that lost a cell since their hidden singles were placed
+  // Digits that lost a cell since the owner last took this: the counter
+  // when it looks for their locked candidates, the rating when it closes
+  // its grid. Propagate sets it with `stale`, only ever adding bits.
+  unsigned lost = kNine;
 };
 
 // Settled cells clear their digit from their peers, and digits alone in a
@@ -356,5 +366,14 @@ bool Propagate(Node& n, Singles singles);
 // node's `done` and `stale` must be true of its grid: a node Propagate has
 // closed needs no more work before the first split.
 int CountUpToTwo(const Node& start, Grid* solution);
+
+// The same with the one solution as cells: what CountSolutions and the
+// rating of a grid the ladder leaves open give.
+inline int CountUpToTwo(const Node& start, std::optional<DigitCells>* solution) {
+  Grid found{};
+  const int count = CountUpToTwo(start, &found);
+  if (count == 1) solution->emplace(ToCells(found));
+  return count;
+}
 
 }  // namespace noralim::board

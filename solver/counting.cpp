@@ -7,8 +7,6 @@
 // always), one branch per digit.
 #include "solver/counting.h"
 
-#include <functional>
-
 #include "solver/board.h"
 #include "solver/ladder.h"
 
@@ -32,6 +30,18 @@ bool ClearPeers(Node& n) {
       if (!Any(peers & n.cand[d])) continue;
       n.cand[d] &= ~peers;
       n.stale |= 1U << d;
+      n.lost |= 1U << d;
+    }
+  }
+}
+
+// The cells keep digit d alone: their other digits go.
+void KeepOnly(Node& n, int d, Board cells) {
+  for (int e = 0; e < 9; ++e) {
+    if (e != d && Any(n.cand[e] & cells)) {
+      n.cand[e] &= ~cells;
+      n.stale |= 1U << e;
+      n.lost |= 1U << e;
     }
   }
 }
@@ -39,24 +49,22 @@ bool ClearPeers(Node& n) {
 // Digit d goes in the cells: their other digits go, and d goes from their
 // peers (from each other too, which empties both when two are peers).
 void Place(Node& n, int d, Board cells) {
-  for (int e = 0; e < 9; ++e) {
-    if (e != d && Any(n.cand[e] & cells)) {
-      n.cand[e] &= ~cells;
-      n.stale |= 1U << e;
-    }
-  }
+  KeepOnly(n, d, cells);
   Board peers = {};
   ForEachCell(cells, [&](int pos) { peers |= PeerBoard(pos); });
   if (Any(n.cand[d] & peers)) {
     n.cand[d] &= ~peers;
     n.stale |= 1U << d;
+    n.lost |= 1U << d;
   }
   n.done |= cells;
 }
 
-// Places the hidden singles of each digit that lost a cell since it was
-// last looked at, one digit after the other, each on the grid the ones
-// before it left. False when a digit has no place left in some unit.
+// Looks at the digits that lost a cell since they were last looked at, the
+// lowest first, and places the hidden singles of the first one that has
+// any, then stops (`progress` true) so that the caller clears peers before
+// looking again; the digits not reached stay stale. False (AllUnitsChecked)
+// when a digit looked at has no place left in some unit.
 template <Singles kSingles>
 bool PlaceHiddenSingles(Node& n, bool& progress) {
   progress = false;
@@ -134,7 +142,6 @@ int SplitCell(const Node& n) {
 class Removals {
  public:
   explicit Removals(Node& n) : n_(n) {}
-  void Place(Technique /*technique*/, int /*d*/, Board /*cells*/) {}
   template <class Describe>
   void Remove(Technique /*technique*/, Board cells, unsigned digits, Describe&& /*describe*/) {
     const int d = std::countr_zero(digits);  // locked candidates remove one digit
@@ -152,51 +159,48 @@ class Removals {
 // node closed under both splits far less often. False on a contradiction.
 bool Narrow(Node& n) {
   for (;;) {
-    const Grid before = n.cand;
     if (!Propagate(n, Singles::AllUnitsChecked)) return false;
     if (!Any(kAll & ~n.done)) return true;
-    for (int d = 0; d < 9; ++d) n.unlocked |= static_cast<unsigned>(Any(before[d] ^ n.cand[d])) << d;
-    if (n.unlocked == 0) return true;
+    if (n.lost == 0) return true;
     Removals removals(n);
-    ladder::FindLocked(n.cand, ladder::Scope{n.unlocked}, removals);
-    n.unlocked = removals.Lost();
-    if (n.unlocked == 0) return true;
-    n.stale |= n.unlocked;
+    ladder::FindLocked(n.cand, ladder::Scope{n.lost}, removals);
+    n.lost = removals.Lost();
+    if (n.lost == 0) return true;
+    n.stale |= n.lost;
   }
 }
 
-// Whether the cells of a unit can take its nine digits one each (a perfect
-// matching of cells to candidates, by augmenting paths). Singles and locked
+// Finds digit d a place of its own in a unit: a free one, or one whose
+// digit can move to another place not tried yet (an augmenting path).
+// places[e]: digit e's places; digit_at[p]: the digit given place p, or -1.
+bool Augment(const std::array<std::uint16_t, 9>& places, std::array<int, 9>& digit_at, int d, unsigned& tried) {
+  for (unsigned free = places[d] & ~tried; free != 0; free = places[d] & ~tried) {
+    const int p = std::countr_zero(free);
+    tried |= 1U << p;
+    if (digit_at[p] < 0 || Augment(places, digit_at, digit_at[p], tried)) {
+      digit_at[p] = d;
+      return true;
+    }
+  }
+  return false;
+}
+
+// Whether every unit can give its nine digits a place each (a perfect
+// matching of digits to places, by augmenting paths). Singles and locked
 // candidates miss a unit whose seven cells have five digits between them;
 // a search that does not look for it may find it again in every branch.
-bool Matchable(const DigitCells& cells, const UnitCells& unit) {
-  std::array<int, kUnitSize> cell_of_digit{};
-  cell_of_digit.fill(-1);
-  const std::function<bool(int, unsigned&)> augment = [&](int c, unsigned& tried) {
-    for (unsigned bits = cells[static_cast<std::size_t>(unit[static_cast<std::size_t>(c)] - 1)].Bits() & ~tried;
-         bits != 0; bits &= bits - 1) {
-      const int d = std::countr_zero(bits);
-      tried |= 1U << d;
-      int& holder = cell_of_digit[static_cast<std::size_t>(d)];
-      if (holder < 0 || augment(holder, tried)) {
-        holder = c;
-        return true;
-      }
-    }
-    return false;
-  };
-  for (int c = 0; c < kUnitSize; ++c) {
-    unsigned tried = 0;
-    if (!augment(c, tried)) return false;
-  }
-  return true;
-}
-
 bool EveryUnitMatchable(const Grid& g) {
-  const DigitCells cells = ToCells(g);
-  for (const UnitKind kind : kUnitKinds) {
-    for (UnitNumber n = 1; n <= kUnitSize; ++n) {
-      if (!Matchable(cells, Unit(kind, n))) return false;
+  std::array<std::array<std::uint16_t, 9>, kUnits> places{};  // [unit][digit]
+  for (int d = 0; d < 9; ++d) {
+    const std::array<std::uint16_t, kUnits> of_digit = ladder::UnitPlaces(g[d]);
+    for (int u = 0; u < kUnits; ++u) places[u][d] = of_digit[u];
+  }
+  for (const std::array<std::uint16_t, 9>& unit : places) {
+    std::array<int, 9> digit_at{};
+    digit_at.fill(-1);
+    for (int d = 0; d < 9; ++d) {
+      unsigned tried = 0;
+      if (!Augment(unit, digit_at, d, tried)) return false;
     }
   }
   return true;
@@ -206,7 +210,8 @@ class Search {
  public:
   explicit Search(Grid* solution) : solution_(solution) {}
 
-  void Run(Node n) {
+  // Narrows the node in place, then splits it.
+  void Run(Node& n) {
     if (!Narrow(n)) return;
     // A puzzle's search ends in a few dozen nodes; one that goes on is
     // checked the costlier way at every node from then on.
@@ -220,13 +225,7 @@ class Search {
     for (int d = 0; d < 9 && found_ < 2; ++d) {
       if (!Any(n.cand[d] & cell)) continue;
       Node branch = n;
-      for (int e = 0; e < 9; ++e) {
-        if (e != d && Any(branch.cand[e] & cell)) {
-          branch.cand[e] &= ~cell;
-          branch.stale |= 1U << e;
-          branch.unlocked |= 1U << e;
-        }
-      }
+      KeepOnly(branch, d, cell);
       Run(branch);
     }
   }
@@ -245,19 +244,18 @@ class Search {
 
 int CountUpToTwo(const Node& start, Grid* solution) {
   Search search(solution);
-  search.Run(start);
+  Node root = start;
+  search.Run(root);
   return search.Found();
 }
 
 }  // namespace board
 
 SolutionCount CountSolutions(const DigitCells& cells) {
-  board::Grid solution{};
-  SolutionCount count;
   board::Node root;
   root.cand = board::FromCells(cells);
-  count.solutions = board::CountUpToTwo(root, &solution);
-  if (count.solutions == 1) count.solution = board::ToCells(solution);
+  SolutionCount count;
+  count.solutions = board::CountUpToTwo(root, &count.solution);
   return count;
 }
 

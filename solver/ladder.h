@@ -6,14 +6,16 @@
 //
 //   sink.Place(technique, d, cells)
 //       digit d (0-8) goes in each of the cells, the only place of d in the
-//       cell's box, column or row as the technique says;
+//       cell's box, column or row as the technique says (levels 1 and 2);
 //   sink.Remove(technique, cells, digits, describe)
 //       the digits (bit d for digit d + 1) go from the cells;
 //       describe(Step&) fills in the units, digits and cells that justify it.
 //
-// The rating's sink only ORs the cells into one board per digit and never
-// calls describe; the step recorder turns each report into Steps. A finder
-// may report a pattern that removes nothing; the sinks drop it.
+// The step recorder turns each report into Steps and takes every level. The
+// rating and the counter close levels 1 and 2 by propagation and run only
+// the finders of level 3 and up, which only remove: their sinks have no
+// Place and never call describe. A finder may report a pattern that removes
+// nothing; the sinks drop it.
 #pragma once
 
 #include <algorithm>
@@ -43,6 +45,9 @@ struct UnitTables {
 };
 UnitTables MakeUnitTables(const Grid& g);
 
+// A board's cells as places in every unit (bit p: the unit's p-th cell).
+std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells);
+
 // What a search may leave out. The rating looks at a level only when no
 // lower level has a step, and knows which digits have lost no cell since a
 // search of one digit at a time last found nothing in them; StepsOf looks
@@ -62,14 +67,13 @@ inline std::vector<CellIndex> CellList(Board cells) {
 }
 inline DigitSet Digits(unsigned bits) { return DigitSet::FromBits(static_cast<std::uint16_t>(bits)); }
 
-// Level 1. Settled cells in `from` clear their digit from their peers (the
-// rating passes only cells settled since its last pass, whose peers alone
-// can still change); digits alone in a box go there.
+// Level 1: settled cells clear their digit from their peers; digits alone
+// in a box go there.
 template <class Sink>
-void FindCalc(const Grid& g, Board from, Sink& sink) {
+void FindCalc(const Grid& g, Sink& sink) {
   const Board settled = board::Settled(board::Cover(g));
   for (int d = 0; d < 9; ++d) {
-    board::ForEachCell(g[d] & settled & from, [&](int pos) {
+    board::ForEachCell(g[d] & settled, [&](int pos) {
       sink.Remove(Technique::SettledCell, board::PeerBoard(pos), 1U << d, [pos, d](Step& s) {
         for (const UnitKind kind : kUnitKinds) s.units.push_back(RefOf(board::UnitOf(pos, kind)));
         s.digits = DigitSet::Of(d + 1);
@@ -82,10 +86,9 @@ void FindCalc(const Grid& g, Board from, Sink& sink) {
 
 // Level 2: digits alone in a column or a row.
 template <class Sink>
-void FindSingles(const Grid& g, const Scope& scope, Sink& sink) {
+void FindSingles(const Grid& g, Sink& sink) {
   const Board settled = board::Settled(board::Cover(g));
-  for (unsigned rest = scope.digits; rest != 0; rest &= rest - 1) {
-    const int d = std::countr_zero(rest);
+  for (int d = 0; d < 9; ++d) {
     sink.Place(Technique::ColumnHiddenSingle, d, board::AloneInColumn(g[d]) & ~settled);
     sink.Place(Technique::RowHiddenSingle, d, board::AloneInRow(g[d]) & ~settled);
   }

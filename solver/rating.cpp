@@ -74,25 +74,21 @@ namespace {
 using board::Board;
 using board::Grid;
 
-// Per digit, the cells that lose it and the cells it is placed in.
+// Per digit, the cells that lose it. The rating takes levels 3 and up
+// through it, which only remove candidates (levels 1 and 2, the ones that
+// place digits, are closed by propagation).
 class MaskSink {
  public:
-  void Place(Technique /*technique*/, int d, Board cells) { place_[d] |= cells; }
-
   template <class Describe>
   void Remove(Technique /*technique*/, Board cells, unsigned digits, Describe&& /*describe*/) {
     for (; digits != 0; digits &= digits - 1) remove_[std::countr_zero(digits)] |= cells;
   }
 
-  // Takes every report at once: a placement keeps only its digit in its
-  // cell (a cell given two digits keeps neither), a removal clears its bits.
-  // The digits that lost a cell.
+  // Takes every removal at once. The digits that lost a cell.
   unsigned ApplyTo(Grid& g) const {
-    Board placed = {};
-    for (const Board b : place_) placed |= b;
     unsigned changed = 0;
     for (int d = 0; d < 9; ++d) {
-      const Board next = g[d] & ~remove_[d] & ~(placed & ~place_[d]);
+      const Board next = g[d] & ~remove_[d];
       if (board::Any(next ^ g[d])) changed |= 1U << d;
       g[d] = next;
     }
@@ -100,7 +96,6 @@ class MaskSink {
   }
 
  private:
-  std::array<Board, 9> place_{};
   std::array<Board, 9> remove_{};
 };
 
@@ -122,7 +117,7 @@ class Ladder {
   // Closes the grid under level 1, or levels 1 and 2 once level 1 alone has
   // failed to settle it. False on a contradiction.
   bool Close() {
-    const Grid before = node_.cand;
+    node_.lost = 0;
     bool ok = board::Propagate(node_, lines_ ? board::Singles::AllUnits : board::Singles::Boxes);
     if (ok && !lines_ && !AllSettled()) {
       lines_ = true;
@@ -130,9 +125,7 @@ class Ladder {
       node_.stale = board::kNine;  // no row or column has been looked at yet
       ok = board::Propagate(node_, board::Singles::AllUnits);
     }
-    unsigned lost = 0;
-    for (int d = 0; d < 9; ++d) lost |= board::Any(before[d] ^ node_.cand[d]) ? 1U << d : 0U;
-    lost_ |= lost;
+    lost_ |= node_.lost;
     return ok;
   }
 
@@ -217,16 +210,19 @@ Rating Rate(const DigitCells& cells) {
     if (ladder.AllSettled()) return {1, ladder.Highest(), board::ToCells(ladder.Cells())};
     if (!ladder.Climb()) break;
   }
-  Grid solution{};
-  Rating rating;
   board::Node stalled = ladder.Node();
-  stalled.unlocked = 0;  // the ladder has taken every locked candidate
-  rating.solutions = board::CountUpToTwo(stalled, &solution);
-  if (rating.solutions == 1) {
-    rating.level = Level::Search;
-    rating.solution = board::ToCells(solution);
-  }
+  stalled.lost = 0;  // the ladder has taken every locked candidate
+  Rating rating;
+  rating.solutions = board::CountUpToTwo(stalled, &rating.solution);
+  if (rating.solutions == 1) rating.level = Level::Search;
   return rating;
+}
+
+DigitCells OpenEmptyCells(DigitCells cells) {
+  for (DigitSet& cell : cells) {
+    if (cell == DigitSet()) cell = kAllDigits;
+  }
+  return cells;
 }
 
 }  // namespace noralim

@@ -130,4 +130,8 @@ struct Rating {
 // step. A grid the ladder settles at once rates Calc. Allocates nothing.
 Rating Rate(const DigitCells& cells);
 
+// A puzzle's givens as the candidates Rate and CountSolutions take: each
+// empty cell (no digit) opened to all nine digits, the others as they are.
+DigitCells OpenEmptyCells(DigitCells cells);
+
 }  // namespace noralim

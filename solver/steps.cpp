@@ -15,15 +15,30 @@ namespace {
 using board::Board;
 using board::Grid;
 
-// The order of StepsOf: technique, units, digits, cells.
-auto OrderKey(const Step& s) {
-  std::vector<int> units;
-  for (const UnitRef& u : s.units) units.push_back(board::UnitIndex(u.kind, u.number - 1));
-  std::vector<int> digits;
-  for (int d = 1; d <= 9; ++d) {
-    if ((s.digits.Bits() & DigitSet::Of(d).Bits()) != 0) digits.push_back(d);
+// Whether the ascending digits of a come before those of b (a != b), as
+// lists compared digit by digit, a list before the longer lists it begins:
+// the lowest digit in one set and not the other decides, unless the set
+// without it has no digit above it either (it then ends where the other
+// goes on).
+bool DigitsBefore(unsigned a, unsigned b) {
+  const unsigned first = (a ^ b) & (0 - (a ^ b));
+  const unsigned above = ~(2 * first - 1);
+  return (a & first) != 0 ? (b & above) != 0 : (a & above) == 0;
+}
+
+// The order of StepsOf: technique, units (box, column, row, each by
+// number), digits, cells; lists compared element by element.
+bool Before(const Step& a, const Step& b) {
+  if (a.technique != b.technique) return a.technique < b.technique;
+  if (a.units != b.units) {
+    return std::lexicographical_compare(
+        a.units.begin(), a.units.end(), b.units.begin(), b.units.end(),
+        [](const UnitRef& x, const UnitRef& y) { return std::tie(x.kind, x.number) < std::tie(y.kind, y.number); });
   }
-  return std::make_tuple(s.technique, units, digits, s.cells);
+  const unsigned da = a.digits.Bits() & board::kNine;
+  const unsigned db = b.digits.Bits() & board::kNine;
+  if (da != db) return DigitsBefore(da, db);
+  return a.cells < b.cells;
 }
 
 class StepSink {
@@ -63,38 +78,47 @@ class StepSink {
     steps_.push_back(std::move(s));
   }
 
-  std::vector<Step> Steps() && {
-    std::stable_sort(steps_.begin(), steps_.end(),
-                     [](const Step& a, const Step& b) { return OrderKey(a) < OrderKey(b); });
-    return std::move(steps_);
-  }
+  std::vector<Step> Steps() && { return std::move(steps_); }
 
  private:
   const Grid& g_;
   std::vector<Step> steps_;
 };
 
-}  // namespace
-
-std::vector<Step> StepsOf(const DigitCells& cells, Level level) {
-  const Grid g = board::FromCells(cells);
+// Every step of `level` on g, as the finders report them; the unit tables
+// of levels 4 and up made on first use.
+std::vector<Step> FindSteps(const Grid& g, Level level, std::optional<ladder::UnitTables>& tables) {
   StepSink sink(g);
   if (level == Level::Calc) {
-    ladder::FindCalc(g, board::kAll, sink);
+    ladder::FindCalc(g, sink);
   } else if (level == Level::Singles) {
-    ladder::FindSingles(g, ladder::Scope{}, sink);
+    ladder::FindSingles(g, sink);
   } else if (level == Level::Locked) {
     ladder::FindLocked(g, ladder::Scope{}, sink);
-  } else {
-    ladder::FindAbove(level, ladder::MakeUnitTables(g), ladder::Scope{}, sink);
+  } else if (level != Level::Search) {
+    if (!tables) tables = ladder::MakeUnitTables(g);
+    ladder::FindAbove(level, *tables, ladder::Scope{}, sink);
   }
   return std::move(sink).Steps();
 }
 
+}  // namespace
+
+std::vector<Step> StepsOf(const DigitCells& cells, Level level) {
+  std::optional<ladder::UnitTables> tables;
+  std::vector<Step> steps = FindSteps(board::FromCells(cells), level, tables);
+  std::stable_sort(steps.begin(), steps.end(), Before);
+  return steps;
+}
+
+// The first step in the order of StepsOf: the first of the least, which
+// needs no sort.
 std::optional<Step> SimplestStep(const DigitCells& cells) {
+  const Grid g = board::FromCells(cells);
+  std::optional<ladder::UnitTables> tables;
   for (int level = 1; level < kLevelCount; ++level) {
-    std::vector<Step> steps = StepsOf(cells, static_cast<Level>(level));
-    if (!steps.empty()) return std::move(steps.front());
+    std::vector<Step> steps = FindSteps(g, static_cast<Level>(level), tables);
+    if (!steps.empty()) return std::move(*std::min_element(steps.begin(), steps.end(), Before));
   }
   return std::nullopt;
 }

@@ -102,11 +102,7 @@ TEST(LadderTest, FindsTheStepsOfEachTechnique) {
 }
 
 // A puzzle line's givens, and all nine digits in its empty cells.
-DigitCells PuzzleOf(const golden::Row& grid) {
-  DigitCells cells = *AsDigitSets(golden::Grid(grid));
-  for (DigitSet& cell : cells) cell = cell == DigitSet() ? kAllDigits : cell;
-  return cells;
-}
+DigitCells PuzzleOf(const golden::Row& grid) { return OpenEmptyCells(*AsDigitSets(golden::Grid(grid))); }
 
 TEST(LadderTest, RatesTheGoldenPuzzles) {
   for (const golden::Row& row : golden::Rows("ratings.jsonl")) {
