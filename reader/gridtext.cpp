@@ -6,6 +6,7 @@
 #include <array>
 
 #include "reader/linereader.h"
+#include "reader/linetext.h"
 
 namespace noralim {
 
@@ -16,17 +17,6 @@ constexpr std::size_t kCandidateLineLength = std::size_t{kCellCount} * kUnitSize
 // row: nearer to a row of nine cells, with blanks and borders between, than
 // to a puzzle line of 81.
 constexpr std::size_t kLongestRowGuess = 40;
-
-std::string_view WithoutCr(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return line;
-}
-
-std::string_view Trim(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
 
 bool IsDigit(char c) { return c >= '1' && c <= '9'; }
 bool IsGridBlank(char c) { return c == '.' || c == '0' || c == '_' || c == 'x' || c == 'X'; }

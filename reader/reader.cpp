@@ -8,23 +8,13 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "reader/linetext.h"
+
 namespace noralim {
 
 namespace {
 
 constexpr int kMaxJsonDepth = 32;
-
-std::string_view Trim(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
-// A line without the CR of a CR LF line end, if any.
-std::string_view WithoutCr(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return line;
-}
 
 LineResult ReadPuzzleLine(std::string_view line, std::size_t column_offset) {
   Puzzle puzzle;
