@@ -4,6 +4,7 @@
 #include "reader/gridtext.h"
 
 #include <array>
+#include <cstdint>
 
 #include "reader/linereader.h"
 #include "reader/linetext.h"
@@ -33,15 +34,6 @@ bool IsSkipped(std::string_view content) {
 // A border between rows or boxes: "+-------+", "---+---+---", "*-----*".
 bool IsBorder(std::string_view content) {
   return !content.empty() && content.find_first_not_of("-=+|* \t") == std::string_view::npos;
-}
-
-// The digits of a mask (bit d-1 for digit d) in ascending order.
-CellText DigitsOf(unsigned mask) {
-  CellText text;
-  for (int d = 1; d <= kUnitSize; ++d) {
-    if ((mask & (1U << (d - 1))) != 0) text += static_cast<char32_t>(U'0' + d);
-  }
-  return text;
 }
 
 // A line of nine characters a cell; `column_offset` is where it starts in
@@ -158,7 +150,7 @@ std::optional<Rejected> GridReader::ReadFields(std::string_view line,
       }
       if (IsDigit(field[k])) mask |= 1U << (field[k] - '1');
     }
-    SetCell(column, DigitsOf(mask));
+    SetCell(column, ToCellText(DigitSet::FromBits(static_cast<std::uint16_t>(mask))));
   }
   return std::nullopt;
 }
