@@ -13,6 +13,7 @@
 #include "cli/pipeline.h"
 #include "cli/summary.h"
 #include "reader/linereader.h"
+#include "reader/reader.h"
 
 namespace noralim::cli {
 
@@ -143,7 +144,7 @@ class Batch {
   }
 
   void Reject(const std::string& name, long number, const std::string& message) {
-    messages_.Write(name + ":" + std::to_string(number) + ": " + message + "\n");
+    messages_.Write(LinePlace(name, number) + ": " + message + "\n");
     if (exit_status_ == 0) exit_status_ = 1;
   }
 

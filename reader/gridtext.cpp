@@ -58,13 +58,6 @@ std::variant<Puzzle, Rejected> ReadCandidateLine(std::string_view line, std::siz
 
 }  // namespace
 
-std::string LinePlace(std::string_view name, long line) {
-  std::string place(name);
-  place += ':';
-  place += std::to_string(line);
-  return place;
-}
-
 std::optional<GridRead> GridReader::Add(std::string_view line, long number) {
   line = WithoutCr(line);
   const std::string_view content = Trim(line);

@@ -44,9 +44,6 @@ struct GridRead {
   long line = 0;
 };
 
-// "NAME:LINE", the place the messages name.
-std::string LinePlace(std::string_view name, long line);
-
 // Reads one puzzle from lines given one at a time, for readers that split
 // the lines themselves.
 class GridReader {

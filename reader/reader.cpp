@@ -129,6 +129,13 @@ std::string Describe(const Rejected& rejected) {
   return text;
 }
 
+std::string LinePlace(std::string_view name, long line) {
+  std::string place(name);
+  place += ':';
+  place += std::to_string(line);
+  return place;
+}
+
 Rejected UnexpectedCharacter(char c, std::size_t column) {
   const auto byte = static_cast<unsigned char>(c);
   if (byte >= 0x20 && byte < 0x7F) {
