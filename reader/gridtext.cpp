@@ -68,12 +68,13 @@ std::optional<GridRead> GridReader::Add(std::string_view line, long number) {
   return GridRead{Puzzle{texts_, std::nullopt}, start_};
 }
 
-// The first line of the puzzle, which decides its form.
+// The first line of the puzzle, which decides its form. With
+// first_line_starts_ it is the first line given: a line that is not skipped
+// reads as the puzzle, is rejected or starts a grid, none of which comes
+// back here.
 std::optional<GridRead> GridReader::Begin(std::string_view line, std::string_view content, long number) {
-  const bool first = !any_line_;
-  any_line_ = true;
   if (IsSkipped(content)) {
-    if (first && first_line_starts_) return At(Rejected{{}, messages::kNoPuzzleOnLine, {}}, number);
+    if (first_line_starts_) return At(Rejected{{}, messages::kNoPuzzleOnLine, {}}, number);
     return std::nullopt;
   }
   const auto one_line = [&](std::variant<Puzzle, Rejected> read) -> GridRead {

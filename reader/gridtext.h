@@ -72,7 +72,6 @@ class GridReader {
 
   std::string name_;
   bool first_line_starts_;
-  bool any_line_ = false;
   long start_ = 0;  // the grid's first line; 0 before it
   int rows_ = 0;
   GridTexts texts_;
