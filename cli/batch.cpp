@@ -44,12 +44,9 @@ class Batch {
       const LineReader::Status status = reader.Next(&line.text);
       line.number = reader.LineNumber();
       line.too_long = status == LineReader::Status::TooLong;
-      if (status == LineReader::Status::End) {
-        --batch->count;
-        return pipeline_.Submit();
-      }
-      if (status == LineReader::Status::Error) {
-        --batch->count;
+      if (status == LineReader::Status::End || status == LineReader::Status::Error) {
+        --batch->count;  // the line asked for is not there
+        if (status == LineReader::Status::End) return pipeline_.Submit();
         return EndSource(*batch, name + ": read error: " + std::strerror(errno));
       }
       if (batch->count == kBatchLines) {
