@@ -13,6 +13,7 @@
 #include "cli/pipeline.h"
 #include "cli/summary.h"
 #include "reader/linereader.h"
+#include "reader/reader.h"
 
 namespace noralim::cli {
 
@@ -43,12 +44,9 @@ class Batch {
       const LineReader::Status status = reader.Next(&line.text);
       line.number = reader.LineNumber();
       line.too_long = status == LineReader::Status::TooLong;
-      if (status == LineReader::Status::End) {
-        --batch->count;
-        return pipeline_.Submit();
-      }
-      if (status == LineReader::Status::Error) {
-        --batch->count;
+      if (status == LineReader::Status::End || status == LineReader::Status::Error) {
+        --batch->count;  // the line asked for is not there
+        if (status == LineReader::Status::End) return pipeline_.Submit();
         return EndSource(*batch, name + ": read error: " + std::strerror(errno));
       }
       if (batch->count == kBatchLines) {
@@ -143,7 +141,7 @@ class Batch {
   }
 
   void Reject(const std::string& name, long number, const std::string& message) {
-    messages_.Write(name + ":" + std::to_string(number) + ": " + message + "\n");
+    messages_.Write(LinePlace(name, number) + ": " + message + "\n");
     if (exit_status_ == 0) exit_status_ = 1;
   }
 

@@ -39,13 +39,17 @@ void AppendStatusAndSweeps(GridStatus status, int sweeps, std::string* out) {
 
 }  // namespace
 
-void AppendPlain(const DigitCells& cells, GridStatus status, int sweeps, std::string* out) {
+void AppendPlainCells(const DigitCells& cells, std::string* out) {
   const std::size_t at = out->size();
   out->resize(at + kCellCount);
   char* line = out->data() + at;
   for (std::size_t p = 0; p < kSlotOfPosition.size(); ++p) {
     line[p] = kPlainCharOfMask[cells[kSlotOfPosition[p]].Bits() & 0x1FF];
   }
+}
+
+void AppendPlain(const DigitCells& cells, GridStatus status, int sweeps, std::string* out) {
+  AppendPlainCells(cells, out);
   AppendStatusAndSweeps(status, sweeps, out);
 }
 

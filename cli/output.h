@@ -16,6 +16,8 @@ namespace noralim::cli {
 std::string FormatPlain(const Solution& solution);
 // The same for a grid of masks, appended to out from tables: no string a cell.
 void AppendPlain(const DigitCells& cells, GridStatus status, int sweeps, std::string* out);
+// Only its 81 characters.
+void AppendPlainCells(const DigitCells& cells, std::string* out);
 
 // {"line": N, "id": ..., "cells": [...], "status": S, "sweeps": K, "writes": [[cell, text], ...]}
 // with "id" only when the puzzle had one and "writes" only when traced.

@@ -40,17 +40,13 @@ Pipeline::Batch& Pipeline::Open() {
 void Pipeline::Submit() {
   Slot& slot = SlotOf(submitted_);
   slot.batch.outcomes.resize(slot.batch.count);
-  if (workers_.empty()) {
-    inline_solver_.Solve({slot.batch.lines.data(), slot.batch.count}, slot.batch.outcomes);
-    slot.done = true;
+  if (workers_.empty()) inline_solver_.Solve({slot.batch.lines.data(), slot.batch.count}, slot.batch.outcomes);
+  {
+    const std::lock_guard lock(mutex_);
+    slot.done = workers_.empty();  // solved above when there are no workers
     ++submitted_;
-  } else {
-    {
-      const std::lock_guard lock(mutex_);
-      ++submitted_;
-    }
-    submitted_or_stopping_.notify_one();
   }
+  submitted_or_stopping_.notify_one();
   while (SinkOldest(false)) {
   }
 }

@@ -3,19 +3,9 @@
 
 #include "cli/rating.h"
 
-#include <bit>
+#include "cli/output.h"
 
 namespace noralim::cli {
-
-namespace {
-
-void AppendSolution(const DigitCells& solution, std::string* out) {
-  for (const std::uint8_t slot : kSlotOfPosition) {
-    out->push_back(static_cast<char>('0' + DigitOf(solution[slot])));
-  }
-}
-
-}  // namespace
 
 Rating RatePuzzle(const DigitCells& givens) {
   DigitCells candidates = givens;
@@ -40,7 +30,7 @@ void AppendRatingPlain(const Rating& rating, std::string* out) {
   *out += rating.level ? LevelName(*rating.level) : "-";
   *out += ' ';
   if (rating.solution) {
-    AppendSolution(*rating.solution, out);
+    AppendPlainCells(*rating.solution, out);
   } else {
     *out += '-';
   }
@@ -60,7 +50,7 @@ void AppendRatingJson(const Rating& rating, std::string* out) {
   *out += ",\"solution\":";
   if (rating.solution) {
     *out += '"';
-    AppendSolution(*rating.solution, out);
+    AppendPlainCells(*rating.solution, out);
     *out += '"';
   } else {
     *out += "null";

@@ -36,13 +36,15 @@ void AddRating(const Rating& rating, bool json, LineOutcome& outcome) {
   }
 }
 
-void Emit(long number, const Puzzle& puzzle, const Solution& solution, const Options& options, LineOutcome& outcome) {
+// `masks`: the puzzle's texts as digit sets, which --rate needs.
+void Emit(long number, const Puzzle& puzzle, const std::optional<DigitCells>& masks, const Solution& solution,
+          const Options& options, LineOutcome& outcome) {
   outcome = LineOutcome{};
   outcome.kind = LineOutcome::Kind::Solved;
   outcome.text = options.json ? FormatJson(number, puzzle, solution, options.trace) : FormatPlain(solution);
   outcome.status = solution.status;
   outcome.sweeps = solution.result.sweeps;
-  if (options.rate) AddRating(RatePuzzle(*AsDigitSets(puzzle.texts)), options.json, outcome);
+  if (options.rate) AddRating(RatePuzzle(*masks), options.json, outcome);
 }
 
 // The first cell, row-major from 1, whose text is no digit set, which a
@@ -74,13 +76,18 @@ void LineSolver::Read(std::size_t k, const InputLine& line, LineOutcome& outcome
   if (auto* rejected = std::get_if<Rejected>(&result)) {
     outcome = Rejection(Describe(*rejected));
   } else if (auto* puzzle = std::get_if<Puzzle>(&result)) {
-    if (const auto cell = CellNotDigits(puzzle->texts); cell && options_.rate) {
-      outcome = Rejection("cell " + std::to_string(*cell) + " is not digits, which --rate needs");
+    const std::optional<DigitCells> masks = AsDigitSets(puzzle->texts);
+    if (!masks && options_.rate) {
+      outcome =
+          Rejection("cell " + std::to_string(*CellNotDigits(puzzle->texts)) + " is not digits, which --rate needs");
       return;
     }
-    if (options_.trace) return Emit(line.number, *puzzle, SolvePuzzle(puzzle->texts, true), options_, outcome);
-    if (const auto masks = AsDigitSets(puzzle->texts)) return for_lanes(*masks, std::move(puzzle->id));
-    Emit(line.number, *puzzle, SolveOnGeneralGrid(puzzle->texts, false), options_, outcome);
+    if (options_.trace) {
+      const Solution solution = masks ? SolveOnDigitGrid(*masks, true) : SolveOnGeneralGrid(puzzle->texts, true);
+      return Emit(line.number, *puzzle, masks, solution, options_, outcome);
+    }
+    if (masks) return for_lanes(*masks, std::move(puzzle->id));
+    Emit(line.number, *puzzle, masks, SolveOnGeneralGrid(puzzle->texts, false), options_, outcome);
   } else {
     outcome.kind = LineOutcome::Kind::Skipped;
   }

@@ -25,7 +25,6 @@ void Summary::Add(GridStatus status, int sweeps) {
 }
 
 void Summary::AddRating(int solutions, std::optional<Level> level) {
-  rated_ = true;
   ++solutions_[static_cast<std::size_t>(solutions)];
   if (level) ++levels_[static_cast<std::size_t>(*level)];
 }
@@ -79,7 +78,7 @@ std::string Summary::Text() const {
     separator = ", ";
   }
   out += '\n';
-  if (rated_) out += RatingLines();
+  if (solutions_ != decltype(solutions_){}) out += RatingLines();  // some puzzle was rated
   if (sweeps_.empty()) return out;
   const int low =
       static_cast<int>(std::find_if(sweeps_.begin(), sweeps_.end(), [](long n) { return n > 0; }) - sweeps_.begin());

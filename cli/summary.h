@@ -37,10 +37,9 @@ class Summary {
   // "solutions: ..." and "ratings: ..." with their line feeds.
   [[nodiscard]] std::string RatingLines() const;
 
-  std::array<long, 4> statuses_{};  // by GridStatus
-  std::vector<long> sweeps_;        // puzzles by sweep count
-  bool rated_ = false;
-  std::array<long, 3> solutions_{};             // by number of solutions
+  std::array<long, 4> statuses_{};              // by GridStatus
+  std::vector<long> sweeps_;                    // puzzles by sweep count
+  std::array<long, 3> solutions_{};             // by number of solutions: each rated puzzle once
   std::array<long, kLevelCount + 1> levels_{};  // by level
 };
 

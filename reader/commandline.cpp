@@ -34,7 +34,7 @@ class Parser {
       if (arg.starts_with("--")) {
         early = Long(arg.substr(2));
       } else if (const OptionRow* row = ToolkitOption(arg); row != nullptr) {
-        early = Take(*row, arg.substr(1), Dashed("-", row->long_name));
+        early = Take(*row, arg.substr(1));
       } else if (arg.size() > 1 && arg[0] == '-') {
         early = Shorts(arg.substr(1));
       } else {
@@ -75,19 +75,28 @@ class Parser {
     }
     if (matches == 0) return Problem(messages::kUnknownOption, {typed});
     if (matches > 1) return Problem(messages::kAmbiguousOption, {typed});
-    return Take(*match, text, match->toolkit ? Dashed("-", match->long_name) : NameOf(*match));
+    return Take(*match, text);
   }
 
   // A long option, `text` as typed after its dashes, with its value after
   // "=" or in the next argument.
-  std::optional<EarlyExit> Take(const OptionRow& row, std::string_view text, const std::string& name) {
+  std::optional<EarlyExit> Take(const OptionRow& row, std::string_view text) {
     const auto equals = text.find('=');
     const std::string typed = Dashed(row.toolkit ? "-" : "--", text.substr(0, equals));
     if (row.value == nullptr) {
       if (equals != std::string_view::npos) return Problem(messages::kTakesNoValue, {typed});
-      return row.handle("", name);
+      return row.handle("", NameOf(row));
     }
-    if (equals != std::string_view::npos) return row.handle(text.substr(equals + 1), name);
+    std::optional<std::string_view> attached;
+    if (equals != std::string_view::npos) attached = text.substr(equals + 1);
+    return TakeValue(row, attached, typed, NameOf(row));
+  }
+
+  // An option that takes a value, with the value written along with it
+  // (`attached`) or else the next argument; `typed` is the option as written.
+  std::optional<EarlyExit> TakeValue(const OptionRow& row, std::optional<std::string_view> attached,
+                                     const std::string& typed, std::string_view name) {
+    if (attached) return row.handle(*attached, name);
     if (next_ == args_.size()) return Problem(messages::kNeedsValue, {typed, row.value});
     return row.handle(args_[next_++], name);
   }
@@ -106,15 +115,17 @@ class Parser {
         if (auto stop = row->handle("", typed)) return stop;
         continue;
       }
-      if (k + 1 < letters.size()) return row->handle(letters.substr(k + 1), typed);
-      if (next_ == args_.size()) return Problem(messages::kNeedsValue, {typed, row->value});
-      return row->handle(args_[next_++], typed);
+      std::optional<std::string_view> attached;
+      if (k + 1 < letters.size()) attached = letters.substr(k + 1);
+      return TakeValue(*row, attached, typed, typed);
     }
     return std::nullopt;
   }
 
-  // The option as the messages name it: its short form when it has one.
+  // The option as the messages name it: a toolkit option with its one dash,
+  // another by its short form when it has one.
   static std::string NameOf(const OptionRow& row) {
+    if (row.toolkit) return Dashed("-", row.long_name);
     return row.short_name != 0 ? Dashed("-", std::string_view(&row.short_name, 1)) : Dashed("--", row.long_name);
   }
 

@@ -9,7 +9,6 @@
 // whole state in the object that reads one command line.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>

@@ -4,8 +4,10 @@
 #include "reader/gridtext.h"
 
 #include <array>
+#include <cstdint>
 
 #include "reader/linereader.h"
+#include "reader/linetext.h"
 
 namespace noralim {
 
@@ -16,17 +18,6 @@ constexpr std::size_t kCandidateLineLength = std::size_t{kCellCount} * kUnitSize
 // row: nearer to a row of nine cells, with blanks and borders between, than
 // to a puzzle line of 81.
 constexpr std::size_t kLongestRowGuess = 40;
-
-std::string_view WithoutCr(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return line;
-}
-
-std::string_view Trim(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
 
 bool IsDigit(char c) { return c >= '1' && c <= '9'; }
 bool IsGridBlank(char c) { return c == '.' || c == '0' || c == '_' || c == 'x' || c == 'X'; }
@@ -43,15 +34,6 @@ bool IsSkipped(std::string_view content) {
 // A border between rows or boxes: "+-------+", "---+---+---", "*-----*".
 bool IsBorder(std::string_view content) {
   return !content.empty() && content.find_first_not_of("-=+|* \t") == std::string_view::npos;
-}
-
-// The digits of a mask (bit d-1 for digit d) in ascending order.
-CellText DigitsOf(unsigned mask) {
-  CellText text;
-  for (int d = 1; d <= kUnitSize; ++d) {
-    if ((mask & (1U << (d - 1))) != 0) text += static_cast<char32_t>(U'0' + d);
-  }
-  return text;
 }
 
 // A line of nine characters a cell; `column_offset` is where it starts in
@@ -76,13 +58,6 @@ std::variant<Puzzle, Rejected> ReadCandidateLine(std::string_view line, std::siz
 
 }  // namespace
 
-std::string LinePlace(std::string_view name, long line) {
-  std::string place(name);
-  place += ':';
-  place += std::to_string(line);
-  return place;
-}
-
 std::optional<GridRead> GridReader::Add(std::string_view line, long number) {
   line = WithoutCr(line);
   const std::string_view content = Trim(line);
@@ -93,12 +68,13 @@ std::optional<GridRead> GridReader::Add(std::string_view line, long number) {
   return GridRead{Puzzle{texts_, std::nullopt}, start_};
 }
 
-// The first line of the puzzle, which decides its form.
+// The first line of the puzzle, which decides its form. With
+// first_line_starts_ it is the first line given: a line that is not skipped
+// reads as the puzzle, is rejected or starts a grid, none of which comes
+// back here.
 std::optional<GridRead> GridReader::Begin(std::string_view line, std::string_view content, long number) {
-  const bool first = !any_line_;
-  any_line_ = true;
   if (IsSkipped(content)) {
-    if (first && first_line_starts_) return At(Rejected{{}, messages::kNoPuzzleOnLine, {}}, number);
+    if (first_line_starts_) return At(Rejected{{}, messages::kNoPuzzleOnLine, {}}, number);
     return std::nullopt;
   }
   const auto one_line = [&](std::variant<Puzzle, Rejected> read) -> GridRead {
@@ -168,7 +144,7 @@ std::optional<Rejected> GridReader::ReadFields(std::string_view line,
       }
       if (IsDigit(field[k])) mask |= 1U << (field[k] - '1');
     }
-    SetCell(column, DigitsOf(mask));
+    SetCell(column, ToCellText(DigitSet::FromBits(static_cast<std::uint16_t>(mask))));
   }
   return std::nullopt;
 }

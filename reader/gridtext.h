@@ -16,11 +16,11 @@
 //    it: lines made only of '-', '=', '+', '|', '*' and blanks are borders,
 //    and borders, blank lines and comments may stand between the rows. A row
 //    is split into fields at blanks and '|'; nine fields are nine cells, each
-//    a blank ('.', '0', '_' or 'x') or the digits it may hold ("5", "134");
-//    otherwise the row must hold nine characters, a digit or a blank each
-//    ("53..7....", "..3|.5.|..."). The grid's first row starts it when it is
-//    no puzzle line: it reads as a row, holds a '|', or is too short for a
-//    puzzle line (at most 40 characters).
+//    a blank ('.', '0', '_', 'x' or 'X') or the digits it may hold ("5",
+//    "134"); otherwise the row must hold nine characters, a digit or a blank
+//    each ("53..7....", "..3|.5.|..."). The grid's first row starts it when
+//    it is no puzzle line: it reads as a row, holds a '|', or is too short
+//    for a puzzle line (at most 40 characters).
 // The texts are the digits a cell may hold in ascending order ("13"), one
 // digit for a given, empty for a blank. Anything after the puzzle is not read.
 #pragma once
@@ -43,9 +43,6 @@ struct GridRead {
   std::variant<Puzzle, Rejected, Skipped> result;
   long line = 0;
 };
-
-// "NAME:LINE", the place the messages name.
-std::string LinePlace(std::string_view name, long line);
 
 // Reads one puzzle from lines given one at a time, for readers that split
 // the lines themselves.
@@ -75,7 +72,6 @@ class GridReader {
 
   std::string name_;
   bool first_line_starts_;
-  bool any_line_ = false;
   long start_ = 0;  // the grid's first line; 0 before it
   int rows_ = 0;
   GridTexts texts_;

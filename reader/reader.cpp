@@ -8,23 +8,13 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "reader/linetext.h"
+
 namespace noralim {
 
 namespace {
 
 constexpr int kMaxJsonDepth = 32;
-
-std::string_view Trim(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
-// A line without the CR of a CR LF line end, if any.
-std::string_view WithoutCr(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return line;
-}
 
 LineResult ReadPuzzleLine(std::string_view line, std::size_t column_offset) {
   Puzzle puzzle;
@@ -137,6 +127,13 @@ std::string Describe(const Rejected& rejected) {
   if (!text.empty()) text += ": ";
   text += FormatMessage(rejected.format, rejected.args);
   return text;
+}
+
+std::string LinePlace(std::string_view name, long line) {
+  std::string place(name);
+  place += ':';
+  place += std::to_string(line);
+  return place;
 }
 
 Rejected UnexpectedCharacter(char c, std::size_t column) {

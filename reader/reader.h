@@ -39,6 +39,9 @@ struct Rejected {
 // empty.
 std::string Describe(const Rejected& rejected);
 
+// "NAME:LINE", the place of a line in the messages.
+std::string LinePlace(std::string_view name, long line);
+
 // What is wrong with character c at 1-based column `column` of a line: the
 // character quoted when it is printable ASCII, else its byte in hex.
 Rejected UnexpectedCharacter(char c, std::size_t column);
