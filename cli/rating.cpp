@@ -7,13 +7,7 @@
 
 namespace noralim::cli {
 
-Rating RatePuzzle(const DigitCells& givens) {
-  DigitCells candidates = givens;
-  for (DigitSet& cell : candidates) {
-    if (cell == DigitSet()) cell = kAllDigits;
-  }
-  return Rate(candidates);
-}
+Rating RatePuzzle(const DigitCells& givens) { return Rate(OpenEmptyCells(givens)); }
 
 Rating RatePuzzle(const DigitCells& givens, const DigitCells& calculated, GridStatus status) {
   if (status != GridStatus::Solved && status != GridStatus::Open) return RatePuzzle(givens);
