@@ -281,7 +281,7 @@ void CellField::PaintOverlay(QPainter& painter) const {
   painter.setPen(QPen(colors.conflict, 1.5));
   QString missing;
   for (int d = 1; d <= 9; ++d) {
-    if ((overlay_.removed.Bits() & DigitSet::Of(d).Bits()) == 0) continue;
+    if (!ContainsText(overlay_.removed, DigitSet::Of(d))) continue;
     const QRectF box = DigitBox(d);
     if (box.isEmpty()) missing += QChar(u'0' + d);
     painter.drawLine(box.bottomLeft(), box.topRight());
