@@ -25,7 +25,6 @@ bool HasPuzzleLength(std::string_view operand) { return operand.size() == static
 bool HasOnlyPuzzleCharacters(std::string_view operand) {
   return operand.find_first_not_of("123456789.0-") == std::string_view::npos;
 }
-bool IsPuzzleLiteral(std::string_view operand) { return HasPuzzleLength(operand) && HasOnlyPuzzleCharacters(operand); }
 
 Rejected Problem(std::string_view where, const char* format, std::vector<std::string> args = {}) {
   return Rejected{std::string(where), format, std::move(args)};
@@ -80,6 +79,8 @@ Loaded FromFile(std::FILE* in, std::string_view name, long wanted, std::size_t m
 }
 
 }  // namespace
+
+bool IsPuzzleLiteral(std::string_view operand) { return HasPuzzleLength(operand) && HasOnlyPuzzleCharacters(operand); }
 
 std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand, std::size_t max_cell_characters) {
   if (IsPuzzleLiteral(operand)) {

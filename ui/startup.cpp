@@ -80,8 +80,7 @@ StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands,
   if (auto* rejected = std::get_if<Rejected>(&loaded)) return OperandError{Translated(*rejected)};
   window.texts = std::move(std::get<Puzzle>(loaded).texts);
   const std::string& operand = operands.front();
-  const bool literal = operand.size() == kCellCount && operand.find_first_not_of("123456789.0-") == std::string::npos;
-  if (!literal) window.source = operand.substr(operand.find_last_of("/\\") + 1);
+  if (!IsPuzzleLiteral(operand)) window.source = operand.substr(operand.find_last_of("/\\") + 1);
   return window;
 }
 
