@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 
+#include "reader/source.h"
 #include "solver/solve.h"
 #include "ui/form1.h"
 #include "ui/gridclipboard.h"
@@ -65,7 +66,7 @@ void Form1::PasteGrid() {
 }
 
 void Form1::PasteTexts(const GridTexts& texts) {
-  if (!FitsCells(texts)) return QApplication::beep();
+  if (!FitsCells(texts, CellField::kMaxCharacters)) return QApplication::beep();
   LoadTexts(texts);
 }
 
