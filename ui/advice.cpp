@@ -21,10 +21,9 @@ std::variant<DigitCells, CellIndex> Candidates(const GridTexts& texts) {
   for (int p = 0; p < kCellCount; ++p) {
     const CellIndex i = CellAtPosition(p);
     const CellText& text = texts[static_cast<std::size_t>(i - 1)];
-    if (!IsWellFormed(text)) return i;
-    std::uint16_t bits = text.empty() ? kAllDigits.Bits() : 0;
-    for (const char32_t c : text) bits |= DigitSet::Of(static_cast<int>(c - U'0')).Bits();
-    cells[static_cast<std::size_t>(i - 1)] = DigitSet::FromBits(bits);
+    const std::optional<DigitSet> digits = WellFormedDigits(text);
+    if (!digits) return i;
+    cells[static_cast<std::size_t>(i - 1)] = text.empty() ? kAllDigits : *digits;
   }
   return cells;
 }
