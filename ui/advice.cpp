@@ -92,9 +92,8 @@ Advice NextStep(const GridTexts& texts) {
   return advice;
 }
 
-GridTexts TakeStep(const GridTexts& texts, const Step& step) {
-  DigitCells cells = std::get<DigitCells>(Candidates(texts));
-  cells = ApplyStep(cells, step);
+GridTexts TakeStep(const GridTexts& texts, const DigitCells& grid, const Step& step) {
+  const DigitCells cells = ApplyStep(grid, step);
   GridTexts taken = texts;
   const auto write = [&](CellIndex i) {
     taken[static_cast<std::size_t>(i - 1)] = ToCellText(cells[static_cast<std::size_t>(i - 1)]);

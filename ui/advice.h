@@ -26,9 +26,9 @@ struct Advice {
 };
 Advice NextStep(const GridTexts& texts);
 
-// The texts once the step is taken, each changed cell's digits in
-// ascending order.
-GridTexts TakeStep(const GridTexts& texts, const Step& step);
+// The texts once the step is taken on `grid`, the candidates of `texts` it
+// was found on (Advice::grid): each changed cell's digits in ascending order.
+GridTexts TakeStep(const GridTexts& texts, const DigitCells& grid, const Step& step);
 
 // The cells that disagree with the puzzle's solution, and the sentence that
 // says what was found. The puzzle is the single digits the user typed
