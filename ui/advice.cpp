@@ -44,7 +44,7 @@ CheckResult CheckTyped(const DigitCells& puzzle, const CellFlags& typed) {
   CheckResult result;
   std::vector<CellIndex> suspects;
   for (std::size_t k = 0; k < puzzle.size(); ++k) {
-    if (!typed[k] || Length(puzzle[k]) != 1) continue;
+    if (!typed[k]) continue;
     DigitCells without = puzzle;
     without[k] = kAllDigits;
     if (CountSolutions(without).solutions == 1) {
@@ -109,7 +109,7 @@ CheckResult Check(const GridTexts& texts, const CellFlags& typed) {
   DigitCells puzzle{};
   for (std::size_t k = 0; k < texts.size(); ++k) {
     const DigitSet held = std::get<DigitCells>(candidates)[k];
-    puzzle[k] = typed[k] && Length(held) == 1 ? held : kAllDigits;
+    puzzle[k] = typed[k] ? held : kAllDigits;
   }
   CheckResult result;
   const SolutionCount count = CountSolutions(puzzle);

@@ -32,9 +32,10 @@ GridTexts TakeStep(const GridTexts& texts, const DigitCells& grid, const Step& s
 
 // The cells that disagree with the puzzle's solution, and the sentence that
 // says what was found. The puzzle is the single digits the user typed
-// (`typed`): with one solution, every settled cell that differs from it and
-// every cell whose candidates have lost its digit disagree; with none, the
-// typed digits without which there is one.
+// (`typed` flags the cells that hold one, and only those): with one
+// solution, every settled cell that differs from it and every cell whose
+// candidates have lost its digit disagree; with none, the typed digits
+// without which there is one.
 struct CheckResult {
   QString sentence;
   CellFlags mistakes{};
