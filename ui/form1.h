@@ -14,6 +14,7 @@
 
 #include "solver/gridtexts.h"
 #include "ui/accessiblecell.h"
+#include "ui/balloon.h"
 #include "ui/cellfield.h"
 #include "ui/formservices.h"
 #include "ui/gridhistory.h"
