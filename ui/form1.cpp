@@ -46,11 +46,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   CreateMenuActions();
   grid_ = std::make_unique<WindowGrid>(cells_, closing_, running_);
   services_ = std::make_unique<FormServices>(*cmdExec(kCalcButton), closing_);
-  Form_Load();
-  history_ = std::make_unique<GridHistory>(ReadTexts(*grid_));
   guide_ = std::make_unique<StepGuide>(
       cells_, *grid_, [this](const GridTexts& texts) { TakeTexts(texts); },
       [this](const QString& sentence) { Say(sentence); });
+  Form_Load();
+  history_ = std::make_unique<GridHistory>(ReadTexts(*grid_));
 }
 
 Form1::~Form1() {
@@ -184,10 +184,8 @@ void Form1::Text1_Change(CellIndex index) {
   if (!by_run) {
     emptied_[static_cast<std::size_t>(index - 1)] = false;
     mistakes_[static_cast<std::size_t>(index - 1)] = false;
-    if (guide_ != nullptr) {
-      guide_->Dismiss();
-      balloon_->hide();
-    }
+    guide_->Dismiss();
+    balloon_->hide();
     if (!running_) {
       RefreshMarks();
       if (!std::exchange(outcome_, QString()).isEmpty()) UpdateTitle();
