@@ -156,14 +156,16 @@ void CellField::FitText(const QFont& font) {
   QRectF box;
   bool fits = false;
   if (CellTextValue().size() <= kLongestFittedText) {
+    // Every squeeze tried, the last one, the strongest, stays when none fits.
     for (const Squeeze squeeze : kSqueezes) {
       Apply(*this, font, squeeze);
       box = LinesBox(*document());
       fits = box.width() <= room.width() && box.height() <= room.height();
       if (fits) break;
     }
+  } else {
+    Apply(*this, font, kSqueezes.back());  // as much of it in view as can be
   }
-  if (!fits) Apply(*this, font, kSqueezes.back());  // as much of it in view as can be
   // Centred from top to bottom too.
   QTextFrameFormat frame = document()->rootFrame()->frameFormat();
   frame.setTopMargin(fits ? std::max(0.0, (room.height() - box.height()) / 2) : 0.0);
