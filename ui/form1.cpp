@@ -3,7 +3,6 @@
 
 #include "ui/form1.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <algorithm>
@@ -170,8 +169,6 @@ void Form1::Announce(const QString& report) {
   // the report, and the report becomes the window's description.
   announcer_->Announce(outcome_ + QStringLiteral(". ") + report);
   setAccessibleDescription(report);
-  QAccessibleEvent alert(this, QAccessible::Alert);
-  QAccessible::updateAccessibility(&alert);
 }
 
 void Form1::Text1_Change(CellIndex index) {
