@@ -137,7 +137,6 @@ void Form1::Form_Load() {
 void Form1::cmdExec_Click(std::int16_t index) {
   const bool run = index == kCalcButton;
   const auto command = [&] {
-    if (run) running_ = true;
     const bool outer = std::exchange(user_write_, !run);
     // Runs inside the toolkit's event dispatch: nothing may escape from here.
     try {
@@ -147,7 +146,6 @@ void Form1::cmdExec_Click(std::int16_t index) {
       // "Calc" and the pointer are already back to idle.
     }
     user_write_ = outer;
-    if (run) running_ = false;
   };
   if (step_ == Step::None) return AsStep(run ? Step::Run : Step::Clear, command);
   // A "Clear" inside a run or a Clear belongs to that step of the history.

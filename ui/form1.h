@@ -139,7 +139,7 @@ class Form1 final : public QWidget {
   WindowGrid::Cells cells_{};
   std::array<QPushButton*, 2> buttons_{};
   bool closing_ = false;
-  bool running_ = false;  // a "Calc" run is under way
+  bool running_ = false;  // step_ is Step::Run, for the grid's pace: set with it
   Step step_ = Step::None;
   bool user_write_ = false;  // the cells written now are the user's: a load or a Clear
   CellFlags emptied_{};      // cells a run left empty, until they are edited

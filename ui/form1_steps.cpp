@@ -16,8 +16,10 @@ namespace noralim::ui {
 void Form1::AsStep(Step step, const std::function<void()>& write) {
   Record();
   step_ = step;
+  running_ = step == Step::Run;
   write();
   step_ = Step::None;
+  running_ = false;
   Record();
 }
 
@@ -44,7 +46,6 @@ void Form1::TakeTexts(const GridTexts& texts) {
   outcome_.clear();  // the grid moves on from where the last run left it
   UpdateTitle();
   AsStep(Step::Run, [&] {
-    running_ = true;
     try {
       for (CellIndex i = 1; i <= kCellCount; ++i) {
         const CellText& text = texts[static_cast<std::size_t>(i - 1)];
@@ -53,7 +54,6 @@ void Form1::TakeTexts(const GridTexts& texts) {
     } catch (const SolveStopped&) {
       // The window was closed while the step went in.
     }
-    running_ = false;
   });
 }
 
