@@ -113,8 +113,10 @@ class Form1 final : public QWidget {
   void Record();
   // Writes a grid from the history.
   void Restore(const std::optional<GridTexts>& texts);
-  // Writes every cell, stopping quietly when the window closes meanwhile.
-  void WriteAll(const GridTexts& texts);
+  // Writes every cell that changes, stopping quietly when the window closes
+  // meanwhile; as the user's edits (a load, a paste, an undo), or else as a
+  // run's writes (a step Next step takes).
+  void WriteAll(const GridTexts& texts, bool by_user = true);
   // What a finished run leaves: the cells it emptied marked, its outcome in
   // the title and told to assistive technology.
   void Ended(SolveResult result);

@@ -30,8 +30,8 @@ void Form1::LoadTexts(const GridTexts& texts) {
   AsStep(Step::Grid, [&] { WriteAll(texts); });
 }
 
-void Form1::WriteAll(const GridTexts& texts) {
-  const bool outer = std::exchange(user_write_, true);
+void Form1::WriteAll(const GridTexts& texts, bool by_user) {
+  const bool outer = std::exchange(user_write_, by_user);
   // Runs inside the toolkit's event dispatch when pasting: nothing may escape.
   try {
     WriteTexts(*grid_, texts);
@@ -45,16 +45,7 @@ void Form1::TakeTexts(const GridTexts& texts) {
   balloon_->hide();
   outcome_.clear();  // the grid moves on from where the last run left it
   UpdateTitle();
-  AsStep(Step::Run, [&] {
-    try {
-      for (CellIndex i = 1; i <= kCellCount; ++i) {
-        const CellText& text = texts[static_cast<std::size_t>(i - 1)];
-        if (text != grid_->GetCellText(i)) grid_->SetCellText(i, text);
-      }
-    } catch (const SolveStopped&) {
-      // The window was closed while the step went in.
-    }
-  });
+  AsStep(Step::Run, [&] { WriteAll(texts, false); });
 }
 
 void Form1::CopyGrid() const { QGuiApplication::clipboard()->setText(GridToLine(*grid_)); }
