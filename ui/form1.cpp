@@ -157,7 +157,6 @@ void Form1::Ended(SolveResult result) {
   const GridTexts texts = ReadTexts(*grid_);
   for (std::size_t k = 0; k < texts.size(); ++k) emptied_[k] = texts[k].empty();
   outcome_ = Outcome(texts, result);
-  RefreshMarks();
   UpdateTitle();
   Announce(RunReport(texts));
 }
@@ -181,10 +180,9 @@ void Form1::Text1_Change(CellIndex index) {
     mistakes_[static_cast<std::size_t>(index - 1)] = false;
     guide_->Dismiss();
     balloon_->hide();
-    if (!running_) {
-      RefreshMarks();
-      if (!std::exchange(outcome_, QString()).isEmpty()) UpdateTitle();
-    }
+    if (!running_ && !std::exchange(outcome_, QString()).isEmpty()) UpdateTitle();
+    // A step of the history (a load, a Clear, an undo) marks once, at its end.
+    if (step_ == Step::None) RefreshMarks();
   }
   QCoreApplication::processEvents();
 }

@@ -101,7 +101,8 @@ class Form1 final : public QWidget {
   // a beep, so the history only ever holds grids that were on screen.
   enum class Step : std::uint8_t { None, Run, Clear, Grid };
 
-  // Runs write as one step of the history, recording the grid at its edges.
+  // Runs write as one step of the history, recording the grid at its edges
+  // and marking the cells once at its end.
   void AsStep(Step step, const std::function<void()>& write);
   void Form_Load();
   void cmdExec_Click(std::int16_t index);
@@ -111,19 +112,20 @@ class Form1 final : public QWidget {
   void MoveFocus(CellIndex from, Qt::Key direction) const;
   // The grid as it is now, as the end of a step of the history.
   void Record();
-  // Writes a grid from the history.
+  // Writes a grid from the history, and marks the cells.
   void Restore(const std::optional<GridTexts>& texts);
   // Writes every cell that changes, stopping quietly when the window closes
   // meanwhile; as the user's edits (a load, a paste, an undo), or else as a
   // run's writes (a step Next step takes).
   void WriteAll(const GridTexts& texts, bool by_user = true);
-  // What a finished run leaves: the cells it emptied marked, its outcome in
-  // the title and told to assistive technology.
+  // What a finished run leaves: the cells it emptied, marked at the end of
+  // its step; its outcome in the title and told to assistive technology.
   void Ended(SolveResult result);
   // Tells assistive technology how a run ended.
   void Announce(const QString& report);
   // Marks the cells in conflict: texts that are no digit or candidates,
-  // values repeated in a unit, cells a run left empty.
+  // values repeated in a unit, cells a run left empty, cells Check found
+  // wrong. After every edit outside a step, and at the end of each step.
   void RefreshMarks();
   // How the last run ended, where the puzzle came from, and "Noralim".
   void UpdateTitle();

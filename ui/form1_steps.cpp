@@ -20,6 +20,7 @@ void Form1::AsStep(Step step, const std::function<void()>& write) {
   write();
   step_ = Step::None;
   running_ = false;
+  RefreshMarks();
   Record();
 }
 
@@ -83,6 +84,7 @@ void Form1::Restore(const std::optional<GridTexts>& texts) {
   step_ = Step::Grid;
   WriteAll(*texts);
   step_ = Step::None;
+  RefreshMarks();
 }
 
 }  // namespace noralim::ui
