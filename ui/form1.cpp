@@ -37,6 +37,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   InstallAccessibleInterfaces();
   setWindowTitle(QStringLiteral("Noralim"));
   setFixedSize(kClientSize);
+  colors_ = ColorsFor(palette());
   CreateCells();
   CreateButtons();
   announcer_ = new Announcer(this);
@@ -111,7 +112,7 @@ void Form1::RefreshMarks() {
   for (std::size_t k = 0; k < conflicts.size(); ++k) {
     CellField& cell = *cells_[k];
     const bool conflict = conflicts[k] || emptied_[k] || mistakes_[k];
-    if (cell.Conflict() != conflict) cell.SetMarks(cell.Written(), conflict);
+    if (cell.Conflict() != conflict) cell.SetMarks(cell.Written(), conflict, colors_);
   }
 }
 
@@ -120,7 +121,8 @@ void Form1::SetPace(int milliseconds) { grid_->SetPace(milliseconds); }
 void Form1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::PaletteChange) return;
-  for (CellField* cell : cells_) cell->SetMarks(cell->Written(), cell->Conflict());
+  colors_ = ColorsFor(palette());
+  for (CellField* cell : cells_) cell->SetMarks(cell->Written(), cell->Conflict(), colors_);
 }
 
 void Form1::Form_Load() {
@@ -174,7 +176,7 @@ void Form1::Text1_Change(CellIndex index) {
   cell.setAccessibleDescription(CellDescription(cell.CellTextValue()));
   // A run's own write, or the user's edit (typed, pasted, loaded, cleared).
   const bool by_run = grid_->TakeWrite(index) && running_ && !user_write_;
-  if (by_run != cell.Written()) cell.SetMarks(by_run, cell.Conflict());
+  if (by_run != cell.Written()) cell.SetMarks(by_run, cell.Conflict(), colors_);
   if (!by_run) {
     emptied_[static_cast<std::size_t>(index - 1)] = false;
     mistakes_[static_cast<std::size_t>(index - 1)] = false;

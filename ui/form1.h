@@ -86,7 +86,7 @@ class Form1 final : public QWidget {
   // A cell taking or losing the focus begins or ends a step of typing;
   // Enter on a button presses it.
   bool eventFilter(QObject* watched, QEvent* event) override;
-  // A new palette: the cells' colours are made from it again.
+  // A new palette: the cells' colours are made from it again, once.
   void changeEvent(QEvent* event) override;
 
  private:
@@ -150,6 +150,7 @@ class Form1 final : public QWidget {
   QString source_;
   QString outcome_;       // how the last run ended, until the grid is edited
   CellFlags mistakes_{};  // cells Check found wrong, until they are edited
+  CellColors colors_;     // ColorsFor the window's palette, made again when it changes
   std::unique_ptr<WindowGrid> grid_;
   std::unique_ptr<FormServices> services_;
   std::unique_ptr<GridHistory> history_;
