@@ -83,8 +83,8 @@ class Form1 final : public QWidget {
   // Marks the window as closing, so that a running solve stops at its next
   // write or event step instead of carrying on behind a closed window.
   void closeEvent(QCloseEvent* event) override;
-  // A cell taking or losing the focus begins or ends a step of typing;
-  // Enter on a button presses it.
+  // On the cells and the buttons: a focus change records the grid, the edge
+  // of a step of typing into a cell; Enter on a button presses it.
   bool eventFilter(QObject* watched, QEvent* event) override;
   // A new palette: the cells' colours are made from it again, once.
   void changeEvent(QEvent* event) override;
@@ -93,7 +93,8 @@ class Form1 final : public QWidget {
   void CreateCells();
   void CreateButtons();
   void CreateShortcuts();
-  // The grid's undo, redo, copy and paste in every cell's context menu.
+  // The grid's undo, redo, copy and paste, Next step, Check and the
+  // highlight in every cell's context menu.
   void CreateMenuActions();
   // What the window is writing now. The user's edits, and a Clear or a paste
   // within a run, nest inside a step and belong to it; a Clear nests inside a
@@ -143,7 +144,9 @@ class Form1 final : public QWidget {
   WindowGrid::Cells cells_{};
   std::array<QPushButton*, 2> buttons_{};
   bool closing_ = false;
-  bool running_ = false;  // step_ is Step::Run, for the grid's pace: set with it
+  // A "Calc" run or a step Next step takes is being written: step_ is
+  // Step::Run, set together with it for the grid, which paces such writes.
+  bool running_ = false;
   Step step_ = Step::None;
   bool user_write_ = false;  // the cells written now are the user's: a load or a Clear
   CellFlags emptied_{};      // cells a run left empty, until they are edited
