@@ -349,6 +349,7 @@ void CellField::contextMenuEvent(QContextMenuEvent* event) {
   menu.addSeparator();
   menu.addActions(actions_after_);
   menu.exec(event->globalPos());
+  emit menuHidden();
 }
 
 bool CellField::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }

@@ -86,6 +86,8 @@ class CellField final : public QTextEdit {
   // The context menu is about to show: the window's actions in it should be
   // brought up to date.
   void menuAboutToShow();
+  // The context menu has closed.
+  void menuHidden();
   // What was pasted into the cell is a whole puzzle: it is meant for the
   // grid, not the cell.
   void gridPasted(const GridTexts& texts);

@@ -42,8 +42,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   CreateButtons();
   announcer_ = new Announcer(this);
   balloon_ = new Balloon(*this);
-  CreateShortcuts();
-  CreateMenuActions();
+  CreateActions();
   grid_ = std::make_unique<WindowGrid>(cells_, closing_, running_);
   services_ = std::make_unique<FormServices>(*cmdExec(kCalcButton), closing_);
   guide_ = std::make_unique<StepGuide>(

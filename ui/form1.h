@@ -92,15 +92,23 @@ class Form1 final : public QWidget {
  private:
   void CreateCells();
   void CreateButtons();
-  void CreateShortcuts();
-  // The grid's undo, redo, copy and paste, Next step, Check and the
-  // highlight in every cell's context menu.
-  void CreateMenuActions();
+  // The window's keys, each an action of the window; the grid's undo, redo,
+  // copy and paste, Next step, Check and the highlight also in every cell's
+  // context menu.
+  void CreateActions();
   // What the window is writing now. The user's edits, and a Clear or a paste
   // within a run, nest inside a step and belong to it; a Clear nests inside a
   // Clear; any other step that arrives while one is written is refused with
   // a beep, so the history only ever holds grids that were on screen.
   enum class Step : std::uint8_t { None, Run, Clear, Grid };
+  // The commands that wait for the step being written, as their keys and
+  // the context menu both ask.
+  enum class Command : std::uint8_t { Load, Undo, Redo, NextStep, Check };
+  // Whether the command would go ahead now rather than beep: a load or paste
+  // also goes into a run, as the user's edit; everything else waits until no
+  // step is written; undo and redo need a grid to go to, once the typing is
+  // recorded.
+  [[nodiscard]] bool CanStart(Command command) const;
 
   // Runs write as one step of the history, recording the grid at its edges
   // and marking the cells once at its end.
@@ -114,7 +122,7 @@ class Form1 final : public QWidget {
   // The grid as it is now, as the end of a step of the history.
   void Record();
   // Writes a grid from the history, and marks the cells.
-  void Restore(const std::optional<GridTexts>& texts);
+  void Restore(const GridTexts& texts);
   // Writes every cell that changes, stopping quietly when the window closes
   // meanwhile; as the user's edits (a load, a paste, an undo), or else as a
   // run's writes (a step Next step takes).

@@ -25,8 +25,8 @@ void Form1::AsStep(Step step, const std::function<void()>& write) {
 }
 
 void Form1::LoadTexts(const GridTexts& texts) {
+  if (!CanStart(Command::Load)) return QApplication::beep();
   if (step_ == Step::Run) return WriteAll(texts);
-  if (step_ != Step::None) return QApplication::beep();
   // A load is a step of its own, so that undo goes back to the grid before it.
   AsStep(Step::Grid, [&] { WriteAll(texts); });
 }
@@ -63,26 +63,25 @@ void Form1::PasteTexts(const GridTexts& texts) {
 }
 
 void Form1::Undo() {
-  if (step_ != Step::None) return QApplication::beep();
-  Record();
-  Restore(history_->Undo());
+  Record();  // typing not yet recorded is the step undone
+  if (!CanStart(Command::Undo)) return QApplication::beep();
+  Restore(*history_->Undo());
 }
 
 void Form1::Redo() {
-  if (step_ != Step::None) return QApplication::beep();
-  Record();
-  Restore(history_->Redo());
+  Record();  // typing not yet recorded drops the steps to redo
+  if (!CanStart(Command::Redo)) return QApplication::beep();
+  Restore(*history_->Redo());
 }
 
 void Form1::Record() {
   if (!closing_ && step_ == Step::None) history_->Record(ReadTexts(*grid_));
 }
 
-void Form1::Restore(const std::optional<GridTexts>& texts) {
-  if (!texts) return QApplication::beep();
+void Form1::Restore(const GridTexts& texts) {
   // The history already stands at this grid: nothing is recorded around it.
   step_ = Step::Grid;
-  WriteAll(*texts);
+  WriteAll(texts);
   step_ = Step::None;
   RefreshMarks();
 }

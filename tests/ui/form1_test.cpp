@@ -344,6 +344,12 @@ class Form1Test : public QObject {
     QVERIFY(ReadAll(*form_) == GridTexts{});
     QVERIFY(menu("Paste a grid").startsWith(QStringLiteral("Undo (off), Redo,")));
     QVERIFY(ReadAll(*form_) == Texts(kTwentyEight));
+    // Greyed in the menu, Undo is live again for its key once the menu is gone.
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    form_->cmdExec(1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form_->cmdExec(1), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(ReadAll(*form_) == GridTexts{});
   }
 
   // Loads make steps of their own, with no focus change between them, and
