@@ -67,6 +67,7 @@ void Form1::CreateActions() {
   for (CellField* cell : cells_) {
     cell->SetMenuActions({undo, redo}, {copy, paste, next, check, highlight->menuAction()});
     connect(cell, &CellField::menuAboutToShow, this, [=, this] {
+      Record();  // as undo and redo do first: typing not yet recorded is a step
       for (const auto& [action, what] : guarded) action->setEnabled(CanStart(what));
     });
     connect(cell, &CellField::menuHidden, this, [=] {
