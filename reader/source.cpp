@@ -3,6 +3,7 @@
 
 #include "reader/source.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -25,7 +26,6 @@ bool HasPuzzleLength(std::string_view operand) { return operand.size() == static
 bool HasOnlyPuzzleCharacters(std::string_view operand) {
   return operand.find_first_not_of("123456789.0-") == std::string_view::npos;
 }
-bool IsPuzzleLiteral(std::string_view operand) { return HasPuzzleLength(operand) && HasOnlyPuzzleCharacters(operand); }
 
 Rejected Problem(std::string_view where, const char* format, std::vector<std::string> args = {}) {
   return Rejected{std::string(where), format, std::move(args)};
@@ -45,10 +45,8 @@ std::variant<long, Rejected> LineNumber(std::string_view text, std::string_view 
 Loaded FromRead(GridRead read, std::string_view name, std::size_t max_cell_characters) {
   if (auto* rejected = std::get_if<Rejected>(&read.result)) return std::move(*rejected);
   auto& puzzle = std::get<Puzzle>(read.result);
-  for (const CellText& text : puzzle.texts) {
-    if (text.size() > max_cell_characters) {
-      return Problem(LinePlace(name, read.line), messages::kCellTooLong, {std::to_string(max_cell_characters)});
-    }
+  if (!FitsCells(puzzle.texts, max_cell_characters)) {
+    return Problem(LinePlace(name, read.line), messages::kCellTooLong, {std::to_string(max_cell_characters)});
   }
   return std::move(puzzle);
 }
@@ -80,6 +78,13 @@ Loaded FromFile(std::FILE* in, std::string_view name, long wanted, std::size_t m
 }
 
 }  // namespace
+
+bool IsPuzzleLiteral(std::string_view operand) { return HasPuzzleLength(operand) && HasOnlyPuzzleCharacters(operand); }
+
+bool FitsCells(const GridTexts& texts, std::size_t max_cell_characters) {
+  return std::all_of(texts.begin(), texts.end(),
+                     [&](const CellText& text) { return text.size() <= max_cell_characters; });
+}
 
 std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand, std::size_t max_cell_characters) {
   if (IsPuzzleLiteral(operand)) {

@@ -23,4 +23,12 @@ namespace noralim {
 // the line it starts on.
 std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand, std::size_t max_cell_characters);
 
+// Whether the operand is a puzzle line itself: exactly 81 of the characters
+// 1-9, '.', '0' and '-'.
+bool IsPuzzleLiteral(std::string_view operand);
+
+// Whether no text is longer than max_cell_characters, the bound LoadPuzzle
+// holds every cell to.
+bool FitsCells(const GridTexts& texts, std::size_t max_cell_characters);
+
 }  // namespace noralim

@@ -21,10 +21,9 @@ std::variant<DigitCells, CellIndex> Candidates(const GridTexts& texts) {
   for (int p = 0; p < kCellCount; ++p) {
     const CellIndex i = CellAtPosition(p);
     const CellText& text = texts[static_cast<std::size_t>(i - 1)];
-    if (!IsWellFormed(text)) return i;
-    std::uint16_t bits = text.empty() ? kAllDigits.Bits() : 0;
-    for (const char32_t c : text) bits |= DigitSet::Of(static_cast<int>(c - U'0')).Bits();
-    cells[static_cast<std::size_t>(i - 1)] = DigitSet::FromBits(bits);
+    const std::optional<DigitSet> digits = WellFormedDigits(text);
+    if (!digits) return i;
+    cells[static_cast<std::size_t>(i - 1)] = text.empty() ? kAllDigits : *digits;
   }
   return cells;
 }
@@ -45,7 +44,7 @@ CheckResult CheckTyped(const DigitCells& puzzle, const CellFlags& typed) {
   CheckResult result;
   std::vector<CellIndex> suspects;
   for (std::size_t k = 0; k < puzzle.size(); ++k) {
-    if (!typed[k] || Length(puzzle[k]) != 1) continue;
+    if (!typed[k]) continue;
     DigitCells without = puzzle;
     without[k] = kAllDigits;
     if (CountSolutions(without).solutions == 1) {
@@ -93,9 +92,8 @@ Advice NextStep(const GridTexts& texts) {
   return advice;
 }
 
-GridTexts TakeStep(const GridTexts& texts, const Step& step) {
-  DigitCells cells = std::get<DigitCells>(Candidates(texts));
-  cells = ApplyStep(cells, step);
+GridTexts TakeStep(const GridTexts& texts, const DigitCells& grid, const Step& step) {
+  const DigitCells cells = ApplyStep(grid, step);
   GridTexts taken = texts;
   const auto write = [&](CellIndex i) {
     taken[static_cast<std::size_t>(i - 1)] = ToCellText(cells[static_cast<std::size_t>(i - 1)]);
@@ -111,7 +109,7 @@ CheckResult Check(const GridTexts& texts, const CellFlags& typed) {
   DigitCells puzzle{};
   for (std::size_t k = 0; k < texts.size(); ++k) {
     const DigitSet held = std::get<DigitCells>(candidates)[k];
-    puzzle[k] = typed[k] && Length(held) == 1 ? held : kAllDigits;
+    puzzle[k] = typed[k] ? held : kAllDigits;
   }
   CheckResult result;
   const SolutionCount count = CountSolutions(puzzle);

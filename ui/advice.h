@@ -26,15 +26,16 @@ struct Advice {
 };
 Advice NextStep(const GridTexts& texts);
 
-// The texts once the step is taken, each changed cell's digits in
-// ascending order.
-GridTexts TakeStep(const GridTexts& texts, const Step& step);
+// The texts once the step is taken on `grid`, the candidates of `texts` it
+// was found on (Advice::grid): each changed cell's digits in ascending order.
+GridTexts TakeStep(const GridTexts& texts, const DigitCells& grid, const Step& step);
 
 // The cells that disagree with the puzzle's solution, and the sentence that
 // says what was found. The puzzle is the single digits the user typed
-// (`typed`): with one solution, every settled cell that differs from it and
-// every cell whose candidates have lost its digit disagree; with none, the
-// typed digits without which there is one.
+// (`typed` flags the cells that hold one, and only those): with one
+// solution, every settled cell that differs from it and every cell whose
+// candidates have lost its digit disagree; with none, the typed digits
+// without which there is one.
 struct CheckResult {
   QString sentence;
   CellFlags mistakes{};

@@ -23,14 +23,8 @@ QColor Mix(const QColor& a, const QColor& b, double share_of_b) {
                           static_cast<float>(mix(a.blueF(), b.blueF())));
 }
 
-}  // namespace
-
-double ContrastRatio(const QColor& a, const QColor& b) {
-  const double one = Luminance(a);
-  const double other = Luminance(b);
-  return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
-}
-
+// The colour nearest to `wanted` in lightness, keeping its hue, that stands
+// out from `background` by at least `ratio`.
 QColor Readable(const QColor& wanted, const QColor& background, double ratio) {
   // Towards black on a light background, towards white on a dark one, in
   // small steps, so that the hue stays recognisable.
@@ -40,6 +34,14 @@ QColor Readable(const QColor& wanted, const QColor& background, double ratio) {
     color = Mix(wanted.toRgb(), end, step / 20.0);
   }
   return color;
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double one = Luminance(a);
+  const double other = Luminance(b);
+  return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
 }
 
 CellColors ColorsFor(const QPalette& palette) {

@@ -14,10 +14,6 @@ namespace noralim::ui {
 // measure it.
 double ContrastRatio(const QColor& a, const QColor& b);
 
-// The colour nearest to `wanted` in lightness, keeping its hue, that stands
-// out from `background` by at least `ratio`.
-QColor Readable(const QColor& wanted, const QColor& background, double ratio);
-
 struct CellColors {
   QColor written;        // digits and candidates a run wrote
   QColor conflict;       // the text of a cell in conflict

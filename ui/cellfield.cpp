@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <array>
 
-#include "ui/cellcolors.h"
 #include "ui/gridclipboard.h"
 #include "ui/translation.h"
 
@@ -156,14 +155,16 @@ void CellField::FitText(const QFont& font) {
   QRectF box;
   bool fits = false;
   if (CellTextValue().size() <= kLongestFittedText) {
+    // Every squeeze tried, the last one, the strongest, stays when none fits.
     for (const Squeeze squeeze : kSqueezes) {
       Apply(*this, font, squeeze);
       box = LinesBox(*document());
       fits = box.width() <= room.width() && box.height() <= room.height();
       if (fits) break;
     }
+  } else {
+    Apply(*this, font, kSqueezes.back());  // as much of it in view as can be
   }
-  if (!fits) Apply(*this, font, kSqueezes.back());  // as much of it in view as can be
   // Centred from top to bottom too.
   QTextFrameFormat frame = document()->rootFrame()->frameFormat();
   frame.setTopMargin(fits ? std::max(0.0, (room.height() - box.height()) / 2) : 0.0);
@@ -234,19 +235,27 @@ void CellField::focusOutEvent(QFocusEvent* event) {
   viewport()->update();
 }
 
-void CellField::SetMarks(bool written, bool conflict) {
+void CellField::SetMarks(bool written, bool conflict, const CellColors& window) {
   written_ = written;
   conflict_ = conflict;
-  const QPalette window = parentWidget() != nullptr ? parentWidget()->palette() : QPalette();
-  const CellColors colors = ColorsFor(window);
-  QPalette own = window;
+  QPalette own = parentWidget() != nullptr ? parentWidget()->palette() : QPalette();
   if (conflict) {
-    own.setColor(QPalette::Base, colors.conflict_base);
-    own.setColor(QPalette::Text, colors.conflict);
+    own.setColor(QPalette::Base, window.conflict_base);
+    own.setColor(QPalette::Text, window.conflict);
   } else if (written) {
-    own.setColor(QPalette::Text, colors.written);
+    own.setColor(QPalette::Text, window.written);
   }
   setPalette(own);
+}
+
+void CellField::changeEvent(QEvent* event) {
+  QTextEdit::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) colors_.reset();
+}
+
+const CellColors& CellField::Colors() const {
+  if (!colors_) colors_ = ColorsFor(palette());
+  return *colors_;
 }
 
 void CellField::SetOverlay(const Overlay& overlay) {
@@ -256,8 +265,9 @@ void CellField::SetOverlay(const Overlay& overlay) {
 }
 
 QRectF CellField::DigitBox(int digit) const {
+  if (digit == 0) return {};
   const qsizetype at = toPlainText().indexOf(QChar(u'0' + digit));
-  if (digit == 0 || at < 0) return {};
+  if (at < 0) return {};
   QTextCursor cursor(document());
   cursor.setPosition(static_cast<int>(at));
   const QRect left = cursorRect(cursor);
@@ -268,7 +278,8 @@ QRectF CellField::DigitBox(int digit) const {
 }
 
 void CellField::PaintOverlay(QPainter& painter) const {
-  const CellColors colors = ColorsFor(palette());
+  if (overlay_ == Overlay{}) return;
+  const CellColors& colors = Colors();
   const QRectF cell = QRectF(viewport()->rect()).adjusted(1, 1, -1, -1);
   if (const QRectF digit = DigitBox(overlay_.highlight); !digit.isEmpty()) {
     painter.fillRect(viewport()->rect(), colors.tint);
@@ -281,7 +292,7 @@ void CellField::PaintOverlay(QPainter& painter) const {
   painter.setPen(QPen(colors.conflict, 1.5));
   QString missing;
   for (int d = 1; d <= 9; ++d) {
-    if ((overlay_.removed.Bits() & DigitSet::Of(d).Bits()) == 0) continue;
+    if (!ContainsText(overlay_.removed, DigitSet::Of(d))) continue;
     const QRectF box = DigitBox(d);
     if (box.isEmpty()) missing += QChar(u'0' + d);
     painter.drawLine(box.bottomLeft(), box.topRight());
@@ -308,7 +319,7 @@ void CellField::paintEvent(QPaintEvent* event) {
   if (!hasFocus()) return;
   // The cell with the focus: a frame of the palette's highlight inside the
   // cell's own line, made to stand out from the background by 3:1 at least.
-  painter.setPen(QPen(ColorsFor(palette()).focus, 2));
+  painter.setPen(QPen(Colors().focus, 2));
   painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
 }
 
@@ -338,6 +349,7 @@ void CellField::contextMenuEvent(QContextMenuEvent* event) {
   menu.addSeparator();
   menu.addActions(actions_after_);
   menu.exec(event->globalPos());
+  emit menuHidden();
 }
 
 bool CellField::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }

@@ -11,6 +11,7 @@
 #include "solver/celltext.h"
 #include "solver/digitgrid.h"
 #include "solver/gridtexts.h"
+#include "ui/cellcolors.h"
 
 namespace noralim::ui {
 
@@ -49,9 +50,10 @@ class CellField final : public QTextEdit {
   void FitText(const QFont& font);
 
   // How the text is drawn: as the user's own, as written by a run, and on a
-  // background that marks a conflict; in colours from the palette of the
-  // window, which a change of that palette calls for again.
-  void SetMarks(bool written, bool conflict);
+  // background that marks a conflict; in the colours of the window's
+  // palette (`window`, ColorsFor it), which a change of that palette calls
+  // for again.
+  void SetMarks(bool written, bool conflict, const CellColors& window);
   [[nodiscard]] bool Written() const { return written_; }
   [[nodiscard]] bool Conflict() const { return conflict_; }
 
@@ -84,6 +86,8 @@ class CellField final : public QTextEdit {
   // The context menu is about to show: the window's actions in it should be
   // brought up to date.
   void menuAboutToShow();
+  // The context menu has closed.
+  void menuHidden();
   // What was pasted into the cell is a whole puzzle: it is meant for the
   // grid, not the cell.
   void gridPasted(const GridTexts& texts);
@@ -93,6 +97,9 @@ class CellField final : public QTextEdit {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // A new palette: the colours of the overlay and the focus frame are made
+  // from it again when next drawn.
+  void changeEvent(QEvent* event) override;
   // The grid's undo and redo, the cell's own editing, and the window's
   // actions for the whole grid.
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -110,6 +117,11 @@ class CellField final : public QTextEdit {
   // shows it; empty when the text does not hold it.
   [[nodiscard]] QRectF DigitBox(int digit) const;
   void PaintOverlay(QPainter& painter) const;
+  // The colours of the cell's own palette, made once for each palette: the
+  // contrast searches behind them are too slow for every paint.
+  [[nodiscard]] const CellColors& Colors() const;
+
+  mutable std::optional<CellColors> colors_;  // reset on every change of the palette
 
   Overlay overlay_;
   QList<QAction*> actions_before_;

@@ -3,7 +3,6 @@
 
 #include "ui/form1.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <algorithm>
@@ -38,19 +37,19 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   InstallAccessibleInterfaces();
   setWindowTitle(QStringLiteral("Noralim"));
   setFixedSize(kClientSize);
+  colors_ = ColorsFor(palette());
   CreateCells();
   CreateButtons();
   announcer_ = new Announcer(this);
   balloon_ = new Balloon(*this);
-  CreateShortcuts();
-  CreateMenuActions();
+  CreateActions();
   grid_ = std::make_unique<WindowGrid>(cells_, closing_, running_);
   services_ = std::make_unique<FormServices>(*cmdExec(kCalcButton), closing_);
-  Form_Load();
-  history_ = std::make_unique<GridHistory>(ReadTexts(*grid_));
   guide_ = std::make_unique<StepGuide>(
       cells_, *grid_, [this](const GridTexts& texts) { TakeTexts(texts); },
       [this](const QString& sentence) { Say(sentence); });
+  Form_Load();
+  history_ = std::make_unique<GridHistory>(ReadTexts(*grid_));
 }
 
 Form1::~Form1() {
@@ -112,7 +111,7 @@ void Form1::RefreshMarks() {
   for (std::size_t k = 0; k < conflicts.size(); ++k) {
     CellField& cell = *cells_[k];
     const bool conflict = conflicts[k] || emptied_[k] || mistakes_[k];
-    if (cell.Conflict() != conflict) cell.SetMarks(cell.Written(), conflict);
+    if (cell.Conflict() != conflict) cell.SetMarks(cell.Written(), conflict, colors_);
   }
 }
 
@@ -121,7 +120,8 @@ void Form1::SetPace(int milliseconds) { grid_->SetPace(milliseconds); }
 void Form1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::PaletteChange) return;
-  for (CellField* cell : cells_) cell->SetMarks(cell->Written(), cell->Conflict());
+  colors_ = ColorsFor(palette());
+  for (CellField* cell : cells_) cell->SetMarks(cell->Written(), cell->Conflict(), colors_);
 }
 
 void Form1::Form_Load() {
@@ -138,7 +138,6 @@ void Form1::Form_Load() {
 void Form1::cmdExec_Click(std::int16_t index) {
   const bool run = index == kCalcButton;
   const auto command = [&] {
-    if (run) running_ = true;
     const bool outer = std::exchange(user_write_, !run);
     // Runs inside the toolkit's event dispatch: nothing may escape from here.
     try {
@@ -148,7 +147,6 @@ void Form1::cmdExec_Click(std::int16_t index) {
       // "Calc" and the pointer are already back to idle.
     }
     user_write_ = outer;
-    if (run) running_ = false;
   };
   if (step_ == Step::None) return AsStep(run ? Step::Run : Step::Clear, command);
   // A "Clear" inside a run or a Clear belongs to that step of the history.
@@ -160,7 +158,6 @@ void Form1::Ended(SolveResult result) {
   const GridTexts texts = ReadTexts(*grid_);
   for (std::size_t k = 0; k < texts.size(); ++k) emptied_[k] = texts[k].empty();
   outcome_ = Outcome(texts, result);
-  RefreshMarks();
   UpdateTitle();
   Announce(RunReport(texts));
 }
@@ -170,8 +167,6 @@ void Form1::Announce(const QString& report) {
   // the report, and the report becomes the window's description.
   announcer_->Announce(outcome_ + QStringLiteral(". ") + report);
   setAccessibleDescription(report);
-  QAccessibleEvent alert(this, QAccessible::Alert);
-  QAccessible::updateAccessibility(&alert);
 }
 
 void Form1::Text1_Change(CellIndex index) {
@@ -180,18 +175,15 @@ void Form1::Text1_Change(CellIndex index) {
   cell.setAccessibleDescription(CellDescription(cell.CellTextValue()));
   // A run's own write, or the user's edit (typed, pasted, loaded, cleared).
   const bool by_run = grid_->TakeWrite(index) && running_ && !user_write_;
-  if (by_run != cell.Written()) cell.SetMarks(by_run, cell.Conflict());
+  if (by_run != cell.Written()) cell.SetMarks(by_run, cell.Conflict(), colors_);
   if (!by_run) {
     emptied_[static_cast<std::size_t>(index - 1)] = false;
     mistakes_[static_cast<std::size_t>(index - 1)] = false;
-    if (guide_ != nullptr) {
-      guide_->Dismiss();
-      balloon_->hide();
-    }
-    if (!running_) {
-      RefreshMarks();
-      if (!std::exchange(outcome_, QString()).isEmpty()) UpdateTitle();
-    }
+    guide_->Dismiss();
+    balloon_->hide();
+    if (!running_ && !std::exchange(outcome_, QString()).isEmpty()) UpdateTitle();
+    // A step of the history (a load, a Clear, an undo) marks once, at its end.
+    if (step_ == Step::None) RefreshMarks();
   }
   QCoreApplication::processEvents();
 }

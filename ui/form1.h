@@ -14,6 +14,7 @@
 
 #include "solver/gridtexts.h"
 #include "ui/accessiblecell.h"
+#include "ui/balloon.h"
 #include "ui/cellfield.h"
 #include "ui/formservices.h"
 #include "ui/gridhistory.h"
@@ -82,25 +83,35 @@ class Form1 final : public QWidget {
   // Marks the window as closing, so that a running solve stops at its next
   // write or event step instead of carrying on behind a closed window.
   void closeEvent(QCloseEvent* event) override;
-  // A cell taking or losing the focus begins or ends a step of typing;
-  // Enter on a button presses it.
+  // On the cells and the buttons: a focus change records the grid, the edge
+  // of a step of typing into a cell; Enter on a button presses it.
   bool eventFilter(QObject* watched, QEvent* event) override;
-  // A new palette: the cells' colours are made from it again.
+  // A new palette: the cells' colours are made from it again, once.
   void changeEvent(QEvent* event) override;
 
  private:
   void CreateCells();
   void CreateButtons();
-  void CreateShortcuts();
-  // The grid's undo, redo, copy and paste in every cell's context menu.
-  void CreateMenuActions();
+  // The window's keys, each an action of the window; the grid's undo, redo,
+  // copy and paste, Next step, Check and the highlight also in every cell's
+  // context menu.
+  void CreateActions();
   // What the window is writing now. The user's edits, and a Clear or a paste
   // within a run, nest inside a step and belong to it; a Clear nests inside a
   // Clear; any other step that arrives while one is written is refused with
   // a beep, so the history only ever holds grids that were on screen.
   enum class Step : std::uint8_t { None, Run, Clear, Grid };
+  // The commands that wait for the step being written, as their keys and
+  // the context menu both ask.
+  enum class Command : std::uint8_t { Load, Undo, Redo, NextStep, Check };
+  // Whether the command would go ahead now rather than beep: a load or paste
+  // also goes into a run, as the user's edit; everything else waits until no
+  // step is written; undo and redo need a grid to go to, once the typing is
+  // recorded.
+  [[nodiscard]] bool CanStart(Command command) const;
 
-  // Runs write as one step of the history, recording the grid at its edges.
+  // Runs write as one step of the history, recording the grid at its edges
+  // and marking the cells once at its end.
   void AsStep(Step step, const std::function<void()>& write);
   void Form_Load();
   void cmdExec_Click(std::int16_t index);
@@ -110,17 +121,20 @@ class Form1 final : public QWidget {
   void MoveFocus(CellIndex from, Qt::Key direction) const;
   // The grid as it is now, as the end of a step of the history.
   void Record();
-  // Writes a grid from the history.
-  void Restore(const std::optional<GridTexts>& texts);
-  // Writes every cell, stopping quietly when the window closes meanwhile.
-  void WriteAll(const GridTexts& texts);
-  // What a finished run leaves: the cells it emptied marked, its outcome in
-  // the title and told to assistive technology.
+  // Writes a grid from the history, and marks the cells.
+  void Restore(const GridTexts& texts);
+  // Writes every cell that changes, stopping quietly when the window closes
+  // meanwhile; as the user's edits (a load, a paste, an undo), or else as a
+  // run's writes (a step Next step takes).
+  void WriteAll(const GridTexts& texts, bool by_user = true);
+  // What a finished run leaves: the cells it emptied, marked at the end of
+  // its step; its outcome in the title and told to assistive technology.
   void Ended(SolveResult result);
   // Tells assistive technology how a run ended.
   void Announce(const QString& report);
   // Marks the cells in conflict: texts that are no digit or candidates,
-  // values repeated in a unit, cells a run left empty.
+  // values repeated in a unit, cells a run left empty, cells Check found
+  // wrong. After every edit outside a step, and at the end of each step.
   void RefreshMarks();
   // How the last run ended, where the puzzle came from, and "Noralim".
   void UpdateTitle();
@@ -138,13 +152,16 @@ class Form1 final : public QWidget {
   WindowGrid::Cells cells_{};
   std::array<QPushButton*, 2> buttons_{};
   bool closing_ = false;
-  bool running_ = false;  // a "Calc" run is under way
+  // A "Calc" run or a step Next step takes is being written: step_ is
+  // Step::Run, set together with it for the grid, which paces such writes.
+  bool running_ = false;
   Step step_ = Step::None;
   bool user_write_ = false;  // the cells written now are the user's: a load or a Clear
   CellFlags emptied_{};      // cells a run left empty, until they are edited
   QString source_;
   QString outcome_;       // how the last run ended, until the grid is edited
   CellFlags mistakes_{};  // cells Check found wrong, until they are edited
+  CellColors colors_;     // ColorsFor the window's palette, made again when it changes
   std::unique_ptr<WindowGrid> grid_;
   std::unique_ptr<FormServices> services_;
   std::unique_ptr<GridHistory> history_;

@@ -7,7 +7,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QShortcut>
+#include <array>
+#include <utility>
 
 #include "solver/solve.h"
 #include "ui/form1.h"
@@ -15,74 +16,79 @@
 
 namespace noralim::ui {
 
-void Form1::CreateShortcuts() {
+void Form1::CreateActions() {
+  // One action a command, added to the window so that its keys work wherever
+  // the focus is in it; the cells' context menu shows the same actions.
+  const auto command = [this](const QString& text, const QList<QKeySequence>& keys, auto slot) {
+    auto* action = new QAction(text, this);
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, this, slot);
+    addAction(action);
+    return action;
+  };
   // "Calc" from anywhere: F5, as a recalculation is started in spreadsheets,
   // and Ctrl+Enter, as a form is sent from a text field; Enter alone stays a
   // line break in a cell.
-  for (const QKeySequence& keys :
-       {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
-    connect(new QShortcut(keys, this), &QShortcut::activated, this, &Form1::PressCalc);
-  }
-  // Keys no cell uses, so a cell's own Ctrl+C and Ctrl+V stay as they are.
-  auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
-  connect(copy, &QShortcut::activated, this, &Form1::CopyGrid);
-  auto* paste = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this);
-  connect(paste, &QShortcut::activated, this, &Form1::PasteGrid);
+  command({}, {Qt::Key_F5, Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}, &Form1::PressCalc);
   // Undo and redo where the focus is on a button; a cell raises them itself.
-  for (const QKeySequence& keys : {QKeySequence(QKeySequence::Undo), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
-    connect(new QShortcut(keys, this), &QShortcut::activated, this,
-            keys == QKeySequence::Undo ? &Form1::Undo : &Form1::Redo);
-  }
-  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this), &QShortcut::activated, this, &Form1::Redo);
-  // Ctrl+digit highlights the digit, as the digit keys name it everywhere
-  // in the window; Ctrl+0 and Escape take the highlight away.
-  for (int digit = 0; digit <= kUnitSize; ++digit) {
-    connect(new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + digit)), this),
-            &QShortcut::activated, this, [this, digit] { HighlightDigit(digit); });
-  }
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &Form1::Dismiss);
+  QAction* undo = command(Tr(QT_TRANSLATE_NOOP("noralim", "&Undo")), {QKeySequence::Undo}, &Form1::Undo);
+  QAction* redo = command(Tr(QT_TRANSLATE_NOOP("noralim", "&Redo")),
+                          {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}, &Form1::Redo);
+  // Keys no cell uses, so a cell's own Ctrl+C and Ctrl+V stay as they are.
+  QAction* copy =
+      command(Tr(QT_TRANSLATE_NOOP("noralim", "Copy the &grid")), {Qt::CTRL | Qt::SHIFT | Qt::Key_C}, &Form1::CopyGrid);
+  QAction* paste =
+      command(Tr(QT_TRANSLATE_NOOP("noralim", "Paste a gr&id")), {Qt::CTRL | Qt::SHIFT | Qt::Key_V}, &Form1::PasteGrid);
   // F6 for the next step, beside F5 for Calc; F7 checks, the key that checks
   // spelling in word processors.
-  connect(new QShortcut(QKeySequence(Qt::Key_F6), this), &QShortcut::activated, this, &Form1::NextStep);
-  connect(new QShortcut(QKeySequence(Qt::Key_F7), this), &QShortcut::activated, this, &Form1::CheckGrid);
-  // Closing by the keys people use for it, also in the middle of a run.
-  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_Q)}) {
-    connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
-  }
-}
-
-void Form1::CreateMenuActions() {
-  const auto action = [this](const char* text, const QKeySequence& keys, auto slot) {
-    auto* made = new QAction(Tr(text), this);
-    made->setShortcut(keys);
-    connect(made, &QAction::triggered, this, slot);
-    return made;
-  };
-  QAction* undo = action(QT_TRANSLATE_NOOP("noralim", "&Undo"), QKeySequence::Undo, &Form1::Undo);
-  QAction* redo = action(QT_TRANSLATE_NOOP("noralim", "&Redo"), Qt::CTRL | Qt::Key_Y, &Form1::Redo);
-  QAction* copy =
-      action(QT_TRANSLATE_NOOP("noralim", "Copy the &grid"), Qt::CTRL | Qt::SHIFT | Qt::Key_C, &Form1::CopyGrid);
-  QAction* paste =
-      action(QT_TRANSLATE_NOOP("noralim", "Paste a gr&id"), Qt::CTRL | Qt::SHIFT | Qt::Key_V, &Form1::PasteGrid);
-  QAction* next = action(QT_TRANSLATE_NOOP("noralim", "&Next step"), Qt::Key_F6, &Form1::NextStep);
-  QAction* check = action(QT_TRANSLATE_NOOP("noralim", "C&heck"), Qt::Key_F7, &Form1::CheckGrid);
+  QAction* next = command(Tr(QT_TRANSLATE_NOOP("noralim", "&Next step")), {Qt::Key_F6}, &Form1::NextStep);
+  QAction* check = command(Tr(QT_TRANSLATE_NOOP("noralim", "C&heck")), {Qt::Key_F7}, &Form1::CheckGrid);
+  // Ctrl+digit highlights the digit, as the digit keys name it everywhere
+  // in the window; Ctrl+0 and Escape take the highlight away.
   auto* highlight = new QMenu(Tr(QT_TRANSLATE_NOOP("noralim", "&Highlight")), this);
   for (int digit = 1; digit <= kUnitSize; ++digit) {
-    highlight->addAction(QString::number(digit), QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + digit)), this,
-                         [this, digit] { HighlightDigit(digit); });
+    highlight->addAction(command(QString::number(digit), {Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + digit)},
+                                 [this, digit] { HighlightDigit(digit); }));
   }
-  highlight->addAction(Tr(QT_TRANSLATE_NOOP("noralim", "None")), QKeySequence(Qt::CTRL | Qt::Key_0), this,
-                       [this] { HighlightDigit(0); });
+  highlight->addAction(
+      command(Tr(QT_TRANSLATE_NOOP("noralim", "None")), {Qt::CTRL | Qt::Key_0}, [this] { HighlightDigit(0); }));
+  command({}, {Qt::Key_Escape}, &Form1::Dismiss);
+  // Closing by the keys people use for it, also in the middle of a run.
+  command({}, {Qt::CTRL | Qt::Key_W, Qt::CTRL | Qt::Key_Q}, &QWidget::close);
+
+  // The menu greys what its key would only beep at now; outside the menu
+  // every action stays enabled, so that its key always reaches the handler,
+  // which beeps.
+  const std::array<std::pair<QAction*, Command>, 5> guarded = {{{undo, Command::Undo},
+                                                                {redo, Command::Redo},
+                                                                {paste, Command::Load},
+                                                                {next, Command::NextStep},
+                                                                {check, Command::Check}}};
   for (CellField* cell : cells_) {
     cell->SetMenuActions({undo, redo}, {copy, paste, next, check, highlight->menuAction()});
     connect(cell, &CellField::menuAboutToShow, this, [=, this] {
-      undo->setEnabled(step_ == Step::None && history_->CanUndo());
-      redo->setEnabled(step_ == Step::None && history_->CanRedo());
-      paste->setEnabled(step_ == Step::None || step_ == Step::Run);
-      next->setEnabled(step_ == Step::None);
-      check->setEnabled(step_ == Step::None);
+      Record();  // as undo and redo do first: typing not yet recorded is a step
+      for (const auto& [action, what] : guarded) action->setEnabled(CanStart(what));
+    });
+    connect(cell, &CellField::menuHidden, this, [=] {
+      for (const auto& guard : guarded) guard.first->setEnabled(true);
     });
   }
+}
+
+bool Form1::CanStart(Command command) const {
+  switch (command) {
+    case Command::Load:
+      return step_ == Step::None || step_ == Step::Run;
+    case Command::Undo:
+      return step_ == Step::None && history_->CanUndo();
+    case Command::Redo:
+      return step_ == Step::None && history_->CanRedo();
+    case Command::NextStep:
+    case Command::Check:
+      break;
+  }
+  return step_ == Step::None;
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -107,12 +113,12 @@ void Form1::PressCalc() const {
 void Form1::HighlightDigit(int digit) { guide_->Highlight(digit); }
 
 void Form1::NextStep() {
-  if (step_ != Step::None) return QApplication::beep();
+  if (!CanStart(Command::NextStep)) return QApplication::beep();
   guide_->NextStep();
 }
 
 void Form1::CheckGrid() {
-  if (step_ != Step::None) return QApplication::beep();
+  if (!CanStart(Command::Check)) return QApplication::beep();
   guide_->Dismiss();
   const GridTexts texts = ReadTexts(*grid_);
   CellFlags typed{};

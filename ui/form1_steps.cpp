@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 
+#include "reader/source.h"
 #include "solver/solve.h"
 #include "ui/form1.h"
 #include "ui/gridclipboard.h"
@@ -15,20 +16,23 @@ namespace noralim::ui {
 void Form1::AsStep(Step step, const std::function<void()>& write) {
   Record();
   step_ = step;
+  running_ = step == Step::Run;
   write();
   step_ = Step::None;
+  running_ = false;
+  RefreshMarks();
   Record();
 }
 
 void Form1::LoadTexts(const GridTexts& texts) {
+  if (!CanStart(Command::Load)) return QApplication::beep();
   if (step_ == Step::Run) return WriteAll(texts);
-  if (step_ != Step::None) return QApplication::beep();
   // A load is a step of its own, so that undo goes back to the grid before it.
   AsStep(Step::Grid, [&] { WriteAll(texts); });
 }
 
-void Form1::WriteAll(const GridTexts& texts) {
-  const bool outer = std::exchange(user_write_, true);
+void Form1::WriteAll(const GridTexts& texts, bool by_user) {
+  const bool outer = std::exchange(user_write_, by_user);
   // Runs inside the toolkit's event dispatch when pasting: nothing may escape.
   try {
     WriteTexts(*grid_, texts);
@@ -42,18 +46,7 @@ void Form1::TakeTexts(const GridTexts& texts) {
   balloon_->hide();
   outcome_.clear();  // the grid moves on from where the last run left it
   UpdateTitle();
-  AsStep(Step::Run, [&] {
-    running_ = true;
-    try {
-      for (CellIndex i = 1; i <= kCellCount; ++i) {
-        const CellText& text = texts[static_cast<std::size_t>(i - 1)];
-        if (text != grid_->GetCellText(i)) grid_->SetCellText(i, text);
-      }
-    } catch (const SolveStopped&) {
-      // The window was closed while the step went in.
-    }
-    running_ = false;
-  });
+  AsStep(Step::Run, [&] { WriteAll(texts, false); });
 }
 
 void Form1::CopyGrid() const { QGuiApplication::clipboard()->setText(GridToLine(*grid_)); }
@@ -65,32 +58,32 @@ void Form1::PasteGrid() {
 }
 
 void Form1::PasteTexts(const GridTexts& texts) {
-  if (!FitsCells(texts)) return QApplication::beep();
+  if (!FitsCells(texts, CellField::kMaxCharacters)) return QApplication::beep();
   LoadTexts(texts);
 }
 
 void Form1::Undo() {
-  if (step_ != Step::None) return QApplication::beep();
-  Record();
-  Restore(history_->Undo());
+  Record();  // typing not yet recorded is the step undone
+  if (!CanStart(Command::Undo)) return QApplication::beep();
+  Restore(*history_->Undo());
 }
 
 void Form1::Redo() {
-  if (step_ != Step::None) return QApplication::beep();
-  Record();
-  Restore(history_->Redo());
+  Record();  // typing not yet recorded drops the steps to redo
+  if (!CanStart(Command::Redo)) return QApplication::beep();
+  Restore(*history_->Redo());
 }
 
 void Form1::Record() {
   if (!closing_ && step_ == Step::None) history_->Record(ReadTexts(*grid_));
 }
 
-void Form1::Restore(const std::optional<GridTexts>& texts) {
-  if (!texts) return QApplication::beep();
+void Form1::Restore(const GridTexts& texts) {
   // The history already stands at this grid: nothing is recorded around it.
   step_ = Step::Grid;
-  WriteAll(*texts);
+  WriteAll(texts);
   step_ = Step::None;
+  RefreshMarks();
 }
 
 }  // namespace noralim::ui

@@ -3,14 +3,12 @@
 
 #include "ui/gridclipboard.h"
 
-#include <algorithm>
 #include <string>
 
 #include "reader/gridtext.h"
 #include "reader/reader.h"
 #include "reader/writer.h"
 #include "solver/solve.h"
-#include "ui/cellfield.h"
 
 namespace noralim::ui {
 
@@ -20,11 +18,6 @@ std::optional<GridTexts> TextToGrid(const QString& text) {
   GridRead read = ReadGrid(text.toStdString(), "clipboard");
   if (auto* puzzle = std::get_if<Puzzle>(&read.result)) return std::move(puzzle->texts);
   return std::nullopt;
-}
-
-bool FitsCells(const GridTexts& texts) {
-  return std::all_of(texts.begin(), texts.end(),
-                     [](const CellText& text) { return text.size() <= CellField::kMaxCharacters; });
 }
 
 void WriteTexts(CellGrid& grid, const GridTexts& texts) {

@@ -21,10 +21,6 @@ QString GridToLine(const CellGrid& grid);
 // text starts with one; nullopt for anything else.
 std::optional<GridTexts> TextToGrid(const QString& text);
 
-// Whether a cell can take each of the texts (at most
-// CellField::kMaxCharacters characters).
-bool FitsCells(const GridTexts& texts);
-
 // Writes the texts into cells 1 to 81 in order, through the grid's ordinary
 // writes (so each raises its change notification).
 void WriteTexts(CellGrid& grid, const GridTexts& texts);

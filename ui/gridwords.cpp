@@ -33,9 +33,7 @@ namespace {
 
 QStringList Digits(DigitSet digits) {
   QStringList list;
-  for (int d = 1; d <= kUnitSize; ++d) {
-    if ((digits.Bits() & DigitSet::Of(d).Bits()) != 0) list << QString::number(d);
-  }
+  for (const char32_t digit : ToCellText(digits)) list << QString::fromUcs4(&digit, 1);
   return list;
 }
 

@@ -53,18 +53,18 @@ QString Outcome(const GridTexts& texts, SolveResult result) {
                 QT_TRANSLATE_NOOP("noralim", " after %1 sweeps"));
 }
 
-bool IsWellFormed(const CellText& text) {
+std::optional<DigitSet> WellFormedDigits(const CellText& text) {
   unsigned seen = 0;
   for (const char32_t c : text) {
-    if (c < U'1' || c > U'9' || (seen & (1U << (c - U'1'))) != 0) return false;
+    if (c < U'1' || c > U'9' || (seen & (1U << (c - U'1'))) != 0) return std::nullopt;
     seen |= 1U << (c - U'1');
   }
-  return true;
+  return DigitSet::FromBits(static_cast<std::uint16_t>(seen));
 }
 
 CellFlags ConflictingCells(const GridTexts& texts) {
   CellFlags flags{};
-  for (std::size_t k = 0; k < texts.size(); ++k) flags[k] = !IsWellFormed(texts[k]);
+  for (std::size_t k = 0; k < texts.size(); ++k) flags[k] = !WellFormedDigits(texts[k]);
   ForEachRepeat(texts, [&](UnitKind /*kind*/, UnitNumber /*n*/, CellIndex a, CellIndex b) {
     flags[static_cast<std::size_t>(a - 1)] = flags[static_cast<std::size_t>(b - 1)] = true;
     return false;

@@ -7,7 +7,9 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
+#include "solver/digitgrid.h"
 #include "solver/gridtexts.h"
 #include "solver/solveresult.h"
 
@@ -18,12 +20,13 @@ using CellFlags = std::array<bool, kCellCount>;
 
 // How a run that left these texts ended, in a few words: "solved in 7
 // sweeps", "35 cells open after 4 sweeps", "contradiction: row 3, column 5
-// has no candidate left", "contradiction: two 5s in box 4", "cycle: ...".
+// has no candidate left", "contradiction: 5 twice in box 4", "cycle: ...".
 QString Outcome(const GridTexts& texts, SolveResult result);
 
-// Whether a text is one a cell is meant to hold: empty, one digit 1 to 9, or
-// two or more different digits 1 to 9 (candidates).
-bool IsWellFormed(const CellText& text);
+// The digits of a text that is one a cell is meant to hold: empty, one digit
+// 1 to 9, or two or more different digits 1 to 9 (candidates); nullopt for
+// any other text.
+std::optional<DigitSet> WellFormedDigits(const CellText& text);
 
 // The cells whose texts are not well formed, and the settled cells whose
 // text another settled cell of one of their units repeats.

@@ -72,6 +72,14 @@ constexpr std::array<ToolkitOption, 15> kToolkitOptions = {{
     {"dograb", nullptr},
 }};
 
+// A message and each of its arguments in the user's language; an argument
+// that is no message of the catalogue stays as it is.
+QString TranslatedMessage(const char* format, const std::vector<std::string>& args) {
+  QString what = Tr(format);
+  for (const std::string& arg : args) what = what.arg(Tr(arg.c_str()));
+  return what;
+}
+
 // The window with the puzzle the operand names, if it names one.
 StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands, std::size_t max_cell_characters) {
   if (operands.size() > 1) return UsageError{messages::kTooManyOperands, {}};
@@ -80,16 +88,14 @@ StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands,
   if (auto* rejected = std::get_if<Rejected>(&loaded)) return OperandError{Translated(*rejected)};
   window.texts = std::move(std::get<Puzzle>(loaded).texts);
   const std::string& operand = operands.front();
-  const bool literal = operand.size() == kCellCount && operand.find_first_not_of("123456789.0-") == std::string::npos;
-  if (!literal) window.source = operand.substr(operand.find_last_of("/\\") + 1);
+  if (!IsPuzzleLiteral(operand)) window.source = operand.substr(operand.find_last_of("/\\") + 1);
   return window;
 }
 
 }  // namespace
 
 std::string Translated(const Rejected& rejected) {
-  QString what = Tr(rejected.format);
-  for (const std::string& arg : rejected.args) what = what.arg(Tr(arg.c_str()));
+  const QString what = TranslatedMessage(rejected.format, rejected.args);
   if (rejected.where.empty()) return what.toStdString();
   return rejected.where + ": " + what.toStdString();
 }
@@ -116,8 +122,7 @@ std::optional<std::string> MissingDisplay(const OpenWindow& command) {
 }
 
 std::string UsageMessage(const UsageError& error) {
-  QString what = Tr(error.format);
-  for (const std::string& arg : error.args) what = what.arg(Tr(arg.c_str()));
+  const QString what = TranslatedMessage(error.format, error.args);
   return (QStringLiteral("noralim: ") + what + QLatin1Char('\n') +
           Tr(QT_TRANSLATE_NOOP("noralim", "Try 'noralim --help' for more information.")))
       .toStdString();

@@ -13,9 +13,9 @@ StepGuide::StepGuide(const WindowGrid::Cells& cells, const CellGrid& grid, Take 
 void StepGuide::NextStep() {
   const GridTexts texts = ReadTexts(grid_);
   if (shown_ && shown_->step && texts == shown_on_) {
-    const Step step = *shown_->step;
+    const Advice shown = *shown_;
     Dismiss();
-    return take_(TakeStep(texts, step));
+    return take_(TakeStep(texts, shown.grid, *shown.step));
   }
   shown_ = ui::NextStep(texts);
   shown_on_ = texts;

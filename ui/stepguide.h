@@ -12,7 +12,6 @@
 
 #include "solver/gridtexts.h"
 #include "ui/advice.h"
-#include "ui/balloon.h"
 #include "ui/windowgrid.h"
 
 namespace noralim::ui {
@@ -29,7 +28,6 @@ class StepGuide {
   void NextStep();
   // Takes the step shown away (the grid was edited, or Escape).
   void Dismiss();
-  [[nodiscard]] bool Showing() const { return shown_.has_value(); }
   void Highlight(int digit);
 
  private:

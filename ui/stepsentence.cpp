@@ -3,16 +3,12 @@
 
 #include "ui/stepsentence.h"
 
-#include <bit>
-
 #include "ui/gridwords.h"
 #include "ui/translation.h"
 
 namespace noralim::ui {
 
 namespace {
-
-int OnlyDigit(DigitSet digits) { return std::countr_zero(digits.Bits()) + 1; }
 
 // The size of a subset or a fish, and its name.
 const char* SubsetName(Technique technique) {
@@ -55,7 +51,7 @@ QString Locked(const Step& step) {
           : QT_TRANSLATE_NOOP("noralim", "Claiming: in %1, %2 fits only in %3, so %2 goes from the rest of %3.");
   return Tr(text)
       .arg(UnitName(where.kind, where.number))
-      .arg(OnlyDigit(step.digits))
+      .arg(DigitOf(step.digits))
       .arg(UnitName(line.kind, line.number));
 }
 
@@ -78,7 +74,7 @@ QString Fish(const Step& step) {
   for (std::size_t k = 0; k < step.units.size(); ++k) (k < size ? base : cover).push_back(step.units[k].number);
   return Tr(QT_TRANSLATE_NOOP("noralim", "%1 on %2: in %3, %2 fits only in %4, so %2 goes from the rest of %4."))
       .arg(Tr(SubsetName(step.technique)))
-      .arg(OnlyDigit(step.digits))
+      .arg(DigitOf(step.digits))
       .arg(LinesName(step.units.front().kind, base), LinesName(step.units.back().kind, cover));
 }
 
@@ -93,7 +89,7 @@ QString Wing(const Step& step, const DigitCells& grid) {
           ? QT_TRANSLATE_NOOP("noralim",
                               "XY-wing: %1 sees %2 and %3, so %4 goes from the cells that see both of these.")
           : QT_TRANSLATE_NOOP("noralim", "XYZ-wing: %1 sees %2 and %3, so %4 goes from the cells that see all three.");
-  return Tr(text).arg(cell(0), cell(1), cell(2)).arg(OnlyDigit(step.eliminations.front().digits));
+  return Tr(text).arg(cell(0), cell(1), cell(2)).arg(DigitOf(step.eliminations.front().digits));
 }
 
 QString Sentence(const Step& step, const DigitCells& grid) {
@@ -103,7 +99,7 @@ QString Sentence(const Step& step, const DigitCells& grid) {
         return Tr(QT_TRANSLATE_NOOP("noralim",
                                     "%1 holds %2, so %2 goes from the other cells of its row, column and box."))
             .arg(PlaceName(step.cells.front()))
-            .arg(OnlyDigit(step.digits));
+            .arg(DigitOf(step.digits));
       }
       return Single(step);
     case Level::Singles:
