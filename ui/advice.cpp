@@ -23,9 +23,9 @@ std::variant<DigitCells, CellIndex> Candidates(const GridTexts& texts) {
     const CellText& text = texts[static_cast<std::size_t>(i - 1)];
     const std::optional<DigitSet> digits = WellFormedDigits(text);
     if (!digits) return i;
-    cells[static_cast<std::size_t>(i - 1)] = text.empty() ? kAllDigits : *digits;
+    cells[static_cast<std::size_t>(i - 1)] = *digits;
   }
-  return cells;
+  return OpenEmptyCells(cells);
 }
 
 QString NotDigits(CellIndex i) {
