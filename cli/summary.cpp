@@ -9,7 +9,7 @@ namespace noralim::cli {
 
 namespace {
 
-constexpr std::array kStatusOrder = {GridStatus::Solved, GridStatus::Open, GridStatus::Invalid, GridStatus::Cycle};
+constexpr std::array kStatusOrder = {GridStatus::Solved, GridStatus::Open, GridStatus::Invalid};
 constexpr long kBarWidth = 40;
 // Up to this many rows every sweep count from min to max gets one, so gaps
 // show; beyond it only the counts that occurred.

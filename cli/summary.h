@@ -21,7 +21,7 @@ class Summary {
   void AddRating(int solutions, std::optional<Level> level);
 
   // Several lines, each ending in a line feed, as for Royle's 17-clue file:
-  //   "49151 puzzles: 924 solved, 48227 open, 0 invalid, 0 cycle"
+  //   "49151 puzzles: 924 solved, 48227 open, 0 invalid"
   //   "sweeps: min 2, median 4, max 29"
   // then histogram rows " 2 | ####...  4994", the bar scaled to the most
   // frequent count: one per sweep count from min to max when they span fewer
@@ -37,7 +37,7 @@ class Summary {
   // "solutions: ..." and "ratings: ..." with their line feeds.
   [[nodiscard]] std::string RatingLines() const;
 
-  std::array<long, 4> statuses_{};              // by GridStatus
+  std::array<long, 3> statuses_{};              // by GridStatus
   std::vector<long> sweeps_;                    // puzzles by sweep count
   std::array<long, 3> solutions_{};             // by number of solutions: each rated puzzle once
   std::array<long, kLevelCount + 1> levels_{};  // by level

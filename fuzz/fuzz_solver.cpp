@@ -12,10 +12,11 @@
 //                 breaks, full-width digits, repeated digits)
 //   anything else empty
 //
-// For every input: the run ends, by settling or by the repeat rule (one that
-// does not end shows as a timeout); a run from the end of a settled run
-// settles in one sweep that changes nothing and makes the writes of the first
-// run's last sweep, and one from the end of a cycle cycles again; and for
+// For every input: the run ends, by settling or at a contradiction (one that
+// does not end shows as a timeout); no write empties a cell or changes a
+// settled one; a run from the end of a settled run settles in one sweep that
+// changes nothing and makes the writes of the first run's last sweep, and one
+// from where a contradiction stopped a run ends invalid again; and for
 // grids of digit sets the compact grid and the lane engine (every kernel) run
 // exactly like the general one: the same writes, texts, sweeps and status,
 // and the output lines made from masks are the ones made from texts.
@@ -103,6 +104,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "the output lines from masks are the ones from texts");
     CheckRating(*digits);
   }
+  for (const auto& [cell, text] : first.writes) {
+    const CellText& given = start[static_cast<std::size_t>(cell - 1)];
+    Require(!text.empty() && (given.size() != 1 || text == given), "no write empties a cell or changes a settled one");
+  }
   const Solution again = SolveOnGeneralGrid(first.Texts(), true);
   if (first.result.end == SolveEnd::Settled) {
     Require(again.result == SolveResult{1, SolveEnd::Settled} && again.Texts() == first.Texts(),
@@ -111,7 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::equal(again.writes.begin(), again.writes.end(), first.writes.end() - std::ssize(again.writes)),
             "a settled grid gets the writes of the last sweep again");
   } else {
-    Require(again.result.end == SolveEnd::Cycle, "the end of a cycle cycles again");
+    Require(first.status == GridStatus::Invalid && again.status == GridStatus::Invalid,
+            "a contradiction is invalid, and stays so when run again");
   }
   return 0;
 }

@@ -58,7 +58,6 @@ constexpr DigitSet RemoveAll(DigitSet w, DigitSet t) {
 }
 // Holds for the one-digit texts the passes look for.
 constexpr bool ContainsText(DigitSet s, DigitSet t) { return s.Bits() != 0 && (s.Bits() & t.Bits()) == t.Bits(); }
-constexpr std::size_t HashText(DigitSet s) { return s.Bits(); }
 // Every one-digit set is a digit value; there is no other one-character text.
 constexpr bool IsDigitValue(DigitSet s) { return Length(s) == 1; }
 // The digit of a one-digit set.

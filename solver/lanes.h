@@ -29,10 +29,10 @@ enum class LaneKernel : std::uint8_t { Generic, Avx2 };
 // The kernels this build has and this processor runs, the fastest last.
 std::vector<LaneKernel> AvailableLaneKernels();
 
-// Solves every grid, runs[k] for starts[k]. A run that would go past the
-// lanes' bound of sweeps (a cycle, mostly) is run again from its start on
-// DigitGrid, which applies the repeat rule. Keeps its buffers from one call
-// to the next.
+// Solves every grid, runs[k] for starts[k]. A run that comes to a
+// contradiction, or would go past the lanes' bound of sweeps, is run again
+// from its start on DigitGrid, which stops exactly where the contradiction
+// is. Keeps its buffers from one call to the next.
 class LaneSolver {
  public:
   // On the fastest kernel available.

@@ -24,6 +24,12 @@
 // exactly one cell; only a digit whose cell is not already settled to it
 // changes anything, so the phase writes the lowest such digit and looks again
 // at the higher ones, which is what counting every digit in turn comes to.
+//
+// A pass never writes an empty text: a target whose working string comes out
+// empty ends its run at that write. The kernel does not stop a lane there; it
+// marks the lane, which leaves at the end of the sweep to be run again from
+// its start on DigitGrid, where the run ends exactly at that write. Only
+// puzzles whose givens contradict each other take that path.
 #pragma once
 
 #include <cstddef>
@@ -47,8 +53,8 @@ using Lanes16 = std::uint16_t __attribute__((vector_size(NORALIM_LANE_BYTES)));
 constexpr int kLanes = NORALIM_LANE_BYTES / 2;
 constexpr std::uint16_t kAllDigitsMask = 0x1FF;
 // A run that has not settled after this many sweeps leaves its lane and is
-// run again from its start on the scalar path, which knows the repeat rule.
-// (The 49,151 puzzles of Royle's 17-clue file need at most 29.)
+// run again from its start on the scalar path. (The 49,151 puzzles of
+// Royle's 17-clue file need at most 29.)
 constexpr int kMaxLaneSweeps = 64;
 
 // All ones in the lanes whose mask has exactly one bit.
@@ -99,13 +105,15 @@ inline void SettledBehind(const Lanes16* cells, const Unit9& unit, Lanes16* afte
   }
 }
 
-inline void BoxPass(Lanes16* cells, const Unit9& unit) {
+// Each pass adds to *empty the lanes where a target came out empty.
+inline void BoxPass(Lanes16* cells, const Unit9& unit, Lanes16* empty) {
   Lanes16 after[kUnitSize];
   SettledBehind(cells, unit, after);
   Lanes16 before = {};
   for (int k = 0; k < kUnitSize; ++k) {
     const Lanes16 w = Working(cells[unit.cell[k]]) & ~(before | after[k]);
     cells[unit.cell[k]] = w;
+    *empty |= reinterpret_cast<Lanes16>(w == 0);
     before |= w & SettledLanes(w);
   }
   Lanes16 done = {};  // digits already decided, per lane
@@ -131,7 +139,7 @@ inline void BoxPass(Lanes16* cells, const Unit9& unit) {
   }
 }
 
-inline void LinePass(Lanes16* cells, const Unit9& unit) {
+inline void LinePass(Lanes16* cells, const Unit9& unit, Lanes16* empty) {
   Lanes16 after[kUnitSize];
   SettledBehind(cells, unit, after);
   Lanes16 before = {};
@@ -140,52 +148,60 @@ inline void LinePass(Lanes16* cells, const Unit9& unit) {
     const Lanes16 keep = SettledLanes(m);  // a settled target is not written
     const Lanes16 w = (keep & m) | (~keep & Working(m) & ~(before | after[k]));
     cells[unit.cell[k]] = w;
+    *empty |= reinterpret_cast<Lanes16>(w == 0);
     before |= w & SettledLanes(w);
   }
 }
 
-inline void Sweep(Lanes16* cells) {
+// One sweep; gives the lanes in which a pass came to a contradiction.
+inline Lanes16 Sweep(Lanes16* cells) {
+  Lanes16 empty = {};
   for (int n = 0; n < kUnitSize; ++n) {
-    BoxPass(cells, kUnitSlots.box[n]);
-    LinePass(cells, kUnitSlots.column[n]);
-    LinePass(cells, kUnitSlots.row[n]);
+    BoxPass(cells, kUnitSlots.box[n], &empty);
+    LinePass(cells, kUnitSlots.column[n], &empty);
+    LinePass(cells, kUnitSlots.row[n], &empty);
   }
+  return empty;
 }
 
 // What the final masks of a settled lane say, as SolveLanes reports it.
 enum LaneStatus : std::uint8_t { kLaneOpen, kLaneSolved, kLaneInvalid };
 
-// The status of every lane's grid: invalid when a cell is empty or a unit
-// holds a settled value twice, solved when every cell is settled.
+// The status of every lane's settled grid: invalid when a unit holds a
+// settled value twice or has a digit that no cell of it can hold, solved
+// when every cell is settled. (No cell of a settled lane is empty.)
 inline void ClassifyLanes(const Lanes16* cells, Lanes16* invalid, Lanes16* solved) {
   Lanes16 values[kCellCount];
-  Lanes16 empty = {};
   Lanes16 unsettled = {};
   for (int i = 0; i < kCellCount; ++i) {
     const Lanes16 settled = SettledLanes(cells[i]);
     values[i] = cells[i] & settled;
-    empty |= reinterpret_cast<Lanes16>(cells[i] == 0);
     unsettled |= ~settled;
   }
   Lanes16 twice = {};
+  Lanes16 placeless = {};
   for (const Unit9* kind : {kUnitSlots.box, kUnitSlots.column, kUnitSlots.row}) {
     for (int n = 0; n < kUnitSize; ++n) {
       Lanes16 seen = {};
+      Lanes16 places = {};
       for (const int slot : kind[n].cell) {
         const Lanes16 v = values[slot];
         twice |= seen & v;
         seen |= v;
+        places |= cells[slot];
       }
+      placeless |= places ^ kAllDigitsMask;
     }
   }
-  *invalid = empty | reinterpret_cast<Lanes16>(twice != 0);
+  *invalid = reinterpret_cast<Lanes16>((twice | placeless) != 0);
   *solved = ~unsettled;
 }
 
 // Solves count grids of 81 masks each (starts, by cell slot), writing each
 // final grid to finals, its sweep count to sweeps and its LaneStatus to
 // statuses; or a sweep count of 0 for a grid that left its lane unsettled (its
-// final grid and status are then not written). A lane whose grid has settled
+// final grid and status are then not written), which is also what a grid
+// that came to a contradiction gets. A lane whose grid has settled
 // takes the next grid at the next sweep, so every vector stays full until the
 // grids run out.
 inline void SolveLanes(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps,
@@ -206,7 +222,7 @@ inline void SolveLanes(const std::uint16_t* starts, std::size_t count, std::uint
   for (bool any = busy[0]; any;) {
     Lanes16 snapshot[kCellCount];
     for (int i = 0; i < kCellCount; ++i) snapshot[i] = cells[i];
-    Sweep(cells);
+    const Lanes16 contradicted = Sweep(cells);
     Lanes16 changed = {};
     for (int i = 0; i < kCellCount; ++i) changed |= reinterpret_cast<Lanes16>(cells[i] != snapshot[i]);
     Lanes16 invalid = {};
@@ -216,12 +232,13 @@ inline void SolveLanes(const std::uint16_t* starts, std::size_t count, std::uint
     for (int j = 0; j < kLanes; ++j) {
       if (!busy[j]) continue;
       ++lane_sweeps[j];
-      if (changed[j] != 0 && lane_sweeps[j] < kMaxLaneSweeps) {
+      const bool settled = changed[j] == 0 && contradicted[j] == 0;
+      if (!settled && contradicted[j] == 0 && lane_sweeps[j] < kMaxLaneSweeps) {
         any = true;
         continue;
       }
-      sweeps[grid[j]] = changed[j] != 0 ? 0 : lane_sweeps[j];
-      if (changed[j] == 0) {
+      sweeps[grid[j]] = settled ? lane_sweeps[j] : 0;
+      if (settled) {
         if (!classified) ClassifyLanes(cells, &invalid, &solved);
         classified = true;
         statuses[grid[j]] = invalid[j] != 0 ? kLaneInvalid : solved[j] != 0 ? kLaneSolved : kLaneOpen;

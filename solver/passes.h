@@ -9,13 +9,24 @@
 // returns. Which cells are read, and where SetCellText is called (also when
 // the text does not change), is the observable behaviour of a pass: every
 // write shows in the window.
+//
+// A pass never writes an empty text. A target whose working string comes out
+// empty (its value settled again elsewhere in the unit, or every one of its
+// candidates settled elsewhere) is a contradiction in the givens: the pass
+// stops there, before that write, and reports it; every earlier write stays.
 #pragma once
+
+#include <optional>
 
 #include "solver/cellgrid.h"
 #include "solver/geometry.h"
+#include "solver/solveresult.h"
 #include "solver/textgrid.h"
 
 namespace noralim {
+
+// What a pass reports: nothing, or the contradiction at which it stopped.
+using PassEnd = std::optional<Contradiction>;
 
 namespace detail {
 
@@ -36,28 +47,50 @@ typename G::Text RemoveSettled(const G& grid, typename G::Text w, const UnitCell
   return w;
 }
 
+// The contradiction of a target that would come out empty: for a settled
+// target, the first other cell of the unit holding the same value.
+template <TextGrid G>
+Contradiction ContradictionAt(const G& grid, UnitKind kind, UnitNumber n, CellIndex target) {
+  Contradiction found{target, 0, kind, n};
+  const typename G::Text value = grid.GetCellText(target);
+  if (Length(value) != 1) return found;
+  for (const CellIndex c : Unit(kind, n)) {
+    if (c != target && grid.GetCellText(c) == value) {
+      found.other = c;
+      break;
+    }
+  }
+  return found;
+}
+
 // Column and row passes: elimination only, settled targets are not written.
 // The target is among the cells it removes from (its own test changes nothing
 // written: an unsettled target has no one-character text to remove).
 template <TextGrid G>
-void SolveLine(G& grid, const UnitCells& cells) {
+PassEnd SolveLine(G& grid, UnitKind kind, UnitNumber n) {
+  const UnitCells& cells = Unit(kind, n);
   for (const CellIndex target : cells) {
     auto w = RemoveSettled(grid, WorkingString(grid.GetCellText(target)), cells, 0);
-    if (Length(grid.GetCellText(target)) != 1) grid.SetCellText(target, w);
+    if (Length(grid.GetCellText(target)) == 1) continue;
+    if (Length(w) == 0) return ContradictionAt(grid, kind, n, target);
+    grid.SetCellText(target, w);
   }
+  return std::nullopt;
 }
 
 }  // namespace detail
 
-// Box pass: elimination writes all nine cells (so a value settled twice loses
-// its lower-indexed copies), then each digit that only one cell of the box
-// can hold is written there.
+// Box pass: elimination writes all nine cells, then each digit that only one
+// cell of the box can hold is written there. A value settled twice in the box
+// empties the working string of its first copy: a contradiction.
 template <TextGrid G>
-void SolveBox(G& grid, UnitNumber n) {
+PassEnd SolveBox(G& grid, UnitNumber n) {
   using Text = typename G::Text;
   const UnitCells& box = Unit(UnitKind::Box, n);
   for (const CellIndex k : box) {
-    grid.SetCellText(k, detail::RemoveSettled(grid, detail::WorkingString(grid.GetCellText(k)), box, k));
+    auto w = detail::RemoveSettled(grid, detail::WorkingString(grid.GetCellText(k)), box, k);
+    if (Length(w) == 0) return detail::ContradictionAt(grid, UnitKind::Box, n, k);
+    grid.SetCellText(k, w);
   }
   for (int d = 1; d <= 9; ++d) {
     const Text digit = TextConstants<Text>::Digit(d);
@@ -71,23 +104,24 @@ void SolveBox(G& grid, UnitNumber n) {
     }
     if (count == 1) grid.SetCellText(last, digit);
   }
+  return std::nullopt;
 }
 
 // Column pass for column n (1 to 9, left to right).
 template <TextGrid G>
-void SolveColumn(G& grid, UnitNumber n) {
-  detail::SolveLine(grid, Unit(UnitKind::Column, n));
+PassEnd SolveColumn(G& grid, UnitNumber n) {
+  return detail::SolveLine(grid, UnitKind::Column, n);
 }
 
 // Row pass for row n (1 to 9, top to bottom).
 template <TextGrid G>
-void SolveRow(G& grid, UnitNumber n) {
-  detail::SolveLine(grid, Unit(UnitKind::Row, n));
+PassEnd SolveRow(G& grid, UnitNumber n) {
+  return detail::SolveLine(grid, UnitKind::Row, n);
 }
 
 // The passes over the general grid, compiled once in the library.
-extern template void SolveBox<CellGrid>(CellGrid&, UnitNumber);
-extern template void SolveColumn<CellGrid>(CellGrid&, UnitNumber);
-extern template void SolveRow<CellGrid>(CellGrid&, UnitNumber);
+extern template PassEnd SolveBox<CellGrid>(CellGrid&, UnitNumber);
+extern template PassEnd SolveColumn<CellGrid>(CellGrid&, UnitNumber);
+extern template PassEnd SolveRow<CellGrid>(CellGrid&, UnitNumber);
 
 }  // namespace noralim

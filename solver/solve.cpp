@@ -5,9 +5,9 @@
 
 namespace noralim {
 
-template void SolveBox<CellGrid>(CellGrid&, UnitNumber);
-template void SolveColumn<CellGrid>(CellGrid&, UnitNumber);
-template void SolveRow<CellGrid>(CellGrid&, UnitNumber);
+template PassEnd SolveBox<CellGrid>(CellGrid&, UnitNumber);
+template PassEnd SolveColumn<CellGrid>(CellGrid&, UnitNumber);
+template PassEnd SolveRow<CellGrid>(CellGrid&, UnitNumber);
 template SolveResult RunSolve<CellGrid, WindowServices>(CellGrid&, WindowServices&);
 template void ClearGrid<CellGrid>(CellGrid&);
 

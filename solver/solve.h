@@ -7,7 +7,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 #include "solver/cellgrid.h"
 #include "solver/passes.h"
@@ -32,35 +31,6 @@ detail::GridState<typename G::Text> ReadTexts(const G& grid) {
 
 namespace detail {
 
-template <class Text>
-std::size_t HashState(const GridState<Text>& state) {
-  std::size_t h = 0;
-  for (const Text& t : state) h = h * 1000003U ^ HashText(t);
-  return h;
-}
-
-// The end states of the sweeps of one run. Hashes only narrow the search:
-// a repeat is declared on equal texts, so a run that would settle is never
-// cut short by a collision.
-template <class Text>
-class SweepHistory {
- public:
-  [[nodiscard]] bool Contains(const GridState<Text>& state, std::size_t hash) const {
-    for (std::size_t k = 0; k < hashes_.size(); ++k) {
-      if (hashes_[k] == hash && states_[k] == state) return true;
-    }
-    return false;
-  }
-  void Add(GridState<Text> state, std::size_t hash) {
-    hashes_.push_back(hash);
-    states_.push_back(std::move(state));
-  }
-
- private:
-  std::vector<std::size_t> hashes_;
-  std::vector<GridState<Text>> states_;
-};
-
 // Puts the window back to idle ("Calc" enabled, then the default pointer)
 // however the run ends, also when a service stops it with an exception.
 template <class Services>
@@ -80,34 +50,32 @@ class IdleOnExit {
 
 }  // namespace detail
 
-// Runs sweeps of box, column and row passes until a sweep changes nothing
-// (or ends where an earlier sweep ended, see SolveEnd::Cycle). Each sweep:
-// for n = 1 to 9, SolveBox(n), SolveColumn(n), SolveRow(n), then one
+// Runs sweeps of box, column and row passes until a sweep changes nothing,
+// or until a pass finds a contradiction, where the run ends at once. Each
+// sweep: for n = 1 to 9, SolveBox(n), SolveColumn(n), SolveRow(n), then one
 // processing of pending events; then all 81 texts are compared with the
-// snapshot taken at the start of the sweep.
+// snapshot taken at the start of the sweep. No pass empties a cell, so the
+// texts only ever lose characters and the run ends, unless someone keeps
+// editing the grid meanwhile.
 template <TextGrid G, class Services>
 SolveResult RunSolve(G& grid, Services& window) {
-  using Text = typename G::Text;
   window.SetMousePointer(MousePointer::Hourglass);
   window.SetCalcEnabled(false);
   const detail::IdleOnExit<Services> idle(window);
 
-  detail::SweepHistory<Text> history;
   // Nothing runs between one sweep's comparison and the next sweep's
   // snapshot, so the texts read for the comparison are that snapshot.
-  detail::GridState<Text> snapshot = ReadTexts(grid);
+  detail::GridState<typename G::Text> snapshot = ReadTexts(grid);
   for (int sweeps = 1;; ++sweeps) {
     for (UnitNumber n = 1; n <= kUnitSize; ++n) {
-      SolveBox(grid, n);
-      SolveColumn(grid, n);
-      SolveRow(grid, n);
+      PassEnd found = SolveBox(grid, n);
+      if (!found) found = SolveColumn(grid, n);
+      if (!found) found = SolveRow(grid, n);
+      if (found) return {sweeps, SolveEnd::Contradiction, *found};
       window.ProcessPendingEvents();
     }
-    detail::GridState<Text> end = ReadTexts(grid);
+    auto end = ReadTexts(grid);
     if (end == snapshot) return {sweeps, SolveEnd::Settled};
-    const std::size_t hash = detail::HashState(end);
-    if (history.Contains(end, hash)) return {sweeps, SolveEnd::Cycle};
-    history.Add(end, hash);
     snapshot = std::move(end);
   }
 }

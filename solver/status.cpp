@@ -8,12 +8,32 @@
 
 namespace noralim {
 
+namespace {
+
+// The digits 1 to 9 a text holds, as a 9-bit mask.
+unsigned DigitsIn(const CellText& text) {
+  unsigned digits = 0;
+  for (const char32_t c : text) {
+    if (c >= U'1' && c <= U'9') digits |= 1U << (c - U'1');
+  }
+  return digits;
+}
+
+}  // namespace
+
 GridStatus Classify(const GridTexts& texts, SolveEnd end) {
-  if (end == SolveEnd::Cycle) return GridStatus::Cycle;
+  if (end == SolveEnd::Contradiction) return GridStatus::Invalid;
   bool solved = true;
   for (const CellText& t : texts) {
     if (t.empty()) return GridStatus::Invalid;
     solved = solved && IsDigitValue(t);
+  }
+  for (const UnitKind kind : kUnitKinds) {
+    for (UnitNumber n = 1; n <= kUnitSize; ++n) {
+      unsigned digits = 0;
+      for (const CellIndex c : Unit(kind, n)) digits |= DigitsIn(texts[static_cast<std::size_t>(c - 1)]);
+      if (digits != 0x1FF) return GridStatus::Invalid;
+    }
   }
   bool repeat = false;
   ForEachRepeat(texts, [&](UnitKind /*kind*/, UnitNumber /*n*/, CellIndex /*a*/, CellIndex /*b*/) {
@@ -34,7 +54,7 @@ GridStatus Classify(const DigitCells& cells, SolveEnd end) {
     }
     return slots;
   }();
-  if (end == SolveEnd::Cycle) return GridStatus::Cycle;
+  if (end == SolveEnd::Contradiction) return GridStatus::Invalid;
   // The settled value of each cell, or 0; computed without branches, as
   // whether a cell is settled is as good as random.
   std::array<unsigned, kCellCount> values{};
@@ -49,14 +69,18 @@ GridStatus Classify(const DigitCells& cells, SolveEnd end) {
   if (empty) return GridStatus::Invalid;
   // A unit holds a value twice when its values have fewer bits together than
   // it has settled cells.
+  // Every digit needs a place in every unit.
   for (const auto& unit : kUnitSlots) {
     unsigned together = 0;
+    unsigned places = 0;
     int settled = 0;
     for (const std::uint8_t slot : unit) {
       together |= values[slot];
+      places |= cells[slot].Bits();
       settled += values[slot] != 0 ? 1 : 0;
     }
-    if (static_cast<int>(Length(DigitSet::FromBits(static_cast<std::uint16_t>(together)))) != settled) {
+    if (static_cast<int>(Length(DigitSet::FromBits(static_cast<std::uint16_t>(together)))) != settled ||
+        places != kAllDigits.Bits()) {
       return GridStatus::Invalid;
     }
   }
@@ -65,8 +89,6 @@ GridStatus Classify(const DigitCells& cells, SolveEnd end) {
 
 std::string_view StatusName(GridStatus status) {
   switch (status) {
-    case GridStatus::Cycle:
-      return "cycle";
     case GridStatus::Invalid:
       return "invalid";
     case GridStatus::Solved:

@@ -16,9 +16,9 @@
 namespace noralim {
 
 enum class GridStatus : std::uint8_t {
-  // The run ended by the repeat rule.
-  Cycle,
-  // A cell is empty, or one unit holds the same one-character text twice.
+  // The run stopped at a contradiction, a cell is empty, one unit holds the
+  // same one-character text twice, or a unit has a digit that no cell of it
+  // can hold.
   Invalid,
   // Every cell holds one digit 1 to 9.
   Solved,

@@ -8,14 +8,13 @@
 // characters); the batch path over DigitGrid (texts that are ascending digit
 // sets, held as bit masks). A text type provides, as free functions found by
 // argument-dependent lookup, what TextGrid below checks: Length, RemoveAll
-// (of a one-character text), ContainsText, equality and HashText; and a
+// (of a one-character text), ContainsText and equality; and a
 // specialisation of TextConstants with Full() and Digit(d). Classify also
 // needs IsDigitValue.
 #pragma once
 
 #include <concepts>
 #include <cstddef>
-#include <functional>
 #include <utility>
 
 #include "solver/celltext.h"
@@ -36,8 +35,6 @@ struct TextConstants<CellText> {
 template <class Text>
 using Write = std::pair<CellIndex, Text>;
 
-inline std::size_t HashText(const CellText& t) { return std::hash<CellText>{}(t); }
-
 template <class G>
 concept TextGrid = requires(G& grid, const G& cgrid, CellIndex i, const typename G::Text& t) {
   typename G::Text;
@@ -47,7 +44,6 @@ concept TextGrid = requires(G& grid, const G& cgrid, CellIndex i, const typename
   { RemoveAll(t, t) } -> std::convertible_to<typename G::Text>;
   { ContainsText(t, t) } -> std::same_as<bool>;
   { t == t } -> std::same_as<bool>;
-  { HashText(t) } -> std::convertible_to<std::size_t>;
 };
 
 }  // namespace noralim

@@ -110,7 +110,7 @@ void Form1::RefreshMarks() {
   CellFlags conflicts = ConflictingCells(ReadTexts(*grid_));
   for (std::size_t k = 0; k < conflicts.size(); ++k) {
     CellField& cell = *cells_[k];
-    const bool conflict = conflicts[k] || emptied_[k] || mistakes_[k];
+    const bool conflict = conflicts[k] || contradicted_[k] || mistakes_[k];
     if (cell.Conflict() != conflict) cell.SetMarks(cell.Written(), conflict, colors_);
   }
 }
@@ -156,7 +156,12 @@ void Form1::cmdExec_Click(std::int16_t index) {
 
 void Form1::Ended(SolveResult result) {
   const GridTexts texts = ReadTexts(*grid_);
-  for (std::size_t k = 0; k < texts.size(); ++k) emptied_[k] = texts[k].empty();
+  contradicted_ = {};
+  if (result.end == SolveEnd::Contradiction) {
+    for (const CellIndex cell : {result.contradiction.cell, result.contradiction.other}) {
+      if (cell != 0) contradicted_[static_cast<std::size_t>(cell - 1)] = true;
+    }
+  }
   outcome_ = Outcome(texts, result);
   UpdateTitle();
   Announce(RunReport(texts));
@@ -177,7 +182,7 @@ void Form1::Text1_Change(CellIndex index) {
   const bool by_run = grid_->TakeWrite(index) && running_ && !user_write_;
   if (by_run != cell.Written()) cell.SetMarks(by_run, cell.Conflict(), colors_);
   if (!by_run) {
-    emptied_[static_cast<std::size_t>(index - 1)] = false;
+    contradicted_[static_cast<std::size_t>(index - 1)] = false;
     mistakes_[static_cast<std::size_t>(index - 1)] = false;
     guide_->Dismiss();
     balloon_->hide();

@@ -127,13 +127,13 @@ class Form1 final : public QWidget {
   // meanwhile; as the user's edits (a load, a paste, an undo), or else as a
   // run's writes (a step Next step takes).
   void WriteAll(const GridTexts& texts, bool by_user = true);
-  // What a finished run leaves: the cells it emptied, marked at the end of
-  // its step; its outcome in the title and told to assistive technology.
+  // What a finished run leaves: the cells of its contradiction, marked at
+  // the end of its step; its outcome in the title and told to assistive technology.
   void Ended(SolveResult result);
   // Tells assistive technology how a run ended.
   void Announce(const QString& report);
   // Marks the cells in conflict: texts that are no digit or candidates,
-  // values repeated in a unit, cells a run left empty, cells Check found
+  // values repeated in a unit, the cells a run stopped at, cells Check found
   // wrong. After every edit outside a step, and at the end of each step.
   void RefreshMarks();
   // How the last run ended, where the puzzle came from, and "Noralim".
@@ -157,7 +157,9 @@ class Form1 final : public QWidget {
   bool running_ = false;
   Step step_ = Step::None;
   bool user_write_ = false;  // the cells written now are the user's: a load or a Clear
-  CellFlags emptied_{};      // cells a run left empty, until they are edited
+  // The cells a run stopped at (both copies of a repeat, or the cell left
+  // with no candidate), until they are edited.
+  CellFlags contradicted_{};
   QString source_;
   QString outcome_;       // how the last run ended, until the grid is edited
   CellFlags mistakes_{};  // cells Check found wrong, until they are edited

@@ -20,7 +20,8 @@ using CellFlags = std::array<bool, kCellCount>;
 
 // How a run that left these texts ended, in a few words: "solved in 7
 // sweeps", "35 cells open after 4 sweeps", "contradiction: row 3, column 5
-// has no candidate left", "contradiction: 5 twice in box 4", "cycle: ...".
+// has no candidate left", "contradiction: 5 twice in box 4",
+// "contradiction: 7 has no place in row 2".
 QString Outcome(const GridTexts& texts, SolveResult result);
 
 // The digits of a text that is one a cell is meant to hold: empty, one digit

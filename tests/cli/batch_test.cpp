@@ -104,9 +104,9 @@ TEST(MessageStreamTest, TheCountShowsOnlyOnAStderrTerminalOfItsOwn) {
 
 TEST(SummaryTest, SweepCountsFiftyApartShowOnlyTheCountsThatOccurred) {
   Summary summary;
-  for (const int sweeps : {2, 90, 2}) summary.Add(GridStatus::Cycle, sweeps);
+  for (const int sweeps : {2, 90, 2}) summary.Add(GridStatus::Invalid, sweeps);
   EXPECT_EQ(summary.Text(),
-            "3 puzzles: 0 solved, 0 open, 0 invalid, 3 cycle\n"
+            "3 puzzles: 0 solved, 0 open, 3 invalid\n"
             "sweeps: min 2, median 2, max 90\n"
             " 2 | ######################################## 2\n"
             "90 | ####################                     1\n");

@@ -29,7 +29,7 @@ options, and - is standard input wherever it stands.
   $ noralim-solve --puzzle=$EMPTY --jobs=2 --jobs 3 --sum -j1 -p$EMPTY
   ................................................................................. open 2
   ................................................................................. open 2
-  2 puzzles: 0 solved, 2 open, 0 invalid, 0 cycle
+  2 puzzles: 0 solved, 2 open, 0 invalid
   sweeps: min 2, median 2, max 2
   2 | ######################################## 2
   $ noralim-solve --js -p "$EMPTY" | cut -c 1-30

@@ -8,8 +8,8 @@ settled cells, '.' elsewhere), the status and the number of sweeps.
   $ noralim-solve "$ROOT/samples/puzzles.txt"
   849713625175269384236458971713982546524136798968574213452391867381627459697845132 solved 7
   4.....8.5.3..........7......2.....6.....8.4...4..1.......6.3.7.5.32.1...1.4...... open 4
-  ..........5...................................................................... open 3
-  ...3.76...3.6.1...168.42195...1...2..125....4...92..719..4..31..1.8.9....4.7.1... cycle 6
+  5.........5...................................................................... invalid 1
+  ...1..6...3.2.1.....8..2595......22..125....4...9...7.9..47.3...1.8.9....4.7.1... invalid 1
   ................................................................................. open 2
 
 Rejected lines are named on stderr, the others still solved; the exit status
@@ -76,15 +76,17 @@ Threads change nothing in the output.
 the lower one, and a rare count still gets a mark.
 
   $ grep -v '^#' "$ROOT/samples/puzzles.txt" | head -n 4 | noralim-solve --summary > /dev/null
-  4 puzzles: 1 solved, 2 open, 0 invalid, 1 cycle
-  sweeps: min 3, median 4, max 7
-  3 | ######################################## 1
-  4 | ######################################## 1
+  4 puzzles: 1 solved, 1 open, 2 invalid
+  sweeps: min 1, median 1, max 7
+  1 | ######################################## 2
+  2 |                                          0
+  3 |                                          0
+  4 | ####################                     1
   5 |                                          0
-  6 | ######################################## 1
-  7 | ######################################## 1
+  6 |                                          0
+  7 | ####################                     1
   $ { yes "$EMPTY" | head -n 41; grep -v '^#' "$ROOT/samples/puzzles.txt" | head -n 1; } | noralim-solve --summary > /dev/null
-  42 puzzles: 1 solved, 41 open, 0 invalid, 0 cycle
+  42 puzzles: 1 solved, 41 open, 0 invalid
   sweeps: min 2, median 2, max 7
   2 | ######################################## 41
   3 |                                          0
@@ -93,4 +95,4 @@ the lower one, and a rare count still gets a mark.
   6 |                                          0
   7 | #                                        1
   $ echo '# nothing' | noralim-solve --summary
-  0 puzzles: 0 solved, 0 open, 0 invalid, 0 cycle
+  0 puzzles: 0 solved, 0 open, 0 invalid

@@ -18,20 +18,20 @@
 namespace noralim {
 namespace {
 
-// Relabelled givens of a solved grid or of a grid that cycles, now and then
-// with wrong digits (so contradictions) and candidate strings; some nearly
-// empty.
+// Relabelled givens of a solved grid or of contradictory givens, now and
+// then with wrong digits (more contradictions) and candidate strings; some
+// nearly empty.
 DigitCells RandomGrid(std::mt19937& rng) {
   static const GridTexts solved =
       golden::Grid("849713625175269384236458971713982546524136798968574213452391867381627459697845132");
-  static const GridTexts cycling =
+  static const GridTexts contradictory =
       golden::Grid("...1..6...3.2.1.....8..2595......22..125....4...9...7.9..47.3...1.8.9....4.7.1...");
   std::vector<int> relabel = {1, 2, 3, 4, 5, 6, 7, 8, 9};
   std::shuffle(relabel.begin(), relabel.end(), rng);
   DigitCells cells{};
   if (rng() % 8 == 0) {
-    for (std::size_t k = 0; k < cycling.size(); ++k) {
-      if (!cycling[k].empty()) cells[k] = DigitSet::Of(relabel[cycling[k][0] - U'1']);
+    for (std::size_t k = 0; k < contradictory.size(); ++k) {
+      if (!contradictory[k].empty()) cells[k] = DigitSet::Of(relabel[contradictory[k][0] - U'1']);
     }
   }
   const auto givens = rng() % 4 == 0 ? rng() % 6 : 17 + rng() % 20;
@@ -48,13 +48,13 @@ TEST(LanesTest, RunExactlyLikeTheCompactGrid) {
   std::mt19937 rng(20261207);
   std::vector<DigitCells> starts(2000);
   std::vector<Solution> expected;
-  int cycles = 0;
+  int contradictions = 0;
   for (DigitCells& start : starts) {
     start = RandomGrid(rng);
     expected.push_back(SolveOnDigitGrid(start, false));
-    cycles += expected.back().result.end == SolveEnd::Cycle ? 1 : 0;
+    contradictions += expected.back().result.end == SolveEnd::Contradiction ? 1 : 0;
   }
-  EXPECT_GT(cycles, 0);  // the sample reaches both endings
+  EXPECT_GT(contradictions, 0);  // the sample reaches both endings
   std::vector<LaneRun> runs(starts.size());
   for (const LaneKernel kernel : AvailableLaneKernels()) {
     SCOPED_TRACE(testing::Message() << "kernel " << static_cast<int>(kernel));

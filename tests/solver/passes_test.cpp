@@ -2,8 +2,8 @@
 // Copyright 2026 The Noralim developers
 
 // One pass over one unit, from tests/data/passes.jsonl: the unit's texts
-// after the pass and the order of its writes, as positions 1 to 9 in the
-// unit. Box rows run on every box; line rows on every column and every row,
+// after the pass, the order of its writes and, where it stops at one, its
+// contradiction, as positions 1 to 9 in the unit (0 for no other cell). Box rows run on every box; line rows on every column and every row,
 // which share one pass.
 #include "solver/passes.h"
 
@@ -19,7 +19,7 @@
 namespace noralim {
 namespace {
 
-using Pass = void (*)(CellGrid&, UnitNumber);
+using Pass = PassEnd (*)(CellGrid&, UnitNumber);
 
 void CheckPass(const golden::Row& row, UnitKind kind, UnitNumber n, Pass pass) {
   SCOPED_TRACE(testing::Message() << "unit " << n << " of kind " << static_cast<int>(kind));
@@ -29,15 +29,25 @@ void CheckPass(const golden::Row& row, UnitKind kind, UnitNumber n, Pass pass) {
   MemoryGrid grid(texts);
   std::vector<Write<CellText>> writes;
   grid.RecordWrites(&writes);
-  pass(grid, n);
+  const PassEnd found = pass(grid, n);
+  const auto position = [&](CellIndex cell) {
+    return cell == 0 ? 0 : static_cast<int>(std::find(cells.begin(), cells.end(), cell) - cells.begin()) + 1;
+  };
+  if (row.contains("contradiction")) {
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ((std::vector<int>{position(found->cell), position(found->other)}),
+              row["contradiction"].get<std::vector<int>>());
+    EXPECT_EQ(found->kind, kind);
+    EXPECT_EQ(found->unit, n);
+  } else {
+    EXPECT_FALSE(found.has_value());
+  }
   for (std::size_t k = 0; k < cells.size(); ++k) {
     EXPECT_EQ(grid.GetCellText(cells[k]), golden::Text(row["after"][k])) << "position " << k + 1;
   }
   std::vector<int> positions;
   positions.reserve(writes.size());
-  for (const auto& write : writes) {
-    positions.push_back(static_cast<int>(std::find(cells.begin(), cells.end(), write.first) - cells.begin()) + 1);
-  }
+  for (const auto& write : writes) positions.push_back(position(write.first));
   EXPECT_EQ(positions, row["writes"].get<std::vector<int>>());
 }
 

@@ -2,7 +2,8 @@
 // Copyright 2026 The Noralim developers
 
 // Whole runs and what their texts say, from golden data: tests/data/runs.jsonl
-// (final texts, status, sweeps, and for some grids every write) on the general
+// (final texts, status, sweeps, where a run stopped at a contradiction, and
+// for some grids every write) on the general
 // grid and, where the texts allow, on the compact grid; tests/data/status.jsonl
 // for the status of given texts.
 #include <gtest/gtest.h>
@@ -19,6 +20,14 @@ void ExpectMatches(const Solution& run, const golden::Row& row) {
   EXPECT_EQ(StatusName(run.status), row["status"].get<std::string>());
   EXPECT_EQ(run.result.sweeps, row["sweeps"].get<int>());
   EXPECT_EQ(run.Texts(), golden::Grid(row["final"]));
+  // A contradiction as [cell, other cell or 0], box-major.
+  const auto& where = run.result.contradiction;
+  if (row.contains("contradiction")) {
+    EXPECT_EQ(run.result.end, SolveEnd::Contradiction);
+    EXPECT_EQ((std::vector<int>{where.cell, where.other}), row["contradiction"].get<std::vector<int>>());
+  } else {
+    EXPECT_EQ(run.result.end, SolveEnd::Settled);
+  }
   if (!row.contains("writes")) return;
   std::vector<Write<CellText>> expected;
   for (const golden::Row& write : row["writes"]) {
@@ -56,7 +65,7 @@ TEST(StatusTest, MatchesTheGoldenData) {
   for (const golden::Row& row : golden::Rows("status.jsonl")) {
     SCOPED_TRACE(row["name"].get<std::string>());
     const GridTexts texts = golden::Grid(row["grid"]);
-    const SolveEnd end = row["end"] == "cycle" ? SolveEnd::Cycle : SolveEnd::Settled;
+    const SolveEnd end = row["end"] == "contradiction" ? SolveEnd::Contradiction : SolveEnd::Settled;
     EXPECT_EQ(StatusName(Classify(texts, end)), row["status"].get<std::string>());
     if (const auto digits = AsDigitSets(texts)) {
       EXPECT_EQ(Classify(*digits, end), Classify(texts, end));

@@ -254,11 +254,11 @@ class Form1Test : public QObject {
   }
 
   void undoAndRedoStepThroughTheGrid() {
-    form_->LoadTexts(Texts(kCycling));  // as an operand loads it
+    form_->LoadTexts(Texts(kContradictory));  // as an operand loads it
     form_->Text1(9)->setFocus(Qt::TabFocusReason);
     TypeInto(form_->Text1(9), QStringLiteral("7"));
     QTest::keyClick(form_->Text1(9), Qt::Key_Z, Qt::ControlModifier);  // undoes the typing, not the load
-    QVERIFY(ReadAll(*form_) == Texts(kCycling));
+    QVERIFY(ReadAll(*form_) == Texts(kContradictory));
     QTest::mouseClick(form_->cmdExec(1), Qt::LeftButton);
     TypeInto(form_->Text1(1), QStringLiteral("5"));
     QTest::keyClick(form_->Text1(1), Qt::Key_Tab);  // leaving the cell ends the step
@@ -271,12 +271,12 @@ class Form1Test : public QObject {
     };
     // Back through the paste, the Clear, the typing, the first Clear, the
     // load; then no further.
-    for (const GridTexts& expected : {GridTexts{}, five, GridTexts{}, Texts(kCycling), GridTexts{}, GridTexts{}}) {
+    for (const GridTexts& expected : {GridTexts{}, five, GridTexts{}, Texts(kContradictory), GridTexts{}, GridTexts{}}) {
       press(Qt::CTRL | Qt::Key_Z);
       QVERIFY(ReadAll(*form_) == expected);
     }
     press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-    QVERIFY(ReadAll(*form_) == Texts(kCycling));
+    QVERIFY(ReadAll(*form_) == Texts(kContradictory));
     for (int k = 0; k < 4; ++k) press(Qt::CTRL | Qt::Key_Y);
     QVERIFY(ReadAll(*form_) == Texts(kTwentyEight));
   }
@@ -290,7 +290,7 @@ class Form1Test : public QObject {
   }
   void aStepDuringAnUndoIsRefused() {
     QFETCH(QString, nested);
-    const GridTexts a = Texts(kCycling);
+    const GridTexts a = Texts(kContradictory);
     const GridTexts b = Texts(kTwentyEight);
     form_->LoadTexts(a);
     form_->LoadTexts(b);
@@ -465,7 +465,7 @@ class Form1Test : public QObject {
     QString candidates;
     for (int r = 0; r < 9; ++r) {
       for (int c = 0; c < 9; ++c) {
-        const QChar given = QLatin1Char(kCycling[9 * r + c]);
+        const QChar given = QLatin1Char(kContradictory[9 * r + c]);
         rows += (c % 3 == 0 ? QStringLiteral("| ") : QString()) + given + QLatin1Char(' ');
         for (int d = 1; d <= 9; ++d) {
           candidates += given.digitValue() == d ? QChar(u'0' + d) : QLatin1Char('.');  // no candidate: empty
@@ -473,7 +473,7 @@ class Form1Test : public QObject {
       }
       rows += QStringLiteral("|\n") + (r % 3 == 2 ? QStringLiteral("+-------+-------+-------+\n") : QString());
     }
-    QTest::newRow("after a comment, with Windows line ends") << "# mail\r\n" + QString(kCycling) + "\r\n"
+    QTest::newRow("after a comment, with Windows line ends") << "# mail\r\n" + QString(kContradictory) + "\r\n"
                                                              << false << true;
     QTest::newRow("nine rows with borders") << rows << false << true;
     QTest::newRow("nine rows, into a cell") << rows << true << true;
@@ -482,7 +482,7 @@ class Form1Test : public QObject {
     QTest::newRow("prose") << "call me at five" << false << false;
     QTest::newRow("80 cells") << QString(80, QLatin1Char('.')) << false << false;
     QTest::newRow("broken JSON") << R"({"cells": ["1")" << false << false;
-    QTest::newRow("after a rejected line") << "oops\n" + QString(kCycling) << false << false;
+    QTest::newRow("after a rejected line") << "oops\n" + QString(kContradictory) << false << false;
   }
   void pasteTakesTheFirstPuzzleAndNothingElse() {
     QFETCH(QString, clipboard);
@@ -490,7 +490,7 @@ class Form1Test : public QObject {
     QFETCH(bool, taken);
     form_->LoadTexts(Texts(kTwentyEight));
     QGuiApplication::clipboard()->setText(clipboard);
-    GridTexts expected = Texts(taken ? kCycling : kTwentyEight);
+    GridTexts expected = Texts(taken ? kContradictory : kTwentyEight);
     if (intoTheCell && !taken) expected[8] += *noralim::DecodeUtf8(clipboard.toStdString());
     form_->Text1(9)->setFocus(Qt::MouseFocusReason);
     form_->Text1(9)->moveCursor(QTextCursor::End);
@@ -513,13 +513,13 @@ class Form1Test : public QObject {
   }
 
   void anOperandOpensTheWindowWithItsPuzzle() {
-    const std::vector<std::string> args = {"-style", "fusion", "-reverse", "-platform=offscreen", kCycling};
+    const std::vector<std::string> args = {"-style", "fusion", "-reverse", "-platform=offscreen", kContradictory};
     const auto command = noralim::ui::ParseStartup(args, noralim::ui::CellField::kMaxCharacters);
     const auto& open = std::get<noralim::ui::OpenWindow>(command);
     QVERIFY((open.toolkit_args == std::vector<std::string>{"-style", "fusion", "-reverse", "-platform", "offscreen"}));
     const std::unique_ptr<Form1> form = noralim::ui::OpenForm(open);
     QVERIFY(form->isVisible() && Idle(*form));
-    QVERIFY(ReadAll(*form) == Texts(kCycling));
+    QVERIFY(ReadAll(*form) == Texts(kContradictory));
   }
 
  private:

@@ -20,7 +20,7 @@ namespace noralim::uitest {
 
 inline constexpr const char* kTwentyEight =
     "8...1..2..7.2..3.4..6..8.7.7.....5.6.2.....9.9.8.....3.5.3..8..3.1..7.5..9..4...2";
-inline constexpr const char* kCycling =
+inline constexpr const char* kContradictory =
     "...1..6...3.2.1.....8..2595......22..125....4...9...7.9..47.3...1.8.9....4.7.1...";
 
 // The texts of a puzzle line or JSON line.
