@@ -8,8 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <fstream>
 #include <random>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "solver/solution.h"
@@ -66,6 +69,49 @@ TEST(LanesTest, RunExactlyLikeTheCompactGrid) {
     }
   }
   EXPECT_THROW(LaneSolver().Solve(starts, std::span(runs).first(1)), std::invalid_argument);
+}
+
+// Royle's puzzles of tests/data/puzzles17.txt, each with a wrong digit in one
+// of its empty cells (most contradict their givens only after some sweeps):
+// no run changes or empties a given, and none ends solved, on any engine.
+TEST(LanesTest, AWrongDigitAddedToAPuzzleIsNeverOverwritten) {
+  std::ifstream in(std::string(NORALIM_TEST_DATA) + "/puzzles17.txt");
+  std::mt19937 rng(20261208);
+  std::vector<DigitCells> starts;
+  for (std::string line; std::getline(in, line);) {
+    const GridTexts puzzle = golden::Grid(line);
+    const DigitCells givens = *AsDigitSets(puzzle);
+    const DigitCells calculated = std::get<DigitCells>(SolveOnDigitGrid(givens, false).cells);
+    for (int added = 0; added < 4;) {
+      // A digit that Calc rules out in the cell, or any other than the one
+      // it settles there: the puzzle, with one solution, then has none.
+      const std::size_t slot = rng() % kCellCount;
+      const auto kept = calculated[slot].Bits();
+      if (givens[slot] != DigitSet() || kept == kAllDigits.Bits()) continue;
+      DigitCells cells = givens;
+      const int d = Length(calculated[slot]) == 1 ? DigitOf(calculated[slot]) % 9 + 1 : std::countr_one(kept) + 1;
+      cells[slot] = DigitSet::Of(d);
+      starts.push_back(cells);
+      ++added;
+    }
+  }
+  ASSERT_EQ(starts.size(), 400U);
+  std::vector<LaneRun> runs(starts.size());
+  int stopped = 0;
+  for (const LaneKernel kernel : AvailableLaneKernels()) {
+    SolveInLanes(starts, runs, kernel);
+    for (std::size_t k = 0; k < starts.size(); ++k) {
+      SCOPED_TRACE(testing::Message() << "grid " << k);
+      ASSERT_NE(runs[k].status, GridStatus::Solved);
+      for (std::size_t slot = 0; slot < kCellCount; ++slot) {
+        if (starts[k][slot] != DigitSet()) {
+          ASSERT_EQ(runs[k].cells[slot], starts[k][slot]);
+        }
+      }
+      stopped += runs[k].result.end == SolveEnd::Contradiction && runs[k].result.sweeps > 1 ? 1 : 0;
+    }
+  }
+  EXPECT_GT(stopped, 0);  // some wrong digits are found only in a later sweep
 }
 
 }  // namespace
