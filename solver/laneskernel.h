@@ -60,6 +60,10 @@ constexpr int kMaxLaneSweeps = 64;
 // All ones in the lanes whose mask has exactly one bit.
 inline Lanes16 SettledLanes(Lanes16 m) { return reinterpret_cast<Lanes16>((m != 0) & ((m & (m - 1)) == 0)); }
 
+// Each lane's settled value, or 0: a mask of at most one bit is its own
+// value, so this needs no test for an empty cell.
+inline Lanes16 ValueOf(Lanes16 m) { return m & reinterpret_cast<Lanes16>((m & (m - 1)) == 0); }
+
 // Whether any lane is not zero.
 inline bool AnyLane(Lanes16 v) {
   using Words = std::uint64_t __attribute__((vector_size(NORALIM_LANE_BYTES)));
@@ -101,7 +105,7 @@ inline void SettledBehind(const Lanes16* cells, const Unit9& unit, Lanes16* afte
   for (int k = kUnitSize - 1; k >= 0; --k) {
     after[k] = behind;
     const Lanes16 m = cells[unit.cell[k]];
-    behind |= m & SettledLanes(m);
+    behind |= ValueOf(m);
   }
 }
 
@@ -114,7 +118,7 @@ inline void BoxPass(Lanes16* cells, const Unit9& unit, Lanes16* empty) {
     const Lanes16 w = Working(cells[unit.cell[k]]) & ~(before | after[k]);
     cells[unit.cell[k]] = w;
     *empty |= reinterpret_cast<Lanes16>(w == 0);
-    before |= w & SettledLanes(w);
+    before |= ValueOf(w);
   }
   Lanes16 done = {};  // digits already decided, per lane
   for (;;) {
@@ -125,7 +129,7 @@ inline void BoxPass(Lanes16* cells, const Unit9& unit, Lanes16* empty) {
       const Lanes16 m = cells[slot];
       twice |= once & m;
       once |= m;
-      settled |= m & SettledLanes(m);
+      settled |= ValueOf(m);
     }
     const Lanes16 changing = once & ~twice & ~settled & ~done;
     if (!AnyLane(changing)) return;
@@ -149,7 +153,7 @@ inline void LinePass(Lanes16* cells, const Unit9& unit, Lanes16* empty) {
     const Lanes16 w = (keep & m) | (~keep & Working(m) & ~(before | after[k]));
     cells[unit.cell[k]] = w;
     *empty |= reinterpret_cast<Lanes16>(w == 0);
-    before |= w & SettledLanes(w);
+    before |= ValueOf(w);
   }
 }
 
