@@ -256,8 +256,8 @@
         <translation>矛盾: %2に %1 が二つあります</translation>
     </message>
     <message>
-        <source>cycle: the sweeps repeat; edit the grid or press Clear</source>
-        <translation>循環: 同じスイープが繰り返します。盤面を直すか Clear を押してください</translation>
+        <source>contradiction: %1 has no place in %2</source>
+        <translation>矛盾: %2に %1 を置ける所がありません</translation>
     </message>
     <message>
         <source>solved in %1 sweep</source>
