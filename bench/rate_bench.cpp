@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "boards/counting.h"
+#include "boards/rating.h"
 #include "reader/reader.h"
-#include "solver/counting.h"
-#include "solver/rating.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include <string>
 
+#include "boards/rating.h"
 #include "solver/digitgrid.h"
-#include "solver/rating.h"
 #include "solver/status.h"
 
 namespace noralim::cli {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "boards/rating.h"
 #include "cli/options.h"
 #include "solver/lanes.h"
-#include "solver/rating.h"
 #include "solver/status.h"
 
 namespace noralim::cli {

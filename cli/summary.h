@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "solver/rating.h"
+#include "boards/rating.h"
 #include "solver/status.h"
 
 namespace noralim::cli {

@@ -28,11 +28,11 @@
 #include <string>
 #include <vector>
 
+#include "boards/counting.h"
+#include "boards/rating.h"
 #include "cli/output.h"
 #include "fuzz/fuzzcheck.h"
-#include "solver/counting.h"
 #include "solver/lanes.h"
-#include "solver/rating.h"
 #include "solver/solution.h"
 
 namespace {

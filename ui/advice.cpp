@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "solver/counting.h"
+#include "boards/counting.h"
 #include "ui/gridwords.h"
 #include "ui/stepsentence.h"
 #include "ui/translation.h"

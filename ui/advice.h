@@ -9,8 +9,8 @@
 #include <QString>
 #include <optional>
 
+#include "boards/rating.h"
 #include "solver/gridtexts.h"
-#include "solver/rating.h"
 #include "ui/outcome.h"
 
 namespace noralim::ui {

@@ -7,8 +7,8 @@
 
 #include <QString>
 
+#include "boards/rating.h"
 #include "solver/digitgrid.h"
-#include "solver/rating.h"
 
 namespace noralim::ui {
 

@@ -3,11 +3,11 @@
 
 // The rating: the ladder on a sink that only collects, per digit, the cells
 // that lose it, then the solution counter where the ladder stalls.
-#include "solver/rating.h"
+#include "boards/rating.h"
 
 #include <array>
 
-#include "solver/ladderpatterns.h"
+#include "boards/ladderpatterns.h"
 
 namespace noralim {
 namespace ladder {

@@ -5,10 +5,10 @@
 // node first narrowed by settled cells and hidden singles until they change
 // nothing, then split on a cell with the fewest candidates (two, almost
 // always), one branch per digit.
-#include "solver/counting.h"
+#include "boards/counting.h"
 
-#include "solver/board.h"
-#include "solver/ladder.h"
+#include "boards/board.h"
+#include "boards/ladder.h"
 
 namespace noralim {
 namespace board {

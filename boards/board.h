@@ -2,7 +2,7 @@
 // Copyright 2026 The Noralim developers
 
 // Sets of cells as bitboards, the representation of the solution counter and
-// of the technique ladder. Internal to the solver; the public functions take
+// of the technique ladder. Internal to boards/; the public functions take
 // and give DigitCells.
 //
 // A Board is a set of cells: three 27-bit bands in the first three 32-bit

@@ -5,7 +5,7 @@
 // (level 8). The sink is the one of ladder.h.
 #pragma once
 
-#include "solver/ladder.h"
+#include "boards/ladder.h"
 
 namespace noralim::ladder {
 

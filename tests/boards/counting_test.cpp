@@ -6,7 +6,7 @@
 // clue taken away and with one wrong clue added: a backtracking search that
 // tries every digit of the cell with fewest choices, and the ladder taken
 // one step at a time in a shuffled order, as StepsOf lists the steps.
-#include "solver/counting.h"
+#include "boards/counting.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "solver/rating.h"
+#include "boards/rating.h"
 
 namespace noralim {
 namespace {

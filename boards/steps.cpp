@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <tuple>
 
-#include "solver/ladderpatterns.h"
-#include "solver/rating.h"
+#include "boards/ladderpatterns.h"
+#include "boards/rating.h"
 
 namespace noralim {
 namespace {

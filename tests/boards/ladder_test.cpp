@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "solver/counting.h"
-#include "solver/rating.h"
+#include "boards/counting.h"
+#include "boards/rating.h"
 #include "solver/solution.h"
 #include "tests/support/golden.h"
 

@@ -23,8 +23,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "solver/board.h"
-#include "solver/rating.h"
+#include "boards/board.h"
+#include "boards/rating.h"
 
 namespace noralim::ladder {
 
