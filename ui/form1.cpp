@@ -49,7 +49,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
       cells_, *grid_, [this](const GridTexts& texts) { TakeTexts(texts); },
       [this](const QString& sentence) { Say(sentence); });
   Form_Load();
-  history_ = std::make_unique<GridHistory>(ReadTexts(*grid_));
+  history_ = std::make_unique<GridHistory>(KeptGrid{ReadTexts(*grid_), kinds_});
 }
 
 Form1::~Form1() {
@@ -92,15 +92,18 @@ void Form1::CreateButtons() {
   }
 }
 
-void Form1::SetSource(const QString& source) {
+void Form1::SetSource(const QString& source) { SetSource(PuzzleSource{source.toStdString(), {}, 0}); }
+
+void Form1::SetSource(const PuzzleSource& source) {
   source_ = source;
   UpdateTitle();
+  SaveState();
 }
 
 void Form1::UpdateTitle() {
   // The news first, where a narrow title bar cuts nothing off.
   QString title;
-  for (const QString& part : {outcome_, source_}) {
+  for (const QString& part : {outcome_, QString::fromStdString(source_.title)}) {
     if (!part.isEmpty()) title += part + QStringLiteral(" \u2014 ");
   }
   setWindowTitle(title + QStringLiteral("Noralim"));
@@ -181,6 +184,7 @@ void Form1::Text1_Change(CellIndex index) {
   // A run's own write, or the user's edit (typed, pasted, loaded, cleared).
   const bool by_run = grid_->TakeWrite(index) && running_ && !user_write_;
   if (by_run != cell.Written()) cell.SetMarks(by_run, cell.Conflict(), colors_);
+  kinds_[static_cast<std::size_t>(index - 1)] = KindOfChange(by_run, whole_grid_);
   if (!by_run) {
     contradicted_[static_cast<std::size_t>(index - 1)] = false;
     mistakes_[static_cast<std::size_t>(index - 1)] = false;
@@ -194,6 +198,7 @@ void Form1::Text1_Change(CellIndex index) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+  Record();  // the typing in the cell with the focus is a step, kept with the state
   closing_ = true;
   grid_->EndPause();
   QWidget::closeEvent(event);

@@ -19,6 +19,7 @@
 #include "ui/formservices.h"
 #include "ui/gridhistory.h"
 #include "ui/outcome.h"
+#include "ui/statefile.h"
 #include "ui/stepguide.h"
 #include "ui/windowgrid.h"
 
@@ -61,6 +62,13 @@ class Form1 final : public QWidget {
   // Where the puzzle came from ("puzzles.txt:4"), shown in the title; empty
   // for none.
   void SetSource(const QString& source);
+  // The same with the file and line it came from, which the state keeps.
+  void SetSource(const PuzzleSource& source);
+  [[nodiscard]] const PuzzleSource& Source() const { return source_; }
+
+  // Opens the state the file holds, if any (or says why it cannot), and
+  // writes the window's state there after every step from now on.
+  void KeepState(std::unique_ptr<StateFile> file);
 
   // Ctrl+1 to Ctrl+9: tints every cell that holds the digit as its value or
   // among its candidates, and marks it there, as the cells change; 0
@@ -122,7 +130,10 @@ class Form1 final : public QWidget {
   // The grid as it is now, as the end of a step of the history.
   void Record();
   // Writes a grid from the history, and marks the cells.
-  void Restore(const GridTexts& texts);
+  void Restore(const KeptGrid& grid);
+  // The window's state to the state file, when it keeps one.
+  void SaveState();
+  void RestoreState(WindowState state);
   // Writes every cell that changes, stopping quietly when the window closes
   // meanwhile; as the user's edits (a load, a paste, an undo), or else as a
   // run's writes (a step Next step takes).
@@ -160,7 +171,12 @@ class Form1 final : public QWidget {
   // The cells a run stopped at (both copies of a repeat, or the cell left
   // with no candidate), until they are edited.
   CellFlags contradicted_{};
-  QString source_;
+  PuzzleSource source_;
+  // Where each cell's text came from; whole_grid_ while a whole grid is
+  // written in (a load, a paste), whose texts are givens.
+  CellKinds kinds_{};
+  bool whole_grid_ = false;
+  std::unique_ptr<StateFile> state_file_;
   QString outcome_;       // how the last run ended, until the grid is edited
   CellFlags mistakes_{};  // cells Check found wrong, until they are edited
   CellColors colors_;     // ColorsFor the window's palette, made again when it changes

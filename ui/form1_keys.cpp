@@ -110,7 +110,10 @@ void Form1::PressCalc() const {
   if (cmdExec(kCalcButton)->isEnabled()) cmdExec(kCalcButton)->click();
 }
 
-void Form1::HighlightDigit(int digit) { guide_->Highlight(digit); }
+void Form1::HighlightDigit(int digit) {
+  guide_->Highlight(digit);
+  SaveState();
+}
 
 void Form1::NextStep() {
   if (!CanStart(Command::NextStep)) return QApplication::beep();
@@ -136,7 +139,7 @@ void Form1::Say(const QString& sentence) {
 
 void Form1::Dismiss() {
   guide_->Dismiss();
-  guide_->Highlight(0);
+  HighlightDigit(0);
   balloon_->hide();
 }
 

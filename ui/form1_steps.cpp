@@ -5,6 +5,7 @@
 // step Next step takes, each written through the cells' ordinary writes.
 #include <QApplication>
 #include <QClipboard>
+#include <utility>
 
 #include "reader/source.h"
 #include "solver/solve.h"
@@ -22,13 +23,19 @@ void Form1::AsStep(Step step, const std::function<void()>& write) {
   running_ = false;
   RefreshMarks();
   Record();
+  SaveState();  // also an outcome that changed no cell
 }
 
 void Form1::LoadTexts(const GridTexts& texts) {
   if (!CanStart(Command::Load)) return QApplication::beep();
-  if (step_ == Step::Run) return WriteAll(texts);
-  // A load is a step of its own, so that undo goes back to the grid before it.
-  AsStep(Step::Grid, [&] { WriteAll(texts); });
+  const bool outer = std::exchange(whole_grid_, true);
+  if (step_ == Step::Run) {
+    WriteAll(texts);
+  } else {
+    // A load is a step of its own, so that undo goes back to the grid before it.
+    AsStep(Step::Grid, [&] { WriteAll(texts); });
+  }
+  whole_grid_ = outer;
 }
 
 void Form1::WriteAll(const GridTexts& texts, bool by_user) {
@@ -75,15 +82,21 @@ void Form1::Redo() {
 }
 
 void Form1::Record() {
-  if (!closing_ && step_ == Step::None) history_->Record(ReadTexts(*grid_));
+  if (!closing_ && step_ == Step::None && history_->Record({ReadTexts(*grid_), kinds_})) SaveState();
 }
 
-void Form1::Restore(const GridTexts& texts) {
+void Form1::Restore(const KeptGrid& grid) {
   // The history already stands at this grid: nothing is recorded around it.
   step_ = Step::Grid;
-  WriteAll(texts);
+  WriteAll(grid.texts);
   step_ = Step::None;
+  kinds_ = grid.kinds;
+  for (std::size_t k = 0; k < cells_.size(); ++k) {
+    const bool written = kinds_[k] == CellKind::Written;
+    if (cells_[k]->Written() != written) cells_[k]->SetMarks(written, cells_[k]->Conflict(), colors_);
+  }
   RefreshMarks();
+  SaveState();
 }
 
 }  // namespace noralim::ui

@@ -1,40 +1,86 @@
 // SPDX-License-Identifier: MIT
 // Copyright 2026 The Noralim developers
 
-// The grid's history, for undo and redo.
+// The grid's history, for undo and redo, and for the state the window keeps.
 #pragma once
 
 #include <cstddef>
 #include <deque>
+#include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "solver/gridtexts.h"
+#include "ui/cellkinds.h"
 
 namespace noralim::ui {
 
-// Whole grids, one for each step the user can undo: a "Calc" run, a "Clear",
-// a paste of the grid, or the typing in one cell between entering and leaving
-// it. The window records the grid at the edges of every step; a grid equal to
-// the last one recorded is no step.
+// The 81 texts and where each came from.
+struct KeptGrid {
+  GridTexts texts;
+  CellKinds kinds{};
+  friend bool operator==(const KeptGrid&, const KeptGrid&) = default;
+};
+
+// One cell a step changed, its texts in UTF-8.
+struct CellChange {
+  CellIndex cell = 1;
+  CellKind kind_before = CellKind::Entry;
+  CellKind kind_after = CellKind::Entry;
+  std::string before;
+  std::string after;
+  friend bool operator==(const CellChange&, const CellChange&) = default;
+};
+// The cells one step changed, ascending; shared, as it never changes once made.
+using Change = std::vector<CellChange>;
+using SharedChange = std::shared_ptr<const Change>;
+
+// One step for each change the user can undo: a "Calc" run, a "Clear", a
+// paste or load, or the typing in one cell between entering and leaving it.
+// The window records the grid at the edges of every step; a grid equal to
+// the last one recorded is no step. Only the grid the window shows is kept
+// whole; each step keeps the cells it changed, so that a long history of
+// small steps costs little, and the oldest steps go when there are more than
+// kSteps or they take more than kMaxBytes (the newest step always stays).
 class GridHistory {
  public:
-  // Steps kept; older ones are forgotten.
   static constexpr std::size_t kSteps = 100;
+  static constexpr std::size_t kMaxBytes = std::size_t{32} << 20;
 
-  explicit GridHistory(const GridTexts& start) : grids_{start} {}
+  explicit GridHistory(KeptGrid start) : current_(std::move(start)) {}
 
-  // The grid after a step. Steps undone and not redone are dropped.
-  void Record(const GridTexts& grid);
-  // The grid before the current step, and steps back; nullopt at the start.
-  std::optional<GridTexts> Undo();
+  // The history of these steps, standing after the first `at` of them at
+  // the grid `current`; nullopt unless the steps fit together and onto it.
+  static std::optional<GridHistory> Rebuild(KeptGrid current, std::vector<SharedChange> steps, std::size_t at);
+
+  // The grid after a step, when it differs from the current one (which it
+  // returns true for). Steps undone and not redone are dropped.
+  bool Record(const KeptGrid& grid);
+  // The grid before the current step; nullopt at the start.
+  std::optional<KeptGrid> Undo();
   // The grid after the step undone last; nullopt when there is none.
-  std::optional<GridTexts> Redo();
+  std::optional<KeptGrid> Redo();
   [[nodiscard]] bool CanUndo() const { return at_ > 0; }
-  [[nodiscard]] bool CanRedo() const { return at_ + 1 < grids_.size(); }
+  [[nodiscard]] bool CanRedo() const { return at_ < steps_.size(); }
+
+  [[nodiscard]] const KeptGrid& Current() const { return current_; }
+  [[nodiscard]] const std::deque<SharedChange>& Steps() const { return steps_; }
+  // How many of the steps lead to the current grid.
+  [[nodiscard]] std::size_t At() const { return at_; }
+  // The bytes of the texts the steps hold.
+  [[nodiscard]] std::size_t Bytes() const { return bytes_; }
 
  private:
-  std::deque<GridTexts> grids_;
-  std::size_t at_ = 0;  // the grid the window shows, as far as the history knows
+  // Writes one side of a change into the current grid; false when the other
+  // side is not what the grid holds.
+  bool Apply(const Change& change, bool forward);
+  void Forget();
+
+  KeptGrid current_;
+  std::deque<SharedChange> steps_;
+  std::size_t at_ = 0;
+  std::size_t bytes_ = 0;
 };
 
 }  // namespace noralim::ui

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <filesystem>
 #include <string_view>
 
 #include "reader/source.h"
@@ -88,7 +89,15 @@ StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands,
   if (auto* rejected = std::get_if<Rejected>(&loaded)) return OperandError{Translated(*rejected)};
   window.texts = std::move(std::get<Puzzle>(loaded).texts);
   const std::string& operand = operands.front();
-  if (!IsPuzzleLiteral(operand)) window.source = operand.substr(operand.find_last_of("/\\") + 1);
+  if (IsPuzzleLiteral(operand)) return window;
+  window.source = operand.substr(operand.find_last_of("/\\") + 1);
+  std::error_code error;
+  std::string file = operand;
+  if (const auto colon = operand.rfind(':'); !std::filesystem::exists(operand, error) && colon != std::string::npos) {
+    file = operand.substr(0, colon);
+    window.source_line = std::stol(operand.substr(colon + 1));
+  }
+  window.source_file = std::filesystem::absolute(file, error).string();
   return window;
 }
 
@@ -155,8 +164,12 @@ StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t ma
 std::unique_ptr<Form1> OpenForm(const OpenWindow& command) {
   auto form = std::make_unique<Form1>();
   form->SetPace(command.pace);
-  form->SetSource(QString::fromStdString(command.source));
-  if (command.texts) form->LoadTexts(*command.texts);
+  if (command.keep_state) form->KeepState(std::make_unique<StateFile>(StateFile::DefaultPath()));
+  if (command.texts) {
+    // One more step: the grid left last time is one undo away.
+    form->LoadTexts(*command.texts);
+    form->SetSource(PuzzleSource{command.source, command.source_file, command.source_line});
+  }
   form->show();
   return form;
 }

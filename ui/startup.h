@@ -27,6 +27,13 @@ struct OpenWindow {
   // The file the puzzle came from, as the title shows it ("puzzles.txt:4");
   // empty for a puzzle given on the command line or none.
   std::string source;
+  // That file as a path from the root, and the line its puzzle starts on (0
+  // for its first puzzle).
+  std::string source_file;
+  long source_line = 0;
+  // Whether the window restores and keeps its state in the user's data
+  // folder (not for the tests).
+  bool keep_state = true;
   // The toolkit's own options as it reads them: "-platform", "offscreen".
   std::vector<std::string> toolkit_args;
 };

@@ -29,6 +29,7 @@ class StepGuide {
   // Takes the step shown away (the grid was edited, or Escape).
   void Dismiss();
   void Highlight(int digit);
+  [[nodiscard]] int Highlighted() const { return highlight_; }
 
  private:
   void UpdateOverlays();

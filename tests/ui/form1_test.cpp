@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTextBlock>
 #include <QTranslator>
 #include <QtTest>
@@ -36,6 +37,8 @@ class Form1Test : public QObject {
   Q_OBJECT
 
  private slots:
+  // The tests' own data folder, never the user's: OpenForm keeps its state there.
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
   void init() {
     form_ = std::make_unique<Form1>();
     form_->show();
@@ -271,7 +274,8 @@ class Form1Test : public QObject {
     };
     // Back through the paste, the Clear, the typing, the first Clear, the
     // load; then no further.
-    for (const GridTexts& expected : {GridTexts{}, five, GridTexts{}, Texts(kContradictory), GridTexts{}, GridTexts{}}) {
+    for (const GridTexts& expected :
+         {GridTexts{}, five, GridTexts{}, Texts(kContradictory), GridTexts{}, GridTexts{}}) {
       press(Qt::CTRL | Qt::Key_Z);
       QVERIFY(ReadAll(*form_) == expected);
     }

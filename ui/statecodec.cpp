@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+// {"noralim":"state","version":1,"cells":[81 texts, box-major],"kinds":"gew..",
+//  "steps":[[[cell,"kinds before and after","before","after"],...],...],"at":N,
+//  "source":{"title":..,"file":..,"line":N},"outcome":"..","highlight":D}
+// A kind is a letter: 'g' given, 'e' entry, 'w' written.
+#include "ui/statecodec.h"
+
+#include <nlohmann/json.hpp>
+#include <utility>
+
+namespace noralim::ui {
+
+namespace {
+
+using nlohmann::json;
+
+constexpr std::string_view kKindLetters = "egw";
+
+char KindLetter(CellKind kind) { return kKindLetters[static_cast<std::size_t>(kind)]; }
+
+CellKind KindOf(char letter) {
+  const auto at = kKindLetters.find(letter);
+  if (at == std::string_view::npos) throw std::invalid_argument("a cell's kind is not one of g, e, w");
+  return static_cast<CellKind>(at);
+}
+
+json StepJson(const Change& change) {
+  json cells = json::array();
+  for (const CellChange& cell : change) {
+    const std::string kinds = {KindLetter(cell.kind_before), KindLetter(cell.kind_after)};
+    cells.push_back(json::array({cell.cell, kinds, cell.before, cell.after}));
+  }
+  return cells;
+}
+
+SharedChange StepOf(const json& cells) {
+  Change change;
+  for (const json& cell : cells.get_ref<const json::array_t&>()) {
+    const auto& kinds = cell.at(1).get_ref<const std::string&>();
+    if (cell.size() != 4 || kinds.size() != 2) throw std::invalid_argument("a changed cell is not 4 values");
+    change.push_back({cell.at(0).get<CellIndex>(), KindOf(kinds[0]), KindOf(kinds[1]), cell.at(2).get<std::string>(),
+                      cell.at(3).get<std::string>()});
+  }
+  return std::make_shared<const Change>(std::move(change));
+}
+
+KeptGrid GridOf(const json& state) {
+  KeptGrid grid;
+  const auto& cells = state.at("cells").get_ref<const json::array_t&>();
+  const auto& kinds = state.at("kinds").get_ref<const std::string&>();
+  if (cells.size() != grid.texts.size() || kinds.size() != grid.kinds.size()) {
+    throw std::invalid_argument("not 81 cells");
+  }
+  for (std::size_t k = 0; k < grid.texts.size(); ++k) {
+    auto text = DecodeUtf8(cells[k].get_ref<const std::string&>());
+    if (!text) throw std::invalid_argument("a cell is not UTF-8");
+    grid.texts[k] = std::move(*text);
+    grid.kinds[k] = KindOf(kinds[k]);
+  }
+  return grid;
+}
+
+WindowState StateOf(const json& state) {
+  if (state.at("noralim") != "state") throw std::invalid_argument("not a state of this program");
+  if (state.at("version").get<int>() > kStateVersion) throw std::invalid_argument("written by a newer version");
+  std::vector<SharedChange> steps;
+  for (const json& step : state.at("steps").get_ref<const json::array_t&>()) steps.push_back(StepOf(step));
+  auto history = GridHistory::Rebuild(GridOf(state), std::move(steps), state.at("at").get<std::size_t>());
+  if (!history) throw std::invalid_argument("the steps do not fit the grid");
+  WindowState out{std::move(*history), {}, {}, state.at("highlight").get<int>()};
+  if (out.highlight < 0 || out.highlight > kUnitSize) throw std::invalid_argument("no digit to highlight");
+  const json& source = state.at("source");
+  out.source = {source.at("title").get<std::string>(), source.at("file").get<std::string>(),
+                source.at("line").get<long>()};
+  out.outcome = state.at("outcome").get<std::string>();
+  return out;
+}
+
+}  // namespace
+
+std::string EncodeState(const WindowState& state) {
+  const KeptGrid& grid = state.history.Current();
+  json cells = json::array();
+  std::string kinds;
+  for (std::size_t k = 0; k < grid.texts.size(); ++k) {
+    cells.push_back(EncodeUtf8(grid.texts[k]));
+    kinds.push_back(KindLetter(grid.kinds[k]));
+  }
+  json steps = json::array();
+  for (const SharedChange& step : state.history.Steps()) steps.push_back(StepJson(*step));
+  json out = {{"noralim", "state"},
+              {"version", kStateVersion},
+              {"cells", std::move(cells)},
+              {"kinds", kinds},
+              {"steps", std::move(steps)},
+              {"at", state.history.At()},
+              {"source", {{"title", state.source.title}, {"file", state.source.file}, {"line", state.source.line}}},
+              {"outcome", state.outcome},
+              {"highlight", state.highlight}};
+  // Replaces a byte that is no UTF-8 by U+FFFD rather than throwing.
+  return out.dump(-1, ' ', false, json::error_handler_t::replace) + '\n';
+}
+
+std::variant<WindowState, StateError> DecodeState(std::string_view text) {
+  try {
+    // A state is three levels deep: no input may make the parser or the
+    // value's destructor recurse deeper than a few more.
+    constexpr int kMaxDepth = 6;
+    const json::parser_callback_t shallow = [](int depth, json::parse_event_t, json&) {
+      if (depth > kMaxDepth) throw std::invalid_argument("nested too deep");
+      return true;
+    };
+    return StateOf(json::parse(text, shallow));
+  } catch (const std::exception& e) {
+    return StateError{e.what()};
+  }
+}
+
+}  // namespace noralim::ui
