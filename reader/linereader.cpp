@@ -38,7 +38,7 @@ LineReader::Status LineReader::Next(std::string* line) {
     const char* newline = std::find(start, stop, '\n');
     if (!too_long) {
       const auto piece = static_cast<std::size_t>(newline - start);
-      if (line->size() + piece > kMaxLineBytes) {
+      if (line->size() + piece > max_line_bytes_) {
         too_long = true;
         line->clear();
         line->shrink_to_fit();

@@ -35,7 +35,10 @@ class LineReader {
   // (Stop), for readers that give up at such a line anyway.
   enum class Overlong { Skip, Stop };
 
-  explicit LineReader(std::FILE* stream, Overlong overlong = Overlong::Skip) : stream_(stream), overlong_(overlong) {}
+  // max_line_bytes: a bound of the caller's in place of kMaxLineBytes, for
+  // files that may hold a longer line, such as a grid the window saved.
+  explicit LineReader(std::FILE* stream, Overlong overlong = Overlong::Skip, std::size_t max_line_bytes = kMaxLineBytes)
+      : stream_(stream), overlong_(overlong), max_line_bytes_(max_line_bytes) {}
 
   // Reads the next line into *line (without its line feed, and the first
   // without a UTF-8 byte-order mark). Error means a read error, reported by
@@ -49,6 +52,7 @@ class LineReader {
 
   std::FILE* stream_;
   Overlong overlong_;
+  std::size_t max_line_bytes_;
   std::vector<char> buffer_ = std::vector<char>(std::size_t{1} << 16);
   std::size_t begin_ = 0;
   std::size_t end_ = 0;

@@ -19,6 +19,7 @@
 #include "ui/formservices.h"
 #include "ui/gridhistory.h"
 #include "ui/outcome.h"
+#include "ui/puzzlefiles.h"
 #include "ui/statefile.h"
 #include "ui/stepguide.h"
 #include "ui/windowgrid.h"
@@ -66,6 +67,17 @@ class Form1 final : public QWidget {
   void SetSource(const PuzzleSource& source);
   [[nodiscard]] const PuzzleSource& Source() const { return source_; }
 
+  // Ctrl+O: the first puzzle of a file, in any form the reader takes, as
+  // one step; Alt+Right and Alt+Left: the next and the previous puzzle of
+  // the file opened last, each one step. What is wrong, under the window.
+  void OpenFile(const QString& path);
+  void OpenNeighbour(bool forward);
+  // Ctrl+S: the grid as it stands, in the form the file's name asks for
+  // (see SavedForm); false, and why under the window, when it cannot.
+  bool SaveFile(const QString& path);
+  // Ctrl+P: the grid as it stands through the print dialog, with a preview.
+  void PrintGrid();
+
   // Opens the state the file holds, if any (or says why it cannot), and
   // writes the window's state there after every step from now on.
   void KeepState(std::unique_ptr<StateFile> file);
@@ -104,6 +116,13 @@ class Form1 final : public QWidget {
   // copy and paste, Next step, Check and the highlight also in every cell's
   // context menu.
   void CreateActions();
+  // Open, save and print, for the context menu; and the keys to the next
+  // and previous puzzle of a file.
+  QList<QAction*> CreateFileActions();
+  void OpenFromDialog();
+  void SaveFromDialog();
+  // Loads a puzzle of a file as one step; beeps when no load may start.
+  void LoadFilePuzzle(const QString& path, const FilePuzzle& found);
   // What the window is writing now. The user's edits, and a Clear or a paste
   // within a run, nest inside a step and belong to it; a Clear nests inside a
   // Clear; any other step that arrives while one is written is refused with

@@ -64,8 +64,9 @@ void Form1::CreateActions() {
                                                                 {paste, Command::Load},
                                                                 {next, Command::NextStep},
                                                                 {check, Command::Check}}};
+  const QList<QAction*> files = CreateFileActions();
   for (CellField* cell : cells_) {
-    cell->SetMenuActions({undo, redo}, {copy, paste, next, check, highlight->menuAction()});
+    cell->SetMenuActions({undo, redo}, QList<QAction*>{copy, paste, next, check, highlight->menuAction()} + files);
     connect(cell, &CellField::menuAboutToShow, this, [=, this] {
       Record();  // as undo and redo do first: typing not yet recorded is a step
       for (const auto& [action, what] : guarded) action->setEnabled(CanStart(what));

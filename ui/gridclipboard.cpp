@@ -3,7 +3,9 @@
 
 #include "ui/gridclipboard.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "reader/gridtext.h"
 #include "reader/reader.h"
@@ -15,7 +17,17 @@ namespace noralim::ui {
 QString GridToLine(const CellGrid& grid) { return QString::fromStdString(GridLine(ReadTexts(grid))); }
 
 std::optional<GridTexts> TextToGrid(const QString& text) {
-  GridRead read = ReadGrid(text.toStdString(), "clipboard");
+  const std::string bytes = text.toStdString();
+  // A grid copied as a JSON line is read as one line, so that every grid the
+  // window holds pastes back, however far past the longest line a file may
+  // have it goes.
+  const std::string_view start =
+      std::string_view(bytes).substr(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
+  if (start.starts_with('{') || start.starts_with('[')) {
+    LineResult line = ReadLine(start.substr(0, start.find('\n')));
+    if (auto* puzzle = std::get_if<Puzzle>(&line)) return std::move(puzzle->texts);
+  }
+  GridRead read = ReadGrid(bytes, "clipboard");
   if (auto* puzzle = std::get_if<Puzzle>(&read.result)) return std::move(puzzle->texts);
   return std::nullopt;
 }

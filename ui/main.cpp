@@ -4,6 +4,7 @@
 // noralim: the window.
 #include <QApplication>
 #include <QIcon>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -63,6 +64,19 @@ int main(int argc, char** argv) {
     if (std::holds_alternative<noralim::ShowVersion>(*stop)) return Print(noralim::VersionText("noralim"));
     std::fprintf(stderr, "%s\n", UsageMessage(std::get<noralim::UsageError>(*stop)).c_str());
     return 2;
+  }
+  if (const auto* booklet = std::get_if<ExportBooklet>(&command)) {
+    // Paper needs fonts but no display; the toolkit's notes about a desktop
+    // session that is not there are nothing to a command writing a file.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+      if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    });
+    int offscreen_argc = 3;
+    std::array<char*, 4> offscreen_argv = {argv[0], const_cast<char*>("-platform"), const_cast<char*>("offscreen"),
+                                           nullptr};
+    QGuiApplication app(offscreen_argc, offscreen_argv.data());
+    QCoreApplication::installTranslator(&ProgramTranslator());
+    return RunExport(*booklet, CellField::kMaxCharacters);
   }
   if (const auto* error = std::get_if<OperandError>(&command)) {
     std::fprintf(stderr, "%s\n", error->message.c_str());

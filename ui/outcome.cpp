@@ -23,7 +23,8 @@ QString NoCandidate(CellIndex cell) {
 }
 
 QString Twice(char32_t value, UnitKind kind, UnitNumber n) {
-  return Tr(QT_TRANSLATE_NOOP("noralim", "contradiction: %1 twice in %2")).arg(QString::fromUcs4(&value, 1), UnitName(kind, n));
+  return Tr(QT_TRANSLATE_NOOP("noralim", "contradiction: %1 twice in %2"))
+      .arg(QString::fromUcs4(&value, 1), UnitName(kind, n));
 }
 
 // Where a run stopped: the value found twice, or the cell left with nothing.

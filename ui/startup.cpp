@@ -19,7 +19,9 @@ namespace noralim::ui {
 const char* const kWindowUsage =
     QT_TRANSLATE_NOOP("noralim",
                       "Usage: noralim [OPTION]... [PUZZLE | FILE[:LINE]]\n"
-                      "Opens the window for 9x9 number-place (sudoku) puzzles. Type the givens and\n"
+                      "  or:  noralim --export=OUT [--per-page=N] [--solutions] PUZZLE|FILE[:LINE]...\n"
+                      "Opens the window for 9x9 number-place (sudoku) puzzles, as it was left when\n"
+                      "no operand is given, else with the operand's puzzle. Type the givens and\n"
                       "press \"Calc\" (or F5, or Ctrl+Enter) to narrow every cell to its candidates;\n"
                       "\"Clear\" empties the grid. The title then says how the run ended.\n"
                       "\n"
@@ -30,6 +32,12 @@ const char* const kWindowUsage =
                       "  FILE:LINE   the puzzle that starts on line LINE of FILE is loaded\n"
                       "  --pace=MS   after each cell a run changes, wait MS milliseconds (0 to 1000)\n"
                       "              so that a person can follow the run; 0, the default, for none\n"
+                      "  --export=OUT  write the puzzles of the operands (PUZZLE, FILE for all its\n"
+                      "              puzzles, FILE:LINE; any number of them) to OUT and exit, with no\n"
+                      "              window: OUT.pdf a booklet, each puzzle with its number, its\n"
+                      "              rating and its seed; OUT.svg one puzzle\n"
+                      "  --per-page=N  puzzles on a page of the booklet: 1, 2, 4 (the default) or 6\n"
+                      "  --solutions   the solutions after the puzzles, smaller, 12 a page\n"
                       "  -h, --help  show this text and exit\n"
                       "  --version   show the version and exit\n"
                       "  --          end the options: the argument after it is the operand\n"
@@ -37,15 +45,20 @@ const char* const kWindowUsage =
                       "toolkit's own options (-platform NAME, -style=NAME, -reverse and the like)\n"
                       "are passed to it.\n"
                       "\n"
-                      "In the window, Ctrl+Z and Ctrl+Y undo and redo, Ctrl+W closes, Ctrl+Shift+C\n"
+                      "In the window, Ctrl+O opens a puzzle file (Alt+Right and Alt+Left go to its\n"
+                      "next and previous puzzle), Ctrl+S saves the grid, Ctrl+P prints it;\n"
+                      "Ctrl+Z and Ctrl+Y undo and redo, Ctrl+W closes, Ctrl+Shift+C\n"
                       "copies the whole grid as one line, and Ctrl+Shift+V, or Ctrl+V of a whole\n"
                       "puzzle into a cell, fills it from the clipboard; F6 shows the next step of\n"
                       "the technique ladder and takes it, F7 checks the grid against the solution,\n"
                       "Ctrl+1 to Ctrl+9 highlight a digit; noralim(1) lists every key.\n"
                       "Messages on stderr: \"FILE:LINE: what is wrong\" for an operand that names\n"
                       "no puzzle, \"noralim: what is wrong\" for a usage error.\n"
-                      "Exit status: 0 when the window is closed, 2 for a usage error, a bad\n"
-                      "operand or no display, or help or version text that cannot be written.\n");
+                      "The window keeps its grid, history and source in the user's data folder\n"
+                      "after every step, and opens with them again.\n"
+                      "Exit status: 0 when the window is closed or the export written, 2 for a\n"
+                      "usage error, a bad operand, no display, an export that cannot be written,\n"
+                      "or help or version text that cannot be written.\n");
 
 namespace {
 
@@ -79,6 +92,18 @@ QString TranslatedMessage(const char* format, const std::vector<std::string>& ar
   QString what = Tr(format);
   for (const std::string& arg : args) what = what.arg(Tr(arg.c_str()));
   return what;
+}
+
+constexpr const char* kNothingToExport = QT_TRANSLATE_NOOP("noralim", "--export needs a puzzle or a file");
+constexpr const char* kOnlyWithExport = QT_TRANSLATE_NOOP("noralim", "--per-page and --solutions go with --export");
+
+std::optional<EarlyExit> SetPerPage(std::string_view value, std::string_view name, int* out) {
+  const auto number = ParseWholeNumber(value, 1, 6);
+  if (!number || *number == 3 || *number == 5) {
+    return UsageError{QT_TRANSLATE_NOOP("noralim", "%1 takes 1, 2, 4 or 6"), {std::string(name)}};
+  }
+  *out = static_cast<int>(*number);
+  return std::nullopt;
 }
 
 // The window with the puzzle the operand names, if it names one.
@@ -139,6 +164,8 @@ std::string UsageMessage(const UsageError& error) {
 
 StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t max_cell_characters) {
   OpenWindow window;
+  std::optional<ExportBooklet> booklet;
+  ExportBooklet options;
   std::vector<OptionRow> rows = {
       {"help", nullptr, Help, 'h'},
       {"version", nullptr, Version},
@@ -146,6 +173,19 @@ StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t ma
        [&](std::string_view value, std::string_view name) {
          return SetWholeNumber(value, name, QT_TRANSLATE_NOOP("noralim", "a number of milliseconds"), 0, 1000,
                                &window.pace);
+       }},
+      {"export", QT_TRANSLATE_NOOP("noralim", "a file name"),
+       [&](std::string_view value, std::string_view) {
+         options.out = value;
+         booklet = options;
+         return std::optional<EarlyExit>();
+       }},
+      {"per-page", QT_TRANSLATE_NOOP("noralim", "1, 2, 4 or 6 puzzles"),
+       [&](std::string_view value, std::string_view name) { return SetPerPage(value, name, &options.per_page); }},
+      {"solutions", nullptr,
+       [&](std::string_view, std::string_view) {
+         options.solutions = true;
+         return std::optional<EarlyExit>();
        }},
   };
   for (const ToolkitOption& option : kToolkitOptions) {
@@ -158,6 +198,17 @@ StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t ma
   }
   ParsedLine line = ParseCommandLine(args, rows);
   if (auto* stop = std::get_if<EarlyExit>(&line)) return std::move(*stop);
+  auto& operands = std::get<std::vector<std::string>>(line);
+  if (booklet) {
+    if (operands.empty()) return UsageError{kNothingToExport, {}};
+    booklet->per_page = options.per_page;
+    booklet->solutions = options.solutions;
+    booklet->operands = std::move(operands);
+    return std::move(*booklet);
+  }
+  if (options.per_page != ExportBooklet{}.per_page || options.solutions) {
+    return UsageError{kOnlyWithExport, {}};
+  }
   return Open(std::move(window), std::get<std::vector<std::string>>(line), max_cell_characters);
 }
 

@@ -14,6 +14,7 @@
 #include "reader/commandline.h"
 #include "reader/reader.h"
 #include "solver/gridtexts.h"
+#include "ui/export.h"
 
 namespace noralim::ui {
 
@@ -42,12 +43,12 @@ struct OperandError {
   std::string message;
 };
 
-using StartupCommand = std::variant<OpenWindow, EarlyExit, OperandError>;
+using StartupCommand = std::variant<OpenWindow, EarlyExit, OperandError, ExportBooklet>;
 
 // args without the program name. The toolkit's own options (-platform NAME,
 // -style=NAME, --reverse, ...) are handed on in OpenWindow; at most one
 // operand, PUZZLE or FILE[:LINE], is loaded, with cells of at most
-// max_cell_characters.
+// max_cell_characters. With --export, the operands are what to export.
 StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t max_cell_characters);
 
 // Why the window cannot open, in one line, when it would try a display that
