@@ -344,8 +344,9 @@ class Form1Test : public QObject {
     form_->LoadTexts(Texts(kTwentyEight));
     QGuiApplication::clipboard()->setText(QStringLiteral("x"));
     QCOMPARE(menu("Copy the grid"),
-             QStringLiteral("Undo, Redo (off), Cut (off), Copy (off), Paste, Delete (off), "
-                            "Select All, Copy the grid, Paste a grid, Next step, Check, Highlight"));
+             QStringLiteral(
+                 "Undo, Redo (off), Cut (off), Copy (off), Paste, Delete (off), "
+                 "Select All, Copy the grid, Paste a grid, Next step, Check, Highlight, Open..., Save..., Print..."));
     QCOMPARE(QGuiApplication::clipboard()->text(), QString(kTwentyEight));
     menu("Undo");
     QVERIFY(ReadAll(*form_) == GridTexts{});
