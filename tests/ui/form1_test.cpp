@@ -448,6 +448,10 @@ class Form1Test : public QObject {
     QTest::addColumn<QString>("line");  // copied as the very same line
     QTest::newRow("givens copy as a puzzle line") << QString(kTwentyEight);
     QTest::newRow("a letter copies as JSON") << R"({"cells":["x")" + QString(R"(,"")").repeated(80) + "]}";
+    // Longer than any line of a file: a JSON line on the clipboard is read whole.
+    const QString full =
+        QStringLiteral("\"%1\",").arg(QString(noralim::ui::CellField::kMaxCharacters, QLatin1Char('7')));
+    QTest::newRow("16 full cells") << R"({"cells":[)" + full.repeated(16) + QString(R"("",)").repeated(64) + R"(""]})";
   }
   void copyThenPasteGivesTheSameTexts() {
     QFETCH(QString, line);
