@@ -106,17 +106,17 @@ std::vector<QRectF> Places(const QRectF& page, int count) {
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < columns; ++c) {
       places.emplace_back(page.left() + page.width() * c / columns, page.top() + page.height() * r / rows,
-                         page.width() / columns, page.height() / rows);
+                          page.width() / columns, page.height() / rows);
     }
   }
   return places;
 }
 
 QString Heading(const BookletPuzzle& puzzle) {
-  QString heading = QString::number(puzzle.number) + QStringLiteral("   ") + puzzle.rating;
+  const QString separator = QStringLiteral(" \u00b7 ");
+  QString heading = Tr(QT_TRANSLATE_NOOP("noralim", "Puzzle %1")).arg(puzzle.number) + separator + puzzle.rating;
   if (!puzzle.seed.empty()) {
-    heading +=
-        QStringLiteral("   ") + Tr(QT_TRANSLATE_NOOP("noralim", "seed %1")).arg(QString::fromStdString(puzzle.seed));
+    heading += separator + Tr(QT_TRANSLATE_NOOP("noralim", "seed %1")).arg(QString::fromStdString(puzzle.seed));
   }
   return heading;
 }

@@ -4,6 +4,7 @@ Copyright 2026 The Noralim developers
 The window program's command line answers without a display.
 
   $ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+  $ export XDG_DATA_HOME="$PWD/data"
   $ noralim --version
   noralim 1.01
   Copyright 2026 The Noralim developers
@@ -135,3 +136,43 @@ Japanese; the command line's are not translated.
   1
   $ japanese noralim-solve --bogus 2>&1 | head -n 1
   noralim-solve: unknown option '--bogus'
+
+--export writes puzzles onto paper with no display: a booklet whose digits
+are text, the puzzles first and the solutions after them; or one puzzle as
+SVG. An input that cannot be read exits 2 with the reader's message and
+leaves nothing at OUT.
+
+  $ sed -n 3p "$ROOT/samples/puzzles.txt" > ten.txt; for i in 1 2 3 4 5 6 7 8 9; do sed -n 5p "$ROOT/samples/puzzles.txt"; done >> ten.txt
+  $ noralim --export out.pdf --per-page 4 --solutions ten.txt
+  $ pdfinfo out.pdf | grep -E '^Pages'
+  Pages:           4
+  $ pdftotext -f 1 -l 1 out.pdf - | grep -x -e '[0-9.]\{81\}' -e 'Puzzle [0-9] .*' | sort
+  4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......
+  4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......
+  4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......
+  8...1..2..7.2..3.4..6..8.7.7.....5.6.2.....9.9.8.....3.5.3..8..3.1..7.5..9..4...2
+  Puzzle 1 \xc2\xb7 calc (esc)
+  Puzzle 2 \xc2\xb7 locked (esc)
+  Puzzle 3 \xc2\xb7 locked (esc)
+  Puzzle 4 \xc2\xb7 locked (esc)
+  $ pdftotext -f 4 -l 4 out.pdf - | grep -c -x 849713625175269384236458971713982546524136798968574213452391867381627459697845132
+  1
+  $ noralim --export one.svg ten.txt:1 && grep -c '<text' one.svg
+  28
+  $ noralim --export=gone.pdf ten.txt missing.txt; ls gone.pdf
+  missing.txt: No such file or directory
+  ls: cannot access 'gone.pdf': No such file or directory
+  [2]
+  $ noralim --export=gone.svg ten.txt
+  noralim: an SVG file holds one puzzle, not 10
+  [2]
+  $ noralim --per-page=3 --export=x.pdf ten.txt
+  noralim: --per-page takes 1, 2, 4 or 6
+  Try 'noralim --help' for more information.
+  [2]
+  $ noralim --solutions ten.txt
+  noralim: --per-page and --solutions go with --export
+  Try 'noralim --help' for more information.
+  [2]
+  $ ls data 2>/dev/null
+  [2]
