@@ -372,65 +372,6 @@
         <translation>%1 列</translation>
     </message>
     <message>
-        <source>Usage: noralim [OPTION]... [PUZZLE | FILE[:LINE]]
-Opens the window for 9x9 number-place (sudoku) puzzles. Type the givens and
-press &quot;Calc&quot; (or F5, or Ctrl+Enter) to narrow every cell to its candidates;
-&quot;Clear&quot; empties the grid. The title then says how the run ended.
-
-  PUZZLE      81 characters row-major (&apos;1&apos;-&apos;9&apos; givens; &apos;.&apos;, &apos;0&apos; or &apos;-&apos; empty)
-  FILE        the first puzzle in FILE is loaded: a puzzle line, a JSON line,
-              nine rows (with borders, as web pages, .sdk and .ss files have
-              them) or 729 candidates
-  FILE:LINE   the puzzle that starts on line LINE of FILE is loaded
-  --pace=MS   after each cell a run changes, wait MS milliseconds (0 to 1000)
-              so that a person can follow the run; 0, the default, for none
-  -h, --help  show this text and exit
-  --version   show the version and exit
-  --          end the options: the argument after it is the operand
-Long options may be shortened to any beginning that names one of them. The
-toolkit&apos;s own options (-platform NAME, -style=NAME, -reverse and the like)
-are passed to it.
-
-In the window, Ctrl+Z and Ctrl+Y undo and redo, Ctrl+W closes, Ctrl+Shift+C
-copies the whole grid as one line, and Ctrl+Shift+V, or Ctrl+V of a whole
-puzzle into a cell, fills it from the clipboard; F6 shows the next step of
-the technique ladder and takes it, F7 checks the grid against the solution,
-Ctrl+1 to Ctrl+9 highlight a digit; noralim(1) lists every key.
-Messages on stderr: &quot;FILE:LINE: what is wrong&quot; for an operand that names
-no puzzle, &quot;noralim: what is wrong&quot; for a usage error.
-Exit status: 0 when the window is closed, 2 for a usage error, a bad
-operand or no display, or help or version text that cannot be written.
-</source>
-        <translation>使い方: noralim [オプション]... [PUZZLE | FILE[:LINE]]
-9×9 のナンバープレース（数独）のウィンドウを開きます。ヒントの数字を入力して
-「Calc」（または F5、Ctrl+Enter）を押すと、どのマスも入りうる数字の候補に絞り
-込まれます。「Clear」で盤面を空にします。結果はタイトルに表示されます。
-
-  PUZZLE      行ごとに並べた 81 文字（&apos;1&apos;〜&apos;9&apos; はヒント、&apos;.&apos;、&apos;0&apos;、&apos;-&apos; は空きマス）
-  FILE        FILE の最初のパズルを読み込みます: パズル行、JSON 行、9 行の盤面
-              （Web ページや .sdk、.ss ファイルのような罫線つき）、729 文字の候補
-  FILE:LINE   FILE の LINE 行目から始まるパズルを読み込みます
-  --pace=MS   計算がマスを一つ変えるたびに MS ミリ秒（0〜1000）待ち、その歩みを
-              目で追えるようにします。既定の 0 では待ちません
-  -h, --help  この説明を表示して終了します
-  --version   バージョンを表示して終了します
-  --          オプションの終わり: その次の引数をオペランドとします
-長いオプションは、一つに決まるかぎり先頭だけに縮めて書けます。ツールキット
-自身のオプション（-platform NAME、-style=NAME、-reverse など）はツールキットに
-渡されます。
-
-ウィンドウでは Ctrl+Z と Ctrl+Y で元に戻す・やり直し、Ctrl+W で閉じ、
-Ctrl+Shift+C で盤面全体を一行にしてコピーし、Ctrl+Shift+V か、マスへの
-Ctrl+V でクリップボードのパズルから盤面を埋めます。F6 で手筋の次の一手を示して
-進め、F7 で盤面を解と照らし合わせ、Ctrl+1〜Ctrl+9 で数字を強調表示します。
-キーの一覧は noralim(1) にあります。
-標準エラーのメッセージ: パズルを示さないオペランドには
-&quot;FILE:LINE: 問題の内容&quot;、使い方の誤りには &quot;noralim: 問題の内容&quot;。
-終了ステータス: ウィンドウを閉じたときは 0、使い方の誤り、不正なオペランド、
-ディスプレイがないとき、ヘルプやバージョンを書き出せなかったときは 2。
-</translation>
-    </message>
-    <message>
         <source>Naked pair</source>
         <translation>ネイキッドペア</translation>
     </message>
@@ -505,6 +446,187 @@ Ctrl+V でクリップボードのパズルから盤面を埋めます。F6 で�
     <message>
         <source>%1 holds %2, so %2 goes from the other cells of its row, column and box.</source>
         <translation>%1 は %2 なので、その行・列・ブロックのほかのマスから %2 を消します。</translation>
+    </message>
+    <message>
+        <source>Puzzle %1</source>
+        <translation>パズル %1</translation>
+    </message>
+    <message>
+        <source>seed %1</source>
+        <translation>シード %1</translation>
+    </message>
+    <message>
+        <source>Solution %1</source>
+        <translation>解答 %1</translation>
+    </message>
+    <message>
+        <source>not rated</source>
+        <translation>難易度なし</translation>
+    </message>
+    <message>
+        <source>no solution</source>
+        <translation>解なし</translation>
+    </message>
+    <message>
+        <source>several solutions</source>
+        <translation>複数の解</translation>
+    </message>
+    <message>
+        <source>an SVG file holds one puzzle, not %1</source>
+        <translation>SVG ファイルに入るパズルは一つで、%1 個ではありません</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Open a puzzle</source>
+        <translation>パズルを開く</translation>
+    </message>
+    <message>
+        <source>Puzzles (*.txt *.sdk *.ss *.json);;All files (*)</source>
+        <translation>パズル (*.txt *.sdk *.ss *.json);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Save the grid</source>
+        <translation>盤面を保存</translation>
+    </message>
+    <message>
+        <source>A puzzle line (*.txt);;Nine rows (*.sdk);;Every cell&apos;s text (*.json)</source>
+        <translation>パズル行 (*.txt);;9 行の盤面 (*.sdk);;すべてのマスの文字 (*.json)</translation>
+    </message>
+    <message>
+        <source>No puzzle after this one in the file.</source>
+        <translation>ファイルにはこのあとのパズルがありません。</translation>
+    </message>
+    <message>
+        <source>No puzzle before this one in the file.</source>
+        <translation>ファイルにはこの前のパズルがありません。</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 を保存できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Usage: noralim [OPTION]... [PUZZLE | FILE[:LINE]]
+  or:  noralim --export=OUT [--per-page=N] [--solutions] PUZZLE|FILE[:LINE]...
+Opens the window for 9x9 number-place (sudoku) puzzles, as it was left when
+no operand is given, else with the operand&apos;s puzzle. Type the givens and
+press &quot;Calc&quot; (or F5, or Ctrl+Enter) to narrow every cell to its candidates;
+&quot;Clear&quot; empties the grid. The title then says how the run ended.
+
+  PUZZLE      81 characters row-major (&apos;1&apos;-&apos;9&apos; givens; &apos;.&apos;, &apos;0&apos; or &apos;-&apos; empty)
+  FILE        the first puzzle in FILE is loaded: a puzzle line, a JSON line,
+              nine rows (with borders, as web pages, .sdk and .ss files have
+              them) or 729 candidates
+  FILE:LINE   the puzzle that starts on line LINE of FILE is loaded
+  --pace=MS   after each cell a run changes, wait MS milliseconds (0 to 1000)
+              so that a person can follow the run; 0, the default, for none
+  --export=OUT  write the puzzles of the operands (PUZZLE, FILE for all its
+              puzzles, FILE:LINE; any number of them) to OUT and exit, with no
+              window: OUT.pdf a booklet, each puzzle with its number, its
+              rating and its seed; OUT.svg one puzzle
+  --per-page=N  puzzles on a page of the booklet: 1, 2, 4 (the default) or 6
+  --solutions   the solutions after the puzzles, smaller, 12 a page
+  -h, --help  show this text and exit
+  --version   show the version and exit
+  --          end the options: the argument after it is the operand
+Long options may be shortened to any beginning that names one of them. The
+toolkit&apos;s own options (-platform NAME, -style=NAME, -reverse and the like)
+are passed to it.
+
+In the window, Ctrl+O opens a puzzle file (Alt+Right and Alt+Left go to its
+next and previous puzzle), Ctrl+S saves the grid, Ctrl+P prints it;
+Ctrl+Z and Ctrl+Y undo and redo, Ctrl+W closes, Ctrl+Shift+C
+copies the whole grid as one line, and Ctrl+Shift+V, or Ctrl+V of a whole
+puzzle into a cell, fills it from the clipboard; F6 shows the next step of
+the technique ladder and takes it, F7 checks the grid against the solution,
+Ctrl+1 to Ctrl+9 highlight a digit; noralim(1) lists every key.
+Messages on stderr: &quot;FILE:LINE: what is wrong&quot; for an operand that names
+no puzzle, &quot;noralim: what is wrong&quot; for a usage error.
+The window keeps its grid, history and source in the user&apos;s data folder
+after every step, and opens with them again.
+Exit status: 0 when the window is closed or the export written, 2 for a
+usage error, a bad operand, no display, an export that cannot be written,
+or help or version text that cannot be written.
+</source>
+        <translation>使い方: noralim [オプション]... [PUZZLE | FILE[:LINE]]
+  または: noralim --export=OUT [--per-page=N] [--solutions] PUZZLE|FILE[:LINE]...
+9×9 のナンバープレース（数独）のウィンドウを開きます。オペランドがなければ前回
+閉じたときのまま、あればオペランドのパズルで開きます。ヒントの数字を入力して
+「Calc」（または F5、Ctrl+Enter）を押すと、どのマスも入りうる数字の候補に絞り
+込まれます。「Clear」で盤面を空にします。結果はタイトルに表示されます。
+
+  PUZZLE      行ごとに並べた 81 文字（&apos;1&apos;〜&apos;9&apos; はヒント、&apos;.&apos;、&apos;0&apos;、&apos;-&apos; は空きマス）
+  FILE        FILE の最初のパズルを読み込みます: パズル行、JSON 行、9 行の盤面
+              （Web ページや .sdk、.ss ファイルのような罫線つき）、729 文字の候補
+  FILE:LINE   FILE の LINE 行目から始まるパズルを読み込みます
+  --pace=MS   計算がマスを一つ変えるたびに MS ミリ秒（0〜1000）待ち、その歩みを
+              目で追えるようにします。既定の 0 では待ちません
+  --export=OUT  オペランドのパズル（PUZZLE、FILE ならそのすべてのパズル、
+              FILE:LINE。いくつでも）を OUT に書き出して終了します。ウィンドウは
+              開きません。OUT.pdf は冊子で、各パズルに番号、難易度、シードを
+              添えます。OUT.svg はパズル一つです
+  --per-page=N  冊子の 1 ページに載せるパズルの数: 1、2、4（既定）、6
+  --solutions   パズルのあとに解答を、小さく 1 ページに 12 ずつ載せます
+  -h, --help  この説明を表示して終了します
+  --version   バージョンを表示して終了します
+  --          オプションの終わり: その次の引数をオペランドとします
+長いオプションは、一つに決まるかぎり先頭だけに縮めて書けます。ツールキット
+自身のオプション（-platform NAME、-style=NAME、-reverse など）はツールキットに
+渡されます。
+
+ウィンドウでは Ctrl+O でパズルのファイルを開き（Alt+Right と Alt+Left でその
+次と前のパズルへ）、Ctrl+S で盤面を保存し、Ctrl+P で印刷します。
+Ctrl+Z と Ctrl+Y で元に戻す・やり直し、Ctrl+W で閉じ、
+Ctrl+Shift+C で盤面全体を一行にしてコピーし、Ctrl+Shift+V か、マスへの
+Ctrl+V でクリップボードのパズルから盤面を埋めます。F6 で手筋の次の一手を示して
+進め、F7 で盤面を解と照らし合わせ、Ctrl+1〜Ctrl+9 で数字を強調表示します。
+キーの一覧は noralim(1) にあります。
+標準エラーのメッセージ: パズルを示さないオペランドには
+&quot;FILE:LINE: 問題の内容&quot;、使い方の誤りには &quot;noralim: 問題の内容&quot;。
+ウィンドウは一手ごとに盤面、履歴、出どころをユーザーのデータフォルダーに保存し、
+次に開くときに元に戻します。
+終了ステータス: ウィンドウを閉じたとき、書き出しを終えたときは 0、使い方の誤り、
+不正なオペランド、ディスプレイがないとき、書き出せなかったとき、ヘルプや
+バージョンを書き出せなかったときは 2。
+</translation>
+    </message>
+    <message>
+        <source>--export needs a puzzle or a file</source>
+        <translation>--export にはパズルかファイルが必要です</translation>
+    </message>
+    <message>
+        <source>--per-page and --solutions go with --export</source>
+        <translation>--per-page と --solutions は --export と一緒に使います</translation>
+    </message>
+    <message>
+        <source>%1 takes 1, 2, 4 or 6</source>
+        <translation>%1 には 1、2、4、6 のどれかを指定します</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>1, 2, 4 or 6 puzzles</source>
+        <translation>パズルの数 1、2、4、6</translation>
+    </message>
+    <message>
+        <source>The last session could not be restored (%1); its file is kept as %2.</source>
+        <translation>前回の状態を元に戻せませんでした（%1）。そのファイルは %2 として残してあります。</translation>
+    </message>
+    <message>
+        <source>The last session could not be restored (%1); nothing is saved.</source>
+        <translation>前回の状態を元に戻せませんでした（%1）。状態は保存されません。</translation>
     </message>
 </context>
 </TS>
