@@ -3,16 +3,48 @@
 
 // The window's state kept in a file: restored when the window opens, written
 // after every step of the history.
+#include <QEvent>
+#include <functional>
 #include <utility>
 
 #include "ui/form1.h"
 
 namespace noralim::ui {
 
+namespace {
+
+// Calls `again` once, when the window is first moved or activated: a window
+// manager places a window after it is shown, and the notice said before
+// that should stand under the window where it ends up.
+class WhenPlaced final : public QObject {
+ public:
+  WhenPlaced(QWidget& window, std::function<void()> again) : QObject(&window), again_(std::move(again)) {
+    window.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) {
+      watched->removeEventFilter(this);
+      deleteLater();
+      again_();
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> again_;
+};
+
+}  // namespace
+
 void Form1::KeepState(std::unique_ptr<StateFile> file) {
   StateFile::Read read = file->Load();
   if (read.state) RestoreState(std::move(*read.state));
-  if (!read.notice.isEmpty()) Say(read.notice);
+  if (!read.notice.isEmpty()) {
+    Say(read.notice);
+    new WhenPlaced(*this, [this, notice = read.notice] { Say(notice); });
+  }
   state_file_ = std::move(file);
 }
 

@@ -215,13 +215,14 @@ StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t ma
 std::unique_ptr<Form1> OpenForm(const OpenWindow& command) {
   auto form = std::make_unique<Form1>();
   form->SetPace(command.pace);
+  // Shown first, so that a notice about the state appears under the window.
+  form->show();
   if (command.keep_state) form->KeepState(std::make_unique<StateFile>(StateFile::DefaultPath()));
   if (command.texts) {
     // One more step: the grid left last time is one undo away.
     form->LoadTexts(*command.texts);
     form->SetSource(PuzzleSource{command.source, command.source_file, command.source_line});
   }
-  form->show();
   return form;
 }
 

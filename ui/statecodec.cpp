@@ -10,6 +10,8 @@
 #include <nlohmann/json.hpp>
 #include <utility>
 
+#include "reader/message.h"
+
 namespace noralim::ui {
 
 namespace {
@@ -22,7 +24,8 @@ char KindLetter(CellKind kind) { return kKindLetters[static_cast<std::size_t>(ki
 
 CellKind KindOf(char letter) {
   const auto at = kKindLetters.find(letter);
-  if (at == std::string_view::npos) throw std::invalid_argument("a cell's kind is not one of g, e, w");
+  if (at == std::string_view::npos)
+    throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "a cell's kind is not one of g, e, w"));
   return static_cast<CellKind>(at);
 }
 
@@ -39,7 +42,8 @@ SharedChange StepOf(const json& cells) {
   Change change;
   for (const json& cell : cells.get_ref<const json::array_t&>()) {
     const auto& kinds = cell.at(1).get_ref<const std::string&>();
-    if (cell.size() != 4 || kinds.size() != 2) throw std::invalid_argument("a changed cell is not 4 values");
+    if (cell.size() != 4 || kinds.size() != 2)
+      throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "a changed cell is not 4 values"));
     change.push_back({cell.at(0).get<CellIndex>(), KindOf(kinds[0]), KindOf(kinds[1]), cell.at(2).get<std::string>(),
                       cell.at(3).get<std::string>()});
   }
@@ -51,11 +55,11 @@ KeptGrid GridOf(const json& state) {
   const auto& cells = state.at("cells").get_ref<const json::array_t&>();
   const auto& kinds = state.at("kinds").get_ref<const std::string&>();
   if (cells.size() != grid.texts.size() || kinds.size() != grid.kinds.size()) {
-    throw std::invalid_argument("not 81 cells");
+    throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "not 81 cells"));
   }
   for (std::size_t k = 0; k < grid.texts.size(); ++k) {
     auto text = DecodeUtf8(cells[k].get_ref<const std::string&>());
-    if (!text) throw std::invalid_argument("a cell is not UTF-8");
+    if (!text) throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "a cell is not UTF-8"));
     grid.texts[k] = std::move(*text);
     grid.kinds[k] = KindOf(kinds[k]);
   }
@@ -63,14 +67,17 @@ KeptGrid GridOf(const json& state) {
 }
 
 WindowState StateOf(const json& state) {
-  if (state.at("noralim") != "state") throw std::invalid_argument("not a state of this program");
-  if (state.at("version").get<int>() > kStateVersion) throw std::invalid_argument("written by a newer version");
+  if (state.at("noralim") != "state")
+    throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "not a state of this program"));
+  if (state.at("version").get<int>() > kStateVersion)
+    throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "written by a newer version"));
   std::vector<SharedChange> steps;
   for (const json& step : state.at("steps").get_ref<const json::array_t&>()) steps.push_back(StepOf(step));
   auto history = GridHistory::Rebuild(GridOf(state), std::move(steps), state.at("at").get<std::size_t>());
-  if (!history) throw std::invalid_argument("the steps do not fit the grid");
+  if (!history) throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "the steps do not fit the grid"));
   WindowState out{std::move(*history), {}, {}, state.at("highlight").get<int>()};
-  if (out.highlight < 0 || out.highlight > kUnitSize) throw std::invalid_argument("no digit to highlight");
+  if (out.highlight < 0 || out.highlight > kUnitSize)
+    throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "no digit to highlight"));
   const json& source = state.at("source");
   out.source = {source.at("title").get<std::string>(), source.at("file").get<std::string>(),
                 source.at("line").get<long>()};
@@ -104,16 +111,23 @@ std::string EncodeState(const WindowState& state) {
 }
 
 std::variant<WindowState, StateError> DecodeState(std::string_view text) {
+  // A state is three levels deep: no input may make the parser or the
+  // value's destructor recurse deeper than a few more.
+  constexpr int kMaxDepth = 6;
+  const json::parser_callback_t shallow = [](int depth, json::parse_event_t, json&) {
+    if (depth > kMaxDepth) throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "nested too deep"));
+    return true;
+  };
+  // What is wrong, in a few words for the notice the user reads.
   try {
-    // A state is three levels deep: no input may make the parser or the
-    // value's destructor recurse deeper than a few more.
-    constexpr int kMaxDepth = 6;
-    const json::parser_callback_t shallow = [](int depth, json::parse_event_t, json&) {
-      if (depth > kMaxDepth) throw std::invalid_argument("nested too deep");
-      return true;
-    };
     return StateOf(json::parse(text, shallow));
-  } catch (const std::exception& e) {
+  } catch (const json::parse_error& e) {
+    const bool cut = std::string_view(e.what()).find("end of input") != std::string_view::npos;
+    return StateError{cut ? NORALIM_TRANSLATE_NOOP("noralim", "cut short")
+                          : NORALIM_TRANSLATE_NOOP("noralim", "not JSON")};
+  } catch (const json::exception&) {
+    return StateError{NORALIM_TRANSLATE_NOOP("noralim", "not a state of this program")};
+  } catch (const std::invalid_argument& e) {
     return StateError{e.what()};
   }
 }

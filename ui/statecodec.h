@@ -35,7 +35,8 @@ inline constexpr int kStateVersion = 1;
 
 std::string EncodeState(const WindowState& state);
 
-// What is wrong with a text that is no state this program can read.
+// What is wrong with a text that is no state this program can read, in a
+// few English words that the window's catalogue translates.
 struct StateError {
   std::string what;
 };

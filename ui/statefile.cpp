@@ -37,7 +37,7 @@ StateFile::Read StateFile::Load() {
     const QByteArray bytes = file.readAll();
     auto decoded = DecodeState(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (auto* state = std::get_if<WindowState>(&decoded)) return {std::move(*state), {}};
-    why = QString::fromStdString(std::get<StateError>(decoded).what);
+    why = Tr(std::get<StateError>(decoded).what.c_str());
   } else {
     why = file.errorString();
   }

@@ -628,5 +628,49 @@ Ctrl+V でクリップボードのパズルから盤面を埋めます。F6 で�
         <source>The last session could not be restored (%1); nothing is saved.</source>
         <translation>前回の状態を元に戻せませんでした（%1）。状態は保存されません。</translation>
     </message>
+    <message>
+        <source>a cell&apos;s kind is not one of g, e, w</source>
+        <translation>マスの種類が g、e、w のどれでもありません</translation>
+    </message>
+    <message>
+        <source>a changed cell is not 4 values</source>
+        <translation>変更されたマスが 4 つの値ではありません</translation>
+    </message>
+    <message>
+        <source>not 81 cells</source>
+        <translation>マスが 81 個ではありません</translation>
+    </message>
+    <message>
+        <source>a cell is not UTF-8</source>
+        <translation>マスが UTF-8 ではありません</translation>
+    </message>
+    <message>
+        <source>not a state of this program</source>
+        <translation>このプログラムの状態ではありません</translation>
+    </message>
+    <message>
+        <source>written by a newer version</source>
+        <translation>新しいバージョンで書かれています</translation>
+    </message>
+    <message>
+        <source>the steps do not fit the grid</source>
+        <translation>履歴の手順が盤面に合いません</translation>
+    </message>
+    <message>
+        <source>no digit to highlight</source>
+        <translation>強調表示する数字がありません</translation>
+    </message>
+    <message>
+        <source>nested too deep</source>
+        <translation>入れ子が深すぎます</translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation>途中で切れています</translation>
+    </message>
+    <message>
+        <source>not JSON</source>
+        <translation>JSON ではありません</translation>
+    </message>
 </context>
 </TS>
