@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Copyright 2026 The Noralim developers
 
-# Qt 6.4.2's Core, Gui, Widgets and Test for 64-bit Windows, with the windows
+# Qt 6.4.2's Core, Gui, Widgets, PrintSupport and Test for 64-bit Windows, with the windows
 # and offscreen platform plugins, cross-compiled with MinGW-w64 from Debian's
 # qt6-base source, with Debian's Qt host tools (moc, rcc, uic) of the same
 # version. Installs into PREFIX/qt6, outside the repository, and does nothing
@@ -19,7 +19,7 @@ repo="$PWD"
 NORALIM_WINDOWS_PREFIX="${1:-${NORALIM_WINDOWS_PREFIX:-}}"
 windows_prefix
 prefix="$NORALIM_WINDOWS_PREFIX"
-if [ -f "$prefix/qt6/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
+if [ -f "$prefix/qt6/lib/cmake/Qt6PrintSupport/Qt6PrintSupportConfig.cmake" ]; then
   echo "Qt for Windows already in $prefix/qt6"
   exit 0
 fi
@@ -63,7 +63,7 @@ cmake -S "$tree" -B "$build" -G Ninja \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
   -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF \
-  -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_opengl=OFF -DINPUT_opengl=no \
+  -DFEATURE_printsupport=ON -DFEATURE_concurrent=OFF -DFEATURE_opengl=OFF -DINPUT_opengl=no \
   -DFEATURE_vulkan=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF \
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
   -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF \

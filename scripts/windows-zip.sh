@@ -56,15 +56,17 @@ echo "== the zip"
 name="noralim-$version-win64"
 stage="$build/$name"
 rm -rf "$stage" "$build/$name.zip"
-mkdir -p "$stage/platforms" "$stage/styles"
+mkdir -p "$stage/platforms" "$stage/styles" "$stage/printsupport"
 cp "$build/ui/noralim.exe" "$build/cli/noralim-solve.exe" "$stage/"
-# The plugins the window loads: the platform and the native style.
+# The plugins the window loads: the platform, the native style and the
+# printers' support.
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+cp "$qt/plugins/printsupport/windowsprintersupport.dll" "$stage/printsupport/"
 cp LICENSE "$stage/LICENSE.txt"
 cp samples/puzzles.txt "$stage/"
 # Everything they import, and what that imports in turn.
-todo=("$stage"/*.exe "$stage"/platforms/*.dll "$stage"/styles/*.dll)
+todo=("$stage"/*.exe "$stage"/platforms/*.dll "$stage"/styles/*.dll "$stage"/printsupport/*.dll)
 while [ ${#todo[@]} -gt 0 ]; do
   file="${todo[0]}"
   todo=("${todo[@]:1}")
