@@ -37,8 +37,7 @@ WindowState TypingState() {
 void BM_WriteStateAfterAStep(benchmark::State& state) {
   const WindowState kept = TypingState();
   for (auto _ : state) {
-    WindowState copy = kept;
-    const std::string text = EncodeState(copy);
+    const std::string text = EncodeState(WindowState(kept));
     benchmark::DoNotOptimize(text.data());
   }
 }

@@ -50,9 +50,10 @@ void DrawCell(QPainter& painter, const QRectF& box, const CellText& text, CellKi
     case Shown::Candidates:
       painter.setFont(SizedFont(box.height() * 0.24));
       for (const char32_t c : text) {
-        const int place = static_cast<int>(c - U'1');
-        const QRectF spot(box.left() + box.width() * (place % 3) / 3, box.top() + box.height() * (place / 3) / 3,
-                          box.width() / 3, box.height() / 3);
+        const int row = static_cast<int>(c - U'1') / 3;
+        const int column = static_cast<int>(c - U'1') % 3;
+        const QRectF spot(box.left() + box.width() * column / 3, box.top() + box.height() * row / 3, box.width() / 3,
+                          box.height() / 3);
         painter.drawText(spot, Qt::AlignCenter, QString::fromUcs4(&c, 1));
       }
       return;
@@ -192,40 +193,43 @@ std::optional<QString> WriteBooklet(const QString& path, const std::vector<Bookl
 
 std::string GridSvg(const KeptGrid& grid) {
   constexpr int kCell = 100;
-  std::string svg =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"90mm\" height=\"90mm\" viewBox=\"-5 -5 910 910\" "
-      "font-family=\"DejaVu Sans, sans-serif\" text-anchor=\"middle\">\n";
+  QString svg = QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="90mm" height="90mm" viewBox="-5 -5 910 910" )"
+                               R"(font-family="DejaVu Sans, sans-serif" text-anchor="middle">
+)");
+  const QString line = QStringLiteral(
+      R"(<line x1="%1" y1="%2" x2="%3" y2="%4" stroke="black" stroke-width="%5" stroke-linecap="square"/>
+)");
   for (int n = 0; n <= kUnitSize; ++n) {
-    const std::string at = std::to_string(n * kCell);
-    const std::string width = n % 3 == 0 ? "6" : "2";
-    svg += "<line x1=\"" + at + "\" y1=\"0\" x2=\"" + at + "\" y2=\"900\" stroke=\"black\" stroke-width=\"" + width +
-           "\" stroke-linecap=\"square\"/>\n";
-    svg += "<line x1=\"0\" y1=\"" + at + "\" x2=\"900\" y2=\"" + at + "\" stroke=\"black\" stroke-width=\"" + width +
-           "\" stroke-linecap=\"square\"/>\n";
+    const int at = n * kCell;
+    const int width = n % 3 == 0 ? 6 : 2;
+    svg += line.arg(at).arg(0).arg(at).arg(kUnitSize * kCell).arg(width);
+    svg += line.arg(0).arg(at).arg(kUnitSize * kCell).arg(at).arg(width);
   }
   for (int p = 0; p < kCellCount; ++p) {
     const auto k = static_cast<std::size_t>(CellAtPosition(p) - 1);
     const CellText& text = grid.texts[k];
     const int x = p % kUnitSize * kCell;
     const int y = p / kUnitSize * kCell;
-    const std::string fill = grid.kinds[k] == CellKind::Written ? "#1a4f9c" : "black";
-    const auto put = [&](int cx, int cy, int size, const std::string& what, bool bold) {
-      svg += "<text x=\"" + std::to_string(cx) + "\" y=\"" + std::to_string(cy) + "\" font-size=\"" +
-             std::to_string(size) + "\" fill=\"" + fill + (bold ? "\" font-weight=\"bold" : "") + "\">" + what +
-             "</text>\n";
+    const QString fill = grid.kinds[k] == CellKind::Written ? kWrittenColor.name() : QStringLiteral("black");
+    const auto put = [&](int cx, int cy, int size, char32_t digit, bool bold) {
+      svg += QStringLiteral(R"(<text x="%1" y="%2" font-size="%3" fill="%4"%5>%6</text>
+)")
+                 .arg(cx)
+                 .arg(cy)
+                 .arg(size)
+                 .arg(fill, bold ? QStringLiteral(R"( font-weight="bold")") : QString(), QString::fromUcs4(&digit, 1));
     };
     if (ShownOf(text) == Shown::Value) {
-      put(x + kCell / 2, y + kCell * 3 / 4, 64, EncodeUtf8(text), grid.kinds[k] == CellKind::Given);
+      put(x + kCell / 2, y + kCell * 3 / 4, 64, text[0], grid.kinds[k] == CellKind::Given);
     } else if (ShownOf(text) == Shown::Candidates) {
       for (const char32_t c : text) {
         const int place = static_cast<int>(c - U'1');
-        put(x + kCell * (2 * (place % 3) + 1) / 6, y + kCell * (place / 3) / 3 + 26, 24, EncodeUtf8(CellText(1, c)),
-            false);
+        put(x + kCell * (2 * (place % 3) + 1) / 6, y + kCell * (place / 3) / 3 + 26, 24, c, false);
       }
     }
   }
-  return svg + "</svg>\n";
+  return (svg + QStringLiteral("</svg>\n")).toStdString();
 }
 
 }  // namespace noralim::ui

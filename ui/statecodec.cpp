@@ -24,8 +24,9 @@ char KindLetter(CellKind kind) { return kKindLetters[static_cast<std::size_t>(ki
 
 CellKind KindOf(char letter) {
   const auto at = kKindLetters.find(letter);
-  if (at == std::string_view::npos)
+  if (at == std::string_view::npos) {
     throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "a cell's kind is not one of g, e, w"));
+  }
   return static_cast<CellKind>(at);
 }
 
@@ -42,8 +43,9 @@ SharedChange StepOf(const json& cells) {
   Change change;
   for (const json& cell : cells.get_ref<const json::array_t&>()) {
     const auto& kinds = cell.at(1).get_ref<const std::string&>();
-    if (cell.size() != 4 || kinds.size() != 2)
+    if (cell.size() != 4 || kinds.size() != 2) {
       throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "a changed cell is not 4 values"));
+    }
     change.push_back({cell.at(0).get<CellIndex>(), KindOf(kinds[0]), KindOf(kinds[1]), cell.at(2).get<std::string>(),
                       cell.at(3).get<std::string>()});
   }
@@ -67,17 +69,20 @@ KeptGrid GridOf(const json& state) {
 }
 
 WindowState StateOf(const json& state) {
-  if (state.at("noralim") != "state")
+  if (state.at("noralim") != "state") {
     throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "not a state of this program"));
-  if (state.at("version").get<int>() > kStateVersion)
+  }
+  if (state.at("version").get<int>() > kStateVersion) {
     throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "written by a newer version"));
+  }
   std::vector<SharedChange> steps;
   for (const json& step : state.at("steps").get_ref<const json::array_t&>()) steps.push_back(StepOf(step));
   auto history = GridHistory::Rebuild(GridOf(state), std::move(steps), state.at("at").get<std::size_t>());
   if (!history) throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "the steps do not fit the grid"));
   WindowState out{std::move(*history), {}, {}, state.at("highlight").get<int>()};
-  if (out.highlight < 0 || out.highlight > kUnitSize)
+  if (out.highlight < 0 || out.highlight > kUnitSize) {
     throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "no digit to highlight"));
+  }
   const json& source = state.at("source");
   out.source = {source.at("title").get<std::string>(), source.at("file").get<std::string>(),
                 source.at("line").get<long>()};
