@@ -35,7 +35,10 @@ std::variant<std::vector<Puzzle>, Rejected> PuzzlesOf(const std::string& operand
 
 // A puzzle numbered and rated, with its solution when it has one.
 BookletPuzzle Rated(Puzzle puzzle, int number) {
-  BookletPuzzle out{{std::move(puzzle.texts), {}}, number, {}, puzzle.id.value_or(std::string()), {}};
+  // The id as JSON text: a string without its quotes.
+  std::string seed = puzzle.id.value_or(std::string());
+  if (seed.size() >= 2 && seed.front() == '"' && seed.back() == '"') seed = seed.substr(1, seed.size() - 2);
+  BookletPuzzle out{{std::move(puzzle.texts), {}}, number, {}, std::move(seed), {}};
   out.grid.kinds.fill(CellKind::Given);
   DigitCells cells{};
   for (std::size_t k = 0; k < cells.size(); ++k) {

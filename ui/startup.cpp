@@ -11,6 +11,7 @@
 
 #include "reader/source.h"
 #include "ui/form1.h"
+#include "ui/puzzlefiles.h"
 #include "ui/translation.h"
 
 namespace noralim::ui {
@@ -123,6 +124,11 @@ StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands,
     window.source_line = std::stol(operand.substr(colon + 1));
   }
   window.source_file = std::filesystem::absolute(file, error).string();
+  // The line the file's first puzzle starts on, from which Alt+Right goes on.
+  if (window.source_line == 0) {
+    const auto first = FindPuzzle(file, {0, true}, max_cell_characters);
+    if (const auto* found = std::get_if<FilePuzzle>(&first)) window.source_line = found->line;
+  }
   return window;
 }
 

@@ -10,6 +10,7 @@
 
 #include "reader/source.h"
 #include "tests/ui/windowdriver.h"
+#include "ui/startup.h"
 #include "ui/statecodec.h"
 
 using noralim::CellText;
@@ -191,10 +192,13 @@ class StateTest : public QObject {
     for (int row = 0; row < 9; ++row) file.write(QByteArray(kContradictory).mid(qsizetype{9} * row, 9) + "\n");
     file.write(five + "\n");
     file.close();
-    Form1 form;
-    form.show();
-    form.OpenFile(file.fileName());
-    QCOMPARE(form.windowTitle(), QStringLiteral("three.txt:2 \u2014 Noralim"));
+    // Opened as the operand: its first puzzle, from which Alt+Right goes on.
+    auto open = std::get<noralim::ui::OpenWindow>(
+        noralim::ui::ParseStartup({file.fileName().toStdString()}, noralim::ui::CellField::kMaxCharacters));
+    open.keep_state = false;
+    const std::unique_ptr<Form1> opened = noralim::ui::OpenForm(open);
+    Form1& form = *opened;
+    QVERIFY(ReadAll(form) == Texts(kTwentyEight));
     const auto key = [&](Qt::Key arrow, const GridTexts& expected) {
       QTest::keyClick(form.Text1(1), arrow, Qt::AltModifier);
       QVERIFY(ReadAll(form) == expected);
