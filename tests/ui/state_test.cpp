@@ -25,9 +25,10 @@ using namespace noralim::uitest;
 
 namespace {
 
-KeptGrid Kept(const QString& line, CellKind kind = CellKind::Given) {
+// A puzzle as it comes in: every text a given.
+KeptGrid Kept(const QString& line) {
   KeptGrid grid{Texts(line), {}};
-  grid.kinds.fill(kind);
+  grid.kinds.fill(CellKind::Given);
   return grid;
 }
 
