@@ -52,9 +52,12 @@ void Form1::TakeTexts(const GridTexts& texts) {
 void Form1::CopyGrid() const { QGuiApplication::clipboard()->setText(GridToLine(*grid_)); }
 
 void Form1::PasteGrid() {
-  const auto texts = TextToGrid(QGuiApplication::clipboard()->text());
-  if (!texts) return QApplication::beep();
-  PasteTexts(*texts);
+  const auto read = ReadPastedGrid(QGuiApplication::clipboard()->text());
+  if (const auto* refusal = std::get_if<QString>(&read)) {
+    if (!refusal->isEmpty()) Say(*refusal);
+    return QApplication::beep();
+  }
+  PasteTexts(std::get<GridTexts>(read));
 }
 
 void Form1::PasteTexts(const GridTexts& texts) {

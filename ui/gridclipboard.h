@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <optional>
+#include <variant>
 
 #include "solver/cellgrid.h"
 #include "solver/gridtexts.h"
@@ -15,6 +16,11 @@ namespace noralim::ui {
 // The 81 texts as a puzzle line when every cell is empty or one digit, else
 // as the JSON object line the command line reads.
 QString GridToLine(const CellGrid& grid);
+
+// The texts of the first puzzle in `text`, in any form a grid is copied in,
+// or why there is none, in the user's language ("clipboard:10: a tenth row:
+// ..."; empty for a text with nothing but blank lines and comments).
+std::variant<GridTexts, QString> ReadPastedGrid(const QString& text);
 
 // The texts of the first puzzle in `text`, in any form a grid is copied in
 // (a puzzle or JSON line, nine rows with borders, 729 candidates), when the
