@@ -43,10 +43,16 @@ operands first.
   noralim: --pace takes a number of milliseconds from 0 to 1000
   Try 'noralim --help' for more information.
   [2]
-  $ noralim --pace=slow
+  $ for pace in --pace=slow --pace=100ms '--pace 1e2'; do noralim $pace; echo $?; done
   noralim: --pace takes a number of milliseconds from 0 to 1000
   Try 'noralim --help' for more information.
-  [2]
+  2
+  noralim: --pace takes a number of milliseconds from 0 to 1000
+  Try 'noralim --help' for more information.
+  2
+  noralim: --pace takes a number of milliseconds from 0 to 1000
+  Try 'noralim --help' for more information.
+  2
 
 With no display the window says so in one line; the toolkit's options reach
 it as it reads them, with one dash or two, the value after = or apart.

@@ -100,6 +100,9 @@ class Form1Test : public QObject {
         << "1" << paste << CellText(U"1") << QString(most - 2, QLatin1Char('7')) + QLatin1Char('\n');
     QTest::newRow("typing past it: the cell as it was")
         << "" << QKeySequence(Qt::Key_8) << CellText(most, U'7') << QString(most, QLatin1Char('7'));
+    QTest::newRow("typing over a selection at it: the selection replaced")
+        << "" << QKeySequence(Qt::SHIFT | Qt::Key_Left, QKeyCombination(Qt::Key_8)) << CellText(most - 1, U'7') + U"8"
+        << QString(most, QLatin1Char('7'));
     QTest::newRow("kana, a full-width digit, an emoji")
         << "か５\U0001F600" << QKeySequence() << CellText(U"か５\U0001F600") << QString();
     QTest::newRow("Enter is CR LF") << "5" << QKeySequence(Qt::Key_Return) << CellText(U"5\r\n") << QString();
