@@ -71,10 +71,12 @@ QString PlacesIn(UnitKind kind, const std::vector<CellIndex>& cells) {
   const auto all_same = [](const std::vector<UnitNumber>& numbers) {
     return std::all_of(numbers.begin(), numbers.end(), [&](UnitNumber n) { return n == numbers.front(); });
   };
-  if (cells.size() > 1 && all_same(rows))
+  if (cells.size() > 1 && all_same(rows)) {
     return Of(LinesName(UnitKind::Column, columns), UnitName(UnitKind::Row, rows.front()));
-  if (cells.size() > 1 && all_same(columns))
+  }
+  if (cells.size() > 1 && all_same(columns)) {
     return Of(LinesName(UnitKind::Row, rows), UnitName(UnitKind::Column, columns.front()));
+  }
   return ListOf(places);
 }
 
