@@ -53,11 +53,13 @@ void Form1::CopyGrid() const { QGuiApplication::clipboard()->setText(GridToLine(
 
 void Form1::PasteGrid() {
   const auto read = ReadPastedGrid(QGuiApplication::clipboard()->text());
-  if (const auto* refusal = std::get_if<QString>(&read)) {
-    if (!refusal->isEmpty()) Say(*refusal);
-    return QApplication::beep();
-  }
+  if (const auto* refusal = std::get_if<PasteRefusal>(&read)) return RefusePaste(refusal->message);
   PasteTexts(std::get<GridTexts>(read));
+}
+
+void Form1::RefusePaste(const QString& why) {
+  if (!why.isEmpty()) Say(why);
+  QApplication::beep();
 }
 
 void Form1::PasteTexts(const GridTexts& texts) {

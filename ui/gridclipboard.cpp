@@ -15,17 +15,13 @@ namespace noralim::ui {
 
 QString GridToLine(const CellGrid& grid) { return QString::fromStdString(GridLine(ReadTexts(grid))); }
 
-std::variant<GridTexts, QString> ReadPastedGrid(const QString& text) {
+std::variant<GridTexts, PasteRefusal> ReadPastedGrid(const QString& text) {
   GridRead read = ReadGrid(text.toStdString(), "clipboard");
   if (auto* puzzle = std::get_if<Puzzle>(&read.result)) return std::move(puzzle->texts);
-  if (const auto* rejected = std::get_if<Rejected>(&read.result)) return QString::fromStdString(Translated(*rejected));
-  return QString();
-}
-
-std::optional<GridTexts> TextToGrid(const QString& text) {
-  auto read = ReadPastedGrid(text);
-  if (auto* texts = std::get_if<GridTexts>(&read)) return std::move(*texts);
-  return std::nullopt;
+  if (const auto* rejected = std::get_if<Rejected>(&read.result)) {
+    return PasteRefusal{QString::fromStdString(Translated(*rejected)), rejected->format == messages::kTenthRow};
+  }
+  return PasteRefusal{};
 }
 
 void WriteTexts(CellGrid& grid, const GridTexts& texts) {
