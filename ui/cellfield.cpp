@@ -362,7 +362,9 @@ bool CellField::Takes(const QString& added) const {
 }
 
 void CellField::insertFromMimeData(const QMimeData* source) {
-  if (auto grid = TextToGrid(source->text())) return emit gridPasted(*grid);
+  const auto read = ReadPastedGrid(source->text());
+  if (const auto* grid = std::get_if<GridTexts>(&read)) return emit gridPasted(*grid);
+  if (const auto& refusal = std::get<PasteRefusal>(read); refusal.tenth_row) return emit gridRefused(refusal.message);
   if (Takes(source->text())) insertPlainText(source->text());
 }
 

@@ -91,6 +91,9 @@ class CellField final : public QTextEdit {
   // What was pasted into the cell is a whole puzzle: it is meant for the
   // grid, not the cell.
   void gridPasted(const GridTexts& texts);
+  // What was pasted is a grid with a row too many: it goes neither into the
+  // grid nor into the cell.
+  void gridRefused(const QString& why);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

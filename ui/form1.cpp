@@ -72,6 +72,7 @@ void Form1::CreateCells() {
     connect(cell, &CellField::undoRequested, this, &Form1::Undo);
     connect(cell, &CellField::redoRequested, this, &Form1::Redo);
     connect(cell, &CellField::gridPasted, this, &Form1::PasteTexts);
+    connect(cell, &CellField::gridRefused, this, &Form1::RefusePaste);
     // Entering and leaving a cell are the edges of a step of typing into it.
     cell->installEventFilter(this);
     cells_[static_cast<std::size_t>(i - 1)] = cell;

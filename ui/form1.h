@@ -48,11 +48,14 @@ class Form1 final : public QWidget {
   void LoadTexts(const GridTexts& texts);
   // Ctrl+Shift+C: the whole grid onto the clipboard as one line.
   void CopyGrid() const;
-  // Ctrl+Shift+V: fills the grid from a puzzle line or JSON line on the
-  // clipboard; beeps and leaves every cell as it is for anything else.
+  // Ctrl+Shift+V: fills the grid from the first puzzle on the clipboard;
+  // for anything else beeps, says what is wrong with it under the window and
+  // leaves every cell as it is.
   void PasteGrid();
   // A whole puzzle pasted into a cell (Ctrl+V): the grid takes it.
   void PasteTexts(const GridTexts& texts);
+  // A paste that holds no grid to take: beeps and says why, when it can.
+  void RefusePaste(const QString& why);
   // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y: a step back or forward in the grid's
   // history, written through the cells' ordinary writes; while any step is
   // being written (a run, a Clear, another grid) they only beep.

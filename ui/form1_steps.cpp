@@ -52,9 +52,14 @@ void Form1::TakeTexts(const GridTexts& texts) {
 void Form1::CopyGrid() const { QGuiApplication::clipboard()->setText(GridToLine(*grid_)); }
 
 void Form1::PasteGrid() {
-  const auto texts = TextToGrid(QGuiApplication::clipboard()->text());
-  if (!texts) return QApplication::beep();
-  PasteTexts(*texts);
+  const auto read = ReadPastedGrid(QGuiApplication::clipboard()->text());
+  if (const auto* refusal = std::get_if<PasteRefusal>(&read)) return RefusePaste(refusal->message);
+  PasteTexts(std::get<GridTexts>(read));
+}
+
+void Form1::RefusePaste(const QString& why) {
+  if (!why.isEmpty()) Say(why);
+  QApplication::beep();
 }
 
 void Form1::PasteTexts(const GridTexts& texts) {

@@ -23,6 +23,7 @@ const char* const kWindowUsage =
                       "\"Clear\" empties the grid. The title then says how the run ended.\n"
                       "\n"
                       "  PUZZLE      81 characters row-major ('1'-'9' givens; '.', '0' or '-' empty)\n"
+                      "              or a JSON line (an array of 81 strings, or {\"cells\": [...]})\n"
                       "  FILE        the first puzzle in FILE is loaded: a puzzle line, a JSON line,\n"
                       "              nine rows (with borders, as web pages, .sdk and .ss files have\n"
                       "              them) or 729 candidates\n"

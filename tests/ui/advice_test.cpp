@@ -15,18 +15,6 @@ using noralim::GridTexts;
 using noralim::ui::Form1;
 using namespace noralim::uitest;
 
-namespace {
-
-// The sentence under the window, or empty when none shows.
-QString Said() {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->isVisible()) return label->text();
-  }
-  return {};
-}
-
-}  // namespace
-
 class AdviceTest : public QObject {
   Q_OBJECT
 
@@ -47,8 +35,11 @@ class AdviceTest : public QObject {
         << "Pointing: in box 3, 9 fits only in column 7, so 9 goes from the rest of column 7.";
     QTest::newRow("a hidden pair")
         << "....81...52.......3......9.2.63........7..1.4......8......2..5..41..............."
-        << "Hidden pair 1 8 in box 8: 1 and 8 fit only in row 7, column 4 and row 9, column 4, so the other "
-           "candidates there go.";
+        << "Hidden pair 1 8 in box 8: 1 and 8 fit only in rows 7 and 9 of column 4, so the other candidates there "
+           "go.";
+    QTest::newRow("a hidden single in a line")
+        << ".......61.5..3...................25.6..4.........5.3...2....73.4..6.1......8....."
+        << "Hidden single: 6 fits only in row 9 of column 7, so it goes there.";
     QTest::newRow("an X-wing")
         << R"({"cells":["25","3","8","1259","269","1269","69","7","4","69","1","7","8","3","4","69","5","2","25","4",)"
            R"("69","259","7","269","3","8","1","3","8","69","4","1","7","5","2","69","7","29","1","6","29","5","8","4",)"

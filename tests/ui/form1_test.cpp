@@ -21,6 +21,7 @@
 #include "ui/accessibility.h"
 #include "ui/cellcolors.h"
 #include "ui/cellstyle.h"
+#include "ui/gridwords.h"
 #include "ui/startup.h"
 
 using noralim::CellIndex;
@@ -99,6 +100,9 @@ class Form1Test : public QObject {
         << "1" << paste << CellText(U"1") << QString(most - 2, QLatin1Char('7')) + QLatin1Char('\n');
     QTest::newRow("typing past it: the cell as it was")
         << "" << QKeySequence(Qt::Key_8) << CellText(most, U'7') << QString(most, QLatin1Char('7'));
+    QTest::newRow("typing over a selection at it: the selection replaced")
+        << "" << QKeySequence(Qt::SHIFT | Qt::Key_Left, QKeyCombination(Qt::Key_8)) << CellText(most - 1, U'7') + U"8"
+        << QString(most, QLatin1Char('7'));
     QTest::newRow("kana, a full-width digit, an emoji")
         << "か５\U0001F600" << QKeySequence() << CellText(U"か５\U0001F600") << QString();
     QTest::newRow("Enter is CR LF") << "5" << QKeySequence(Qt::Key_Return) << CellText(U"5\r\n") << QString();
@@ -419,8 +423,15 @@ class Form1Test : public QObject {
     some[40] = U"12";
     some[41] = U"5\r\n";
     QTest::newRow("empty") << GridTexts{} << "Calc finished: 0 of 81 cells settled, 0 open, 81 empty";
-    QTest::newRow("givens and two candidate strings")
-        << some << "Calc finished: 28 of 81 cells settled, 2 open, 51 empty";
+    QTest::newRow("givens, candidates and a digit with a line break")
+        << some << "Calc finished: 28 of 81 cells settled, 1 open, 51 empty, 1 not a digit";
+    GridTexts letters = some;
+    letters[0] = U"a";
+    letters[1] = U"\uFF15";  // a fullwidth 5
+    letters[2] = U"\u0661";  // an Arabic-Indic 1
+    letters[41] = U"0";
+    QTest::newRow("a letter, '0' and digits of other scripts")
+        << letters << "Calc finished: 27 of 81 cells settled, 1 open, 49 empty, 4 not digits";
     QTest::newRow("solved") << Texts(QStringLiteral(
                                    "849713625175269384236458971713982546524136798968574213452391867381627459697845132"))
                             << "Calc finished: 81 of 81 cells settled, 0 open";
@@ -461,6 +472,7 @@ class Form1Test : public QObject {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<bool>("intoTheCell");  // Ctrl+V, else Ctrl+Shift+V
     QTest::addColumn<bool>("taken");
+    QTest::addColumn<QString>("refusal");  // what the window says of a text it does not take as a grid
     QString rows = QStringLiteral("+-------+-------+-------+\n");
     QString candidates;
     for (int r = 0; r < 9; ++r) {
@@ -473,16 +485,25 @@ class Form1Test : public QObject {
       }
       rows += QStringLiteral("|\n") + (r % 3 == 2 ? QStringLiteral("+-------+-------+-------+\n") : QString());
     }
+    const QString tenth = rows + QStringLiteral("| 1 . . | . . . | . . . |\n");
     QTest::newRow("after a comment, with Windows line ends") << "# mail\r\n" + QString(kContradictory) + "\r\n"
-                                                             << false << true;
-    QTest::newRow("nine rows with borders") << rows << false << true;
-    QTest::newRow("nine rows, into a cell") << rows << true << true;
-    QTest::newRow("729 candidates, into a cell") << candidates << true << true;
-    QTest::newRow("a line of a puzzle, into a cell") << rows.section(QLatin1Char('\n'), 1, 1) << true << false;
-    QTest::newRow("prose") << "call me at five" << false << false;
-    QTest::newRow("80 cells") << QString(80, QLatin1Char('.')) << false << false;
-    QTest::newRow("broken JSON") << R"({"cells": ["1")" << false << false;
-    QTest::newRow("after a rejected line") << "oops\n" + QString(kContradictory) << false << false;
+                                                             << false << true << QString();
+    QTest::newRow("nine rows with borders") << rows << false << true << QString();
+    QTest::newRow("nine rows, into a cell") << rows << true << true << QString();
+    QTest::newRow("729 candidates, into a cell") << candidates << true << true << QString();
+    QTest::newRow("a line of a puzzle, into a cell")
+        << rows.section(QLatin1Char('\n'), 1, 1) << true << false << QString();
+    QTest::newRow("prose") << "call me at five" << false << false
+                           << "clipboard:1: unexpected character 'c' at column 1";
+    QTest::newRow("80 cells") << QString(80, QLatin1Char('.')) << false << false
+                              << "clipboard:1: expected 81 cells, got 80";
+    QTest::newRow("broken JSON") << R"({"cells": ["1")" << false << false << "clipboard:1: invalid JSON: ";
+    QTest::newRow("after a rejected line")
+        << "oops\n" + QString(kContradictory) << false << false << "clipboard:1: unexpected character 'o' at column 1";
+    QTest::newRow("ten rows") << tenth << false << false
+                              << "clipboard:14: a tenth row: a grid has 9 rows (a blank line ends one)";
+    QTest::newRow("ten rows, into a cell")
+        << tenth << true << false << "clipboard:14: a tenth row: a grid has 9 rows (a blank line ends one)";
   }
   void pasteTakesTheFirstPuzzleAndNothingElse() {
     QFETCH(QString, clipboard);
@@ -491,25 +512,40 @@ class Form1Test : public QObject {
     form_->LoadTexts(Texts(kTwentyEight));
     QGuiApplication::clipboard()->setText(clipboard);
     GridTexts expected = Texts(taken ? kContradictory : kTwentyEight);
-    if (intoTheCell && !taken) expected[8] += *noralim::DecodeUtf8(clipboard.toStdString());
+    QFETCH(QString, refusal);
+    if (intoTheCell && !taken && refusal.isEmpty()) expected[8] += *noralim::DecodeUtf8(clipboard.toStdString());
     form_->Text1(9)->setFocus(Qt::MouseFocusReason);
     form_->Text1(9)->moveCursor(QTextCursor::End);
     QTest::keyClick(form_->Text1(9), Qt::Key_V,
                     Qt::ControlModifier | (intoTheCell ? Qt::NoModifier : Qt::ShiftModifier));
     QVERIFY(ReadAll(*form_) == expected);
+    QCOMPARE(Said().left(refusal.isEmpty() ? -1 : refusal.size()), refusal);
     if (!taken) return;
     QTest::keyClick(form_->Text1(9), Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(ReadAll(*form_) == Texts(kTwentyEight));
   }
 
-  void aJapaneseLocaleNamesTheCellsInJapanese() {
+  // The cells' names, and the places the step sentences name: one cell of a
+  // line, cells of a box on one line, cells of a box apart.
+  void aJapaneseLocaleNamesCellsAndPlacesInJapanese() {
+    using noralim::CellAt;
+    using noralim::UnitKind;
+    const auto places = [] {
+      return QStringList{noralim::ui::Of(noralim::ui::PlacesIn(UnitKind::Column, {CellAt(9, 3)}),
+                                         noralim::ui::UnitName(UnitKind::Column, 3)),
+                         noralim::ui::PlacesIn(UnitKind::Box, {CellAt(7, 4), CellAt(9, 4)}),
+                         noralim::ui::PlacesIn(UnitKind::Box, {CellAt(4, 8), CellAt(5, 7), CellAt(6, 9)})};
+    };
+    QCOMPARE(places(), (QStringList{"row 9 of column 3", "rows 7 and 9 of column 4", "r4c8, r5c7 and r6c9"}));
     QTranslator japanese;
     QVERIFY(japanese.load(QLocale(QLocale::Japanese), QStringLiteral("noralim"), QStringLiteral("_"),
                           QStringLiteral(":/i18n")));
     QCoreApplication::installTranslator(&japanese);
     const Form1 form;
+    const QStringList in_japanese = places();
     QCoreApplication::removeTranslator(&japanese);
-    QCOMPARE(form.Text1(noralim::CellAt(3, 7))->accessibleName(), QStringLiteral("3行 7列、ブロック 3"));
+    QCOMPARE(form.Text1(CellAt(3, 7))->accessibleName(), QStringLiteral("3行 7列、ブロック 3"));
+    QCOMPARE(in_japanese, (QStringList{"3列の9行", "4列の7 と 9 行", "4行8列、5行7列 と 6行9列"}));
   }
 
   void anOperandOpensTheWindowWithItsPuzzle() {

@@ -5,8 +5,10 @@
 // would, and the idle state.
 #pragma once
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -25,6 +27,14 @@ inline constexpr const char* kContradictory =
 
 // The texts of a puzzle line or JSON line.
 inline GridTexts Texts(const QString& line) { return std::get<Puzzle>(ReadLine(line.toStdString())).texts; }
+
+// The sentence under the window, or empty when none shows.
+inline QString Said() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->isVisible()) return label->text();
+  }
+  return {};
+}
 
 inline GridTexts ReadAll(const ui::Form1& form) { return ReadTexts(form.Grid()); }
 
