@@ -92,11 +92,6 @@ void Form1::CreateButtons() {
   }
 }
 
-void Form1::SetSource(const QString& source) {
-  source_ = source;
-  UpdateTitle();
-}
-
 void Form1::UpdateTitle() {
   // The news first, where a narrow title bar cuts nothing off.
   QString title;
@@ -138,6 +133,11 @@ void Form1::Form_Load() {
 void Form1::cmdExec_Click(std::int16_t index) {
   const bool run = index == kCalcButton;
   const auto command = [&] {
+    if (run) {
+      DismissStep();
+    } else {
+      NewGrid({});
+    }
     const bool outer = std::exchange(user_write_, !run);
     // Runs inside the toolkit's event dispatch: nothing may escape from here.
     try {
@@ -149,8 +149,12 @@ void Form1::cmdExec_Click(std::int16_t index) {
     user_write_ = outer;
   };
   if (step_ == Step::None) return AsStep(run ? Step::Run : Step::Clear, command);
-  // A "Clear" inside a run or a Clear belongs to that step of the history.
-  if (!run && (step_ == Step::Run || step_ == Step::Clear)) return command();
+  // A "Clear" inside a run or a Clear belongs to that step of the history;
+  // the marks it takes away go at once.
+  if (!run && (step_ == Step::Run || step_ == Step::Clear)) {
+    command();
+    return RefreshMarks();
+  }
   QApplication::beep();
 }
 
@@ -179,8 +183,7 @@ void Form1::Text1_Change(CellIndex index) {
   if (!by_run) {
     emptied_[static_cast<std::size_t>(index - 1)] = false;
     mistakes_[static_cast<std::size_t>(index - 1)] = false;
-    guide_->Dismiss();
-    balloon_->hide();
+    DismissStep();
     if (!running_ && !std::exchange(outcome_, QString()).isEmpty()) UpdateTitle();
     // A step of the history (a load, a Clear, an undo) marks once, at its end.
     if (step_ == Step::None) RefreshMarks();
