@@ -43,7 +43,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   announcer_ = new Announcer(this);
   balloon_ = new Balloon(*this);
   CreateActions();
-  grid_ = std::make_unique<WindowGrid>(cells_, closing_, running_);
+  grid_ = std::make_unique<WindowGrid>(cells_, closing_, running_, user_write_);
   services_ = std::make_unique<FormServices>(*cmdExec(kCalcButton), closing_);
   guide_ = std::make_unique<StepGuide>(
       cells_, *grid_, [this](const GridTexts& texts) { TakeTexts(texts); },

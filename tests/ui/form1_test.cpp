@@ -128,7 +128,8 @@ class Form1Test : public QObject {
 
   // Every line the text is laid out in lies inside the cell, and a settled
   // digit sits in the middle.
-  // With a pace, only a run waits: a load, a Clear and typing go at once.
+  // With a pace, only a run's own writes wait: a load, a Clear and typing go
+  // at once, also a Clear in the middle of a run.
   void thePaceSlowsRunsAlone() {
     form_->SetPace(1000);
     QElapsedTimer clock;
@@ -137,6 +138,17 @@ class Form1Test : public QObject {
     QTest::mouseClick(form_->cmdExec(1), Qt::LeftButton);
     TypeInto(form_->Text1(1), QStringLiteral("123"));
     QVERIFY(clock.elapsed() < 1000);
+    form_->LoadTexts(Texts(kTwentyEight));
+    qint64 clear = -1;
+    OnEveryChange(*form_, this, [&](int n) {
+      if (n != 1) return;
+      clock.restart();
+      QTest::mouseClick(form_->cmdExec(1), Qt::LeftButton);
+      clear = clock.elapsed();
+      form_->SetPace(0);  // the rest of the run at full speed
+    });
+    QTest::keyClick(form_->Text1(1), Qt::Key_F5);
+    QVERIFY(clear >= 0 && clear < 1000);
   }
 
   void everyCharacterShowsInsideItsCell_data() {
