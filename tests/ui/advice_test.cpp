@@ -5,6 +5,7 @@
 // said, what is marked, and that nothing changes a cell but taking a step,
 // which is one step of the history.
 #include <QtTest>
+#include <array>
 
 #include "tests/ui/windowdriver.h"
 
@@ -55,11 +56,11 @@ class AdviceTest : public QObject {
     QCOMPARE(Said(), sentence);
     QVERIFY(ReadAll(*form_) == before);
     std::vector<CellIndex> marked;
-    std::vector<int> placed(noralim::kCellCount + 1, 0);
+    std::array<int, noralim::kCellCount> placed{};  // the digit circled in each cell, or 0
     for (CellIndex i = 1; i <= noralim::kCellCount; ++i) {
       const auto& overlay = form_->Text1(i)->CurrentOverlay();
       if (overlay.removed != noralim::DigitSet() || overlay.placed != 0) marked.push_back(i);
-      placed[static_cast<std::size_t>(i)] = overlay.placed;
+      placed[static_cast<std::size_t>(i - 1)] = overlay.placed;
     }
     QVERIFY(!marked.empty());
     QTest::keyClick(form_->Text1(1), Qt::Key_F6);
@@ -67,8 +68,7 @@ class AdviceTest : public QObject {
     for (CellIndex i = 1; i <= noralim::kCellCount; ++i) {
       const auto k = static_cast<std::size_t>(i - 1);
       QCOMPARE(after[k] != before[k], std::find(marked.begin(), marked.end(), i) != marked.end());
-      const int digit = placed[k + 1];
-      if (digit != 0) QVERIFY(after[k] == noralim::CellText(1, static_cast<char32_t>(U'0' + digit)));
+      if (placed[k] != 0) QVERIFY(after[k] == noralim::CellText(1, static_cast<char32_t>(U'0' + placed[k])));
     }
     QVERIFY(Said().isEmpty());
     QTest::keyClick(form_->Text1(1), Qt::Key_Z, Qt::ControlModifier);
