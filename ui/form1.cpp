@@ -43,7 +43,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   announcer_ = new Announcer(this);
   balloon_ = new Balloon(*this);
   CreateActions();
-  grid_ = std::make_unique<WindowGrid>(cells_, closing_, running_);
+  grid_ = std::make_unique<WindowGrid>(cells_, closing_, running_, user_write_);
   services_ = std::make_unique<FormServices>(*cmdExec(kCalcButton), closing_);
   guide_ = std::make_unique<StepGuide>(
       cells_, *grid_, [this](const GridTexts& texts) { TakeTexts(texts); },
@@ -93,11 +93,6 @@ void Form1::CreateButtons() {
   }
 }
 
-void Form1::SetSource(const QString& source) {
-  source_ = source;
-  UpdateTitle();
-}
-
 void Form1::UpdateTitle() {
   // The news first, where a narrow title bar cuts nothing off.
   QString title;
@@ -139,6 +134,11 @@ void Form1::Form_Load() {
 void Form1::cmdExec_Click(std::int16_t index) {
   const bool run = index == kCalcButton;
   const auto command = [&] {
+    if (run) {
+      DismissStep();
+    } else {
+      NewGrid({});
+    }
     const bool outer = std::exchange(user_write_, !run);
     // Runs inside the toolkit's event dispatch: nothing may escape from here.
     try {
@@ -150,8 +150,12 @@ void Form1::cmdExec_Click(std::int16_t index) {
     user_write_ = outer;
   };
   if (step_ == Step::None) return AsStep(run ? Step::Run : Step::Clear, command);
-  // A "Clear" inside a run or a Clear belongs to that step of the history.
-  if (!run && (step_ == Step::Run || step_ == Step::Clear)) return command();
+  // A "Clear" inside a run or a Clear belongs to that step of the history;
+  // the marks it takes away go at once.
+  if (!run && (step_ == Step::Run || step_ == Step::Clear)) {
+    command();
+    return RefreshMarks();
+  }
   QApplication::beep();
 }
 
@@ -185,8 +189,7 @@ void Form1::Text1_Change(CellIndex index) {
   if (!by_run) {
     contradicted_[static_cast<std::size_t>(index - 1)] = false;
     mistakes_[static_cast<std::size_t>(index - 1)] = false;
-    guide_->Dismiss();
-    balloon_->hide();
+    DismissStep();
     if (!running_ && !std::exchange(outcome_, QString()).isEmpty()) UpdateTitle();
     // A step of the history (a load, a Clear, an undo) marks once, at its end.
     if (step_ == Step::None) RefreshMarks();

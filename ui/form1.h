@@ -43,9 +43,12 @@ class Form1 final : public QWidget {
   [[nodiscard]] CellGrid& Grid() const { return *grid_; }
 
   // Writes the texts into the cells, as if typed, as one step of the
-  // history: no solve starts. During a run the texts go in as the user's
-  // edits; while a Clear or another grid is being written, it only beeps.
-  void LoadTexts(const GridTexts& texts);
+  // history: no solve starts. `source` says where the puzzle came from
+  // ("puzzles.txt:4"), shown in the title; without one, the title keeps the
+  // name only when the grid stays as it is. During a run the texts go in as
+  // the user's edits, and a step Next step is taking stops; while a Clear or
+  // another grid is being written, it only beeps.
+  void LoadTexts(const GridTexts& texts, const QString& source = {});
   // Ctrl+Shift+C: the whole grid onto the clipboard as one line.
   void CopyGrid() const;
   // Ctrl+Shift+V: fills the grid from the first puzzle on the clipboard;
@@ -61,10 +64,6 @@ class Form1 final : public QWidget {
   // being written (a run, a Clear, another grid) they only beep.
   void Undo();
   void Redo();
-  // Where the puzzle came from ("puzzles.txt:4"), shown in the title; empty
-  // for none.
-  void SetSource(const QString& source);
-
   // Ctrl+1 to Ctrl+9: tints every cell that holds the digit as its value or
   // among its candidates, and marks it there, as the cells change; 0
   // (Ctrl+0, Escape) for none.
@@ -124,14 +123,18 @@ class Form1 final : public QWidget {
   void MoveFocus(CellIndex from, Qt::Key direction) const;
   // The grid as it is now, as the end of a step of the history.
   void Record();
-  // Writes a grid from the history, and marks the cells.
-  void Restore(const GridTexts& texts);
-  // Writes every cell that changes, stopping quietly when the window closes
-  // meanwhile; as the user's edits (a load, a paste, an undo), or else as a
-  // run's writes (a step Next step takes).
-  void WriteAll(const GridTexts& texts, bool by_user = true);
+  // Writes a grid from the history, with its source, and marks the cells.
+  void Restore(const GridHistory::Entry& entry);
+  // Writes every cell that changes, as the user's edits (a load, a paste, an
+  // undo), stopping quietly when the window closes meanwhile.
+  void WriteAll(const GridTexts& texts);
+  // Another grid begins (a Clear, a load, a paste, an undo or redo), from
+  // `source`: the step shown and the sentence go, and so do the rest of a
+  // step being taken and the marks of the last run and of Check.
+  void NewGrid(const QString& source);
   // What a finished run leaves: the cells of its contradiction, marked at
-  // the end of its step; its outcome in the title and told to assistive technology.
+  // the end of its step; its outcome in the title and told to assistive
+  // technology.
   void Ended(SolveResult result);
   // Tells assistive technology how a run ended.
   void Announce(const QString& report);
@@ -143,14 +146,17 @@ class Form1 final : public QWidget {
   void UpdateTitle();
   // Presses "Calc" from the keyboard, wherever the focus is.
   void PressCalc() const;
-  // Writes the texts of a step into the cells that change, as a run's
-  // writes, as one step of the history.
+  // Writes the texts of a step into the cells it changes, as a run's
+  // writes, as one step of the history; a Clear, a load or a paste
+  // meanwhile stops it.
   void TakeTexts(const GridTexts& texts);
   // Tells the user: a sentence under the window, an alert for assistive
   // technology.
   void Say(const QString& sentence);
   // Escape: the step shown, the sentence and the highlight go.
   void Dismiss();
+  // The step shown and the sentence go; the highlight stays.
+  void DismissStep();
 
   WindowGrid::Cells cells_{};
   std::array<QPushButton*, 2> buttons_{};
@@ -160,6 +166,7 @@ class Form1 final : public QWidget {
   bool running_ = false;
   Step step_ = Step::None;
   bool user_write_ = false;  // the cells written now are the user's: a load or a Clear
+  bool taking_ = false;      // a step Next step shows is being written; false stops it
   // The cells a run stopped at (both copies of a repeat, or the cell left
   // with no candidate), until they are edited.
   CellFlags contradicted_{};

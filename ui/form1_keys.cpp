@@ -135,9 +135,13 @@ void Form1::Say(const QString& sentence) {
 }
 
 void Form1::Dismiss() {
-  guide_->Dismiss();
+  DismissStep();
   guide_->Highlight(0);
-  balloon_->hide();
+}
+
+void Form1::DismissStep() {
+  guide_->Dismiss();
+  balloon_->Dismiss();
 }
 
 void Form1::MoveFocus(CellIndex from, Qt::Key direction) const {

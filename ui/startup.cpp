@@ -156,8 +156,7 @@ StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t ma
 std::unique_ptr<Form1> OpenForm(const OpenWindow& command) {
   auto form = std::make_unique<Form1>();
   form->SetPace(command.pace);
-  form->SetSource(QString::fromStdString(command.source));
-  if (command.texts) form->LoadTexts(*command.texts);
+  if (command.texts) form->LoadTexts(*command.texts, QString::fromStdString(command.source));
   form->show();
   return form;
 }

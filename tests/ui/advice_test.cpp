@@ -4,9 +4,8 @@
 // Next step, Check and the highlight in the window, on named grids: what is
 // said, what is marked, and that nothing changes a cell but taking a step,
 // which is one step of the history.
-#include <QApplication>
-#include <QLabel>
 #include <QtTest>
+#include <array>
 
 #include "tests/ui/windowdriver.h"
 
@@ -26,10 +25,13 @@ class AdviceTest : public QObject {
   void cleanup() { form_.reset(); }
 
   // F6 says the simplest step and marks it, changing no cell; F6 again takes
-  // it as one step that one undo takes back.
+  // it, placing the digit it circles, as one step that one undo takes back.
   void nextStepShowsThenTakes_data() {
     QTest::addColumn<QString>("grid");
     QTest::addColumn<QString>("sentence");
+    QTest::newRow("a hidden single")
+        << ".......1.4.........2...........5.4.7..8...3....1.9....3..4..2...5.1........8.6..."
+        << "Hidden single: 4 fits only in row 9 of column 3, so it goes there.";
     QTest::newRow("a locked candidate")
         << ".......124...9...........5..7.2.....6.....4.....1.8....18..........3.7..5.2......"
         << "Pointing: in box 3, 9 fits only in column 7, so 9 goes from the rest of column 7.";
@@ -57,16 +59,19 @@ class AdviceTest : public QObject {
     QCOMPARE(Said(), sentence);
     QVERIFY(ReadAll(*form_) == before);
     std::vector<CellIndex> marked;
+    std::array<int, noralim::kCellCount> placed{};  // the digit circled in each cell, or 0
     for (CellIndex i = 1; i <= noralim::kCellCount; ++i) {
       const auto& overlay = form_->Text1(i)->CurrentOverlay();
       if (overlay.removed != noralim::DigitSet() || overlay.placed != 0) marked.push_back(i);
+      placed[static_cast<std::size_t>(i - 1)] = overlay.placed;
     }
     QVERIFY(!marked.empty());
     QTest::keyClick(form_->Text1(1), Qt::Key_F6);
     const GridTexts after = ReadAll(*form_);
     for (CellIndex i = 1; i <= noralim::kCellCount; ++i) {
-      const bool changed = after[static_cast<std::size_t>(i - 1)] != before[static_cast<std::size_t>(i - 1)];
-      QCOMPARE(changed, std::find(marked.begin(), marked.end(), i) != marked.end());
+      const auto k = static_cast<std::size_t>(i - 1);
+      QCOMPARE(after[k] != before[k], std::find(marked.begin(), marked.end(), i) != marked.end());
+      if (placed[k] != 0) QVERIFY(after[k] == noralim::CellText(1, static_cast<char32_t>(U'0' + placed[k])));
     }
     QVERIFY(Said().isEmpty());
     QTest::keyClick(form_->Text1(1), Qt::Key_Z, Qt::ControlModifier);
@@ -111,6 +116,26 @@ class AdviceTest : public QObject {
     QTest::keyClick(form_->Text1(wrong), Qt::Key_A, Qt::ControlModifier);
     TypeInto(form_->Text1(wrong), QStringLiteral("6"));
     QVERIFY(!form_->Text1(wrong)->Conflict() && Said().isEmpty());
+  }
+
+  // A cell whose candidates have lost the right digit is marked as well;
+  // the marks go with the puzzle they were found on.
+  void checkFindsCandidatesThatLostTheRightDigit() {
+    GridTexts texts = Texts(kTwentyEight);
+    const auto at = [&](int row, int column) -> noralim::CellText& {
+      return texts[static_cast<std::size_t>(noralim::CellAt(row, column) - 1)];
+    };
+    at(1, 2) = U"1235";  // 4 in the solution
+    at(1, 3) = U"49";    // 9 in the solution
+    form_->LoadTexts(texts);
+    QTest::keyClick(form_->Text1(1), Qt::Key_F7);
+    QCOMPARE(Said(), QStringLiteral("1 cell disagrees with the one solution."));
+    for (CellIndex i = 1; i <= noralim::kCellCount; ++i) {
+      QCOMPARE(form_->Text1(i)->Conflict(), i == noralim::CellAt(1, 2));
+    }
+    at(1, 1).clear();  // another puzzle, with the same candidates there
+    form_->LoadTexts(texts);
+    QVERIFY(!form_->Text1(noralim::CellAt(1, 2))->Conflict() && Said().isEmpty());
   }
 
   // Ctrl+digit highlights the digit everywhere; Escape takes it away with

@@ -28,20 +28,26 @@ inline constexpr const char* kContradictory =
 // The texts of a puzzle line or JSON line.
 inline GridTexts Texts(const QString& line) { return std::get<Puzzle>(ReadLine(line.toStdString())).texts; }
 
-// The sentence under the window, or empty when none shows.
-inline QString Said() {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->isVisible()) return label->text();
-  }
-  return {};
-}
-
 inline GridTexts ReadAll(const ui::Form1& form) { return ReadTexts(form.Grid()); }
 
 // "Calc" enabled and no busy pointer: the window's busy pointer is an
 // application-wide override.
 inline bool Idle(const ui::Form1& form) {
   return QGuiApplication::overrideCursor() == nullptr && form.cmdExec(kCalcButton)->isEnabled();
+}
+
+// The balloon that says a sentence under the window, shown or not.
+inline QLabel* Balloon() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) return label;
+  }
+  return nullptr;
+}
+
+// The sentence under the window, or empty when none shows.
+inline QString Said() {
+  const QLabel* balloon = Balloon();
+  return balloon != nullptr && balloon->isVisible() ? balloon->text() : QString();
 }
 
 // Types text key by key, each key carrying one character as a keyboard or
