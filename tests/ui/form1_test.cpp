@@ -40,7 +40,14 @@ class Form1Test : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() {
+    // The window's size is kept in settings of the test's own.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+    noralim::ui::QuietFontFallbackNotes();
+  }
   void init() {
+    // A cell holds any junk pasted into it; the fonts tried for it say nothing.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("OpenType")));
     form_ = std::make_unique<Form1>();
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
@@ -121,6 +128,8 @@ class Form1Test : public QObject {
         << "1" << paste << CellText(U"1") << QString(most - 2, QLatin1Char('7')) + QLatin1Char('\n');
     QTest::newRow("typing past it: the cell as it was")
         << "" << QKeySequence(Qt::Key_8) << CellText(most, U'7') << QString(most, QLatin1Char('7'));
+    QTest::newRow("junk in scripts no cell face shapes")
+        << "1" << paste << CellText(U"1\u0710\u0780\x01\u1780\uFFFD") << QStringLiteral("\u0710\u0780\x01\u1780\uFFFD");
     QTest::newRow("kana, a full-width digit, an emoji")
         << "か５\U0001F600" << QKeySequence() << CellText(U"か５\U0001F600") << QString();
     QTest::newRow("Enter is CR LF") << "5" << QKeySequence(Qt::Key_Return) << CellText(U"5\r\n") << QString();
@@ -541,17 +550,40 @@ class Form1Test : public QObject {
     QCOMPARE(form.Text1(noralim::CellAt(3, 7))->accessibleName(), QStringLiteral("3行 7列、ブロック 3"));
   }
 
+  // The window opens with the operand's puzzle, each cell drawn as the same
+  // grid pasted into the open window draws it, at the size it had when it
+  // was last closed.
   void anOperandOpensTheWindowWithItsPuzzle() {
-    const std::vector<std::string> args = {"-style", "fusion", "-reverse", "-platform=offscreen", kCycling};
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    GridTexts texts = Texts(kCycling);
+    texts[1] = U"36789";
+    texts[4] = U"1245689";
+    for (int place = 0; place < noralim::kCellCount; ++place) {  // row-major
+      const CellText& text = texts[static_cast<std::size_t>(noralim::CellAt(place / 9 + 1, place % 9 + 1) - 1)];
+      for (char d = '1'; d <= '9'; ++d) file.putChar(text.find(char32_t(d)) != CellText::npos ? d : '.');
+    }
+    file.close();
+    const std::vector<std::string> args = {"-style", "fusion", "-reverse", "-platform=offscreen",
+                                           file.fileName().toStdString()};
     const auto command = noralim::ui::ParseStartup(args, noralim::ui::CellField::kMaxCharacters);
     const auto& open = std::get<noralim::ui::OpenWindow>(command);
     QVERIFY((open.toolkit_args == std::vector<std::string>{"-style", "fusion", "-reverse", "-platform", "offscreen"}));
-    const std::unique_ptr<Form1> form = noralim::ui::OpenForm(open);
+    std::unique_ptr<Form1> form = noralim::ui::OpenForm(open);
     QVERIFY(form->isVisible() && Idle(*form));
-    QVERIFY(ReadAll(*form) == Texts(kCycling));
+    QVERIFY(ReadAll(*form) == texts);
+    form_->LoadTexts(texts);
+    for (CellIndex i = 2; i <= noralim::kCellCount; ++i) {  // cell 1 has the focus in one of them
+      QCOMPARE(form->Text1(i)->grab().toImage(), form_->Text1(i)->grab().toImage());
+    }
+    form->resize(700, 800);
+    form->close();
+    form = noralim::ui::OpenForm(noralim::ui::OpenWindow{});
+    QCOMPARE(form->size(), QSize(700, 800));
   }
 
  private:
+  QTemporaryDir settings_;
   std::unique_ptr<Form1> form_;
 };
 
