@@ -48,7 +48,7 @@ class CellField final : public QTextEdit {
   // Takes the font, given at the window's base size, scaled to the cell's
   // size and squeezed as far as needed, and lays the text out to fit the
   // cell. Changes no text and raises no textChanged.
-  void FitText(const QFont& font);
+  void FitText(const QFont& base);
   // The font last given to FitText (or set when the cell was made), at the
   // base size.
   [[nodiscard]] QFont BaseFont() const { return base_font_.value_or(font()); }

@@ -42,7 +42,7 @@ QRect Scaling::Map(const QRect& base) const {
   // Edges between pixels: the left at x, the right at x + width.
   const QPoint top_left(at(base.left()), at(base.top()));
   const QPoint bottom_right(at(base.left() + base.width()), at(base.top() + base.height()));
-  return QRect(origin + top_left, origin + bottom_right - QPoint(1, 1));
+  return {origin + top_left, origin + bottom_right - QPoint(1, 1)};
 }
 
 QFont Scaling::Map(QFont base) const {
