@@ -58,7 +58,8 @@ CellColors ColorsFor(const QPalette& palette) {
           highlight,
           tint,
           Readable(QColor::fromHsl(35, 230, 120), base, 3.0),
-          Readable(green, base, 4.5)};
+          Readable(green, base, 4.5),
+          Readable(red, base, 3.0)};
 }
 
 }  // namespace noralim::ui

@@ -22,6 +22,7 @@ struct CellColors {
   QColor tint;           // over a cell that holds the highlighted digit (translucent)
   QColor cause;          // the frame of a cell that justifies a step
   QColor placed;         // a digit a step places
+  QColor struck;         // the stroke over a candidate a step removes
 };
 
 CellColors ColorsFor(const QPalette& palette);

@@ -45,9 +45,18 @@ class CellField final : public QTextEdit {
   // back as CR LF. Says whether it did.
   bool SetCellTextValue(const CellText& text);
 
-  // Takes the font (squeezed as far as needed) and lays the text out to fit
-  // the cell. Changes no text and raises no textChanged.
-  void FitText(const QFont& font);
+  // Takes the font, given at the window's base size, scaled to the cell's
+  // size and squeezed as far as needed, and lays the text out to fit the
+  // cell. Changes no text and raises no textChanged.
+  void FitText(const QFont& base);
+  // The font last given to FitText (or set when the cell was made), at the
+  // base size.
+  [[nodiscard]] QFont BaseFont() const { return base_font_.value_or(font()); }
+  // How many times the base layout the window is drawn: the cell's frame,
+  // its font and what is drawn over it grow by this factor. A change lays
+  // the text out again.
+  void SetScale(double factor);
+  [[nodiscard]] double Scale() const { return scale_; }
 
   // How the text is drawn: as the user's own, as written by a run, and on a
   // background that marks a conflict; in the colours of the window's
@@ -100,6 +109,8 @@ class CellField final : public QTextEdit {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // A new size lays the text out again to fit it.
+  void resizeEvent(QResizeEvent* event) override;
   // A new palette: the colours of the overlay and the focus frame are made
   // from it again when next drawn.
   void changeEvent(QEvent* event) override;
@@ -125,6 +136,8 @@ class CellField final : public QTextEdit {
   [[nodiscard]] const CellColors& Colors() const;
 
   mutable std::optional<CellColors> colors_;  // reset on every change of the palette
+  std::optional<QFont> base_font_;
+  double scale_ = 1.0;
 
   Overlay overlay_;
   QList<QAction*> actions_before_;

@@ -11,32 +11,17 @@
 #include "solver/solve.h"
 #include "ui/accessibility.h"
 #include "ui/cellstyle.h"
+#include "ui/scaledlayout.h"
 #include "ui/translation.h"
 
 namespace noralim::ui {
 
-namespace {
-
-// Layout in pixels, 15 twips a pixel. A box is 98 px apart from the next, a
-// cell 33 px square and 32 px from its neighbour inside a box: neighbours in
-// a box share a frame line, and boxes stand one pixel apart.
-constexpr int kBoxStep = 98;
-constexpr int kCellStep = 32;
-constexpr int kCellSize = 33;
-constexpr QSize kClientSize(293, 323);
-
-QRect CellRect(int i) {
-  const int b = (i - 1) / 9;
-  const int p = (i - 1) % 9;
-  return {kBoxStep * (b % 3) + kCellStep * (p % 3), kBoxStep * (b / 3) + kCellStep * (p / 3), kCellSize, kCellSize};
-}
-
-}  // namespace
-
 Form1::Form1(QWidget* parent) : QWidget(parent) {
   InstallAccessibleInterfaces();
   setWindowTitle(QStringLiteral("Noralim"));
-  setFixedSize(kClientSize);
+  // The base layout is the smallest; larger, it grows as a whole.
+  setMinimumSize(kBaseSize);
+  resize(kBaseSize);
   colors_ = ColorsFor(palette());
   CreateCells();
   CreateButtons();
@@ -63,7 +48,7 @@ void Form1::CreateCells() {
   for (int i = 1; i <= kCellCount; ++i) {
     const auto index = static_cast<CellIndex>(i);
     auto* cell = new CellField(this);
-    cell->setGeometry(CellRect(i));
+    cell->setGeometry(BaseCellRect(i));
     cell->setFont(font);
     cell->setAccessibleName(CellName(index));
     cell->setAccessibleDescription(CellDescription({}));
@@ -81,10 +66,9 @@ void Form1::CreateCells() {
 
 void Form1::CreateButtons() {
   const std::array<QString, 2> captions = {QStringLiteral("Calc"), QStringLiteral("Clear")};
-  const std::array<QRect, 2> places = {QRect(0, 296, 147, 25), QRect(150, 296, 139, 25)};
   for (std::size_t k = 0; k < 2; ++k) {
     auto* button = new QPushButton(captions[k], this);
-    button->setGeometry(places[k]);
+    button->setGeometry(BaseButtonRect(static_cast<int>(k)));
     button->installEventFilter(this);
     button->setAccessibleName(captions[k]);
     const auto index = static_cast<std::int16_t>(k);
@@ -100,6 +84,9 @@ void Form1::UpdateTitle() {
     if (!part.isEmpty()) title += part + QStringLiteral(" \u2014 ");
   }
   setWindowTitle(title + QStringLiteral("Noralim"));
+  // A title bar may cut the title short: over the grid it reads in full.
+  title.chop(3);
+  setToolTip(title);
 }
 
 void Form1::RefreshMarks() {
@@ -174,9 +161,10 @@ void Form1::Ended(SolveResult result) {
 
 void Form1::Announce(const QString& report) {
   // Qt 6.4 has no announcement event: an alert appears with the outcome and
-  // the report, and the report becomes the window's description.
-  announcer_->Announce(outcome_ + QStringLiteral(". ") + report);
-  setAccessibleDescription(report);
+  // the report, and both become the window's description.
+  const QString said = outcome_ + QStringLiteral(". ") + report;
+  announcer_->Announce(said);
+  setAccessibleDescription(said);
 }
 
 void Form1::Text1_Change(CellIndex index) {
@@ -195,6 +183,20 @@ void Form1::Text1_Change(CellIndex index) {
     if (step_ == Step::None) RefreshMarks();
   }
   QCoreApplication::processEvents();
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const Scaling scaling = Scaling::For(size());
+  for (int i = 1; i <= kCellCount; ++i) {
+    CellField& cell = *Text1(static_cast<CellIndex>(i));
+    cell.SetScale(scaling.factor);
+    cell.setGeometry(scaling.Map(BaseCellRect(i)));
+  }
+  for (int k = 0; k < 2; ++k) {
+    cmdExec(k)->setFont(scaling.Map(QApplication::font(cmdExec(k))));
+    cmdExec(k)->setGeometry(scaling.Map(BaseButtonRect(k)));
+  }
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -24,8 +24,9 @@
 
 namespace noralim::ui {
 
-// A fixed layout of 293 x 323 pixels: the cells `Text1`(1..81), box-major,
-// and below them `cmdExec`(0) "Calc" and `cmdExec`(1) "Clear".
+// A fixed layout of 293 x 323 pixels, scaled as a whole to the window's
+// size: the cells `Text1`(1..81), box-major, and below them `cmdExec`(0)
+// "Calc" and `cmdExec`(1) "Clear".
 class Form1 final : public QWidget {
   Q_OBJECT
 
@@ -90,6 +91,8 @@ class Form1 final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
   // A new palette: the cells' colours are made from it again, once.
   void changeEvent(QEvent* event) override;
+  // The base layout drawn at the window's size, times one factor.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void CreateCells();

@@ -3,8 +3,11 @@
 
 #include "ui/startup.h"
 
+#include <QEvent>
+#include <QSettings>
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -93,7 +96,40 @@ StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands,
   return window;
 }
 
+// Where the window's size is kept between runs: an INI file in the user's
+// configuration folder, also on Windows, rather than the registry.
+QSettings WindowSettings() {
+  return {QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Noralim"), QStringLiteral("noralim")};
+}
+constexpr QLatin1String kGeometryKey("window/geometry");
+
+// Writes the window's size, place and maximised state when it is closed.
+class SizeKeeper final : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Close) {
+      WindowSettings().setValue(kGeometryKey, static_cast<QWidget*>(watched)->saveGeometry());
+    }
+    return false;
+  }
+};
+
+// The message handler that was in place before QuietFontFallbackNotes.
+QtMessageHandler& OuterHandler() {
+  static QtMessageHandler outer = nullptr;
+  return outer;
+}
+
+void QuietFontNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.trimmed().startsWith(QLatin1String("OpenType support missing for"))) return;
+  if (OuterHandler() != nullptr) return OuterHandler()(type, context, message);
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 }  // namespace
+
+void QuietFontFallbackNotes() { OuterHandler() = qInstallMessageHandler(QuietFontNotes); }
 
 std::string Translated(const Rejected& rejected) {
   const QString what = TranslatedMessage(rejected.format, rejected.args);
@@ -155,6 +191,9 @@ StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t ma
 
 std::unique_ptr<Form1> OpenForm(const OpenWindow& command) {
   auto form = std::make_unique<Form1>();
+  // The size the window had when it was last closed, if any.
+  form->restoreGeometry(WindowSettings().value(kGeometryKey).toByteArray());
+  form->installEventFilter(new SizeKeeper(form.get()));
   form->SetPace(command.pace);
   if (command.texts) form->LoadTexts(*command.texts, QString::fromStdString(command.source));
   form->show();

@@ -9,7 +9,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMenu>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTextBlock>
 #include <QTranslator>
 #include <QtTest>
@@ -22,6 +25,7 @@
 #include "ui/cellcolors.h"
 #include "ui/cellstyle.h"
 #include "ui/gridwords.h"
+#include "ui/scaledlayout.h"
 #include "ui/startup.h"
 
 using noralim::CellIndex;
@@ -37,7 +41,14 @@ class Form1Test : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() {
+    // The window's size is kept in settings of the test's own.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+    noralim::ui::QuietFontFallbackNotes();
+  }
   void init() {
+    // A cell holds any junk pasted into it; the fonts tried for it say nothing.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("OpenType")));
     form_ = std::make_unique<Form1>();
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
@@ -46,7 +57,8 @@ class Form1Test : public QObject {
 
   void opensEmptyAndIdleWithTheFocusInCellOne() {
     QCOMPARE(form_->windowTitle(), QStringLiteral("Noralim"));
-    QCOMPARE(form_->minimumSize(), form_->maximumSize());
+    QCOMPARE(form_->size(), noralim::ui::kBaseSize);
+    QCOMPARE(form_->minimumSize(), noralim::ui::kBaseSize);
     QVERIFY(ReadAll(*form_) == GridTexts{});
     QCOMPARE(QApplication::focusWidget(), form_->Text1(1));
     QVERIFY(Idle(*form_) && form_->cmdExec(1)->isEnabled());
@@ -55,8 +67,20 @@ class Form1Test : public QObject {
   }
 
   // Cells of a row share a top edge, of a column a left edge; inside a box
-  // neighbours share a frame line, between boxes one pixel stays free.
+  // neighbours share a frame line, between boxes one line's width stays
+  // free. Larger, the whole grows by one factor, centred in the window.
+  void cellsLieInTheirRowsAndColumnsWithGapsBetweenBoxes_data() {
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<QSize>("window");
+    QTest::newRow("the base size") << 1 << noralim::ui::kBaseSize;
+    QTest::newRow("twice, in a wider window") << 2 << QSize(700, 646);
+    QTest::newRow("three times, in a taller window") << 3 << QSize(879, 1100);
+  }
   void cellsLieInTheirRowsAndColumnsWithGapsBetweenBoxes() {
+    QFETCH(int, factor);
+    QFETCH(QSize, window);
+    form_->resize(window);
+    form_->Grid().SetCellText(41, U"5");
     for (CellIndex i = 1; i <= noralim::kCellCount; ++i) {
       const int row = noralim::RowOf(i);
       const int column = noralim::ColumnOf(i);
@@ -64,13 +88,18 @@ class Form1Test : public QObject {
       const QRect next = form_->Text1(noralim::CellAt(row, column % 9 + 1))->geometry();
       const QRect under = form_->Text1(noralim::CellAt(row % 9 + 1, column))->geometry();
       QVERIFY(form_->rect().contains(cell));
+      QVERIFY(cell.width() == 33 * factor && cell.height() == 33 * factor && form_->Text1(i)->lineWidth() == factor);
       QVERIFY(next.top() == cell.top() && under.left() == cell.left());
-      if (column < 9) QCOMPARE(next.left(), cell.right() + (column % 3 == 0 ? 2 : 0));
-      if (row < 9) QCOMPARE(under.top(), cell.bottom() + (row % 3 == 0 ? 2 : 0));
+      if (column < 9) QCOMPARE(next.left(), cell.right() + 1 + (column % 3 == 0 ? factor : -factor));
+      if (row < 9) QCOMPARE(under.top(), cell.bottom() + 1 + (row % 3 == 0 ? factor : -factor));
     }
-    QCOMPARE(form_->Text1(81)->geometry().right(), form_->rect().right());
-    QVERIFY(form_->cmdExec(0)->geometry().top() > form_->Text1(81)->geometry().bottom());
+    const QRect grid = form_->Text1(1)->geometry() | form_->Text1(81)->geometry();
+    QVERIFY(std::abs(grid.left() - (form_->rect().right() - grid.right())) <= 1);
+    QCOMPARE(form_->cmdExec(1)->geometry().right() - form_->cmdExec(0)->geometry().left(), 289 * factor - 1);
+    QVERIFY(form_->cmdExec(0)->geometry().top() > grid.bottom());
     QVERIFY(form_->rect().contains(form_->cmdExec(1)->geometry()));
+    QCOMPARE(form_->Text1(41)->font().pointSizeF(), 20.0 * factor);
+    QCOMPARE(form_->cmdExec(0)->font().pointSizeF(), QApplication::font(form_->cmdExec(0)).pointSizeF() * factor);
   }
 
   void tabWalksTheCellsInIndexOrderThenTheButtons() {
@@ -103,6 +132,8 @@ class Form1Test : public QObject {
     QTest::newRow("typing over a selection at it: the selection replaced")
         << "" << QKeySequence(Qt::SHIFT | Qt::Key_Left, QKeyCombination(Qt::Key_8)) << CellText(most - 1, U'7') + U"8"
         << QString(most, QLatin1Char('7'));
+    QTest::newRow("junk in scripts no cell face shapes")
+        << "1" << paste << CellText(U"1\u0710\u0780\x01\u1780\uFFFD") << QStringLiteral("\u0710\u0780\x01\u1780\uFFFD");
     QTest::newRow("kana, a full-width digit, an emoji")
         << "か５\U0001F600" << QKeySequence() << CellText(U"か５\U0001F600") << QString();
     QTest::newRow("Enter is CR LF") << "5" << QKeySequence(Qt::Key_Return) << CellText(U"5\r\n") << QString();
@@ -157,18 +188,24 @@ class Form1Test : public QObject {
 
   void everyCharacterShowsInsideItsCell_data() {
     QTest::addColumn<CellText>("text");
+    QTest::addColumn<int>("factor");
     const CellText digits = U"123456789";
     for (std::size_t length = 1; length <= digits.size(); ++length) {
-      QTest::newRow(qPrintable(QStringLiteral("%1 digits").arg(length))) << digits.substr(0, length);
+      QTest::newRow(qPrintable(QStringLiteral("%1 digits").arg(length))) << digits.substr(0, length) << 1;
     }
-    QTest::newRow("a digit and a line break") << CellText(U"5\r\n");
-    QTest::newRow("two digits on two lines") << CellText(U"1\r\n2");
-    QTest::newRow("nine kana") << CellText(U"あいうえおかきくけ");
-    QTest::newRow("three lines") << CellText(U"1\r\n2\r\n3");
-    QTest::newRow("four lines of three") << CellText(U"123\r\n456\r\n789\r\nabc");
+    QTest::newRow("a digit and a line break") << CellText(U"5\r\n") << 1;
+    QTest::newRow("two digits on two lines") << CellText(U"1\r\n2") << 1;
+    QTest::newRow("nine kana") << CellText(U"あいうえおかきくけ") << 1;
+    QTest::newRow("three lines") << CellText(U"1\r\n2\r\n3") << 1;
+    QTest::newRow("four lines of three") << CellText(U"123\r\n456\r\n789\r\nabc") << 1;
+    QTest::newRow("nine digits, three times as large") << CellText(U"123456789") << 3;
+    QTest::newRow("five digits, written before a resize") << CellText(U"36789") << -2;
   }
   void everyCharacterShowsInsideItsCell() {
     QFETCH(CellText, text);
+    QFETCH(int, factor);  // negative: the text written first, then the window resized
+    if (factor < 0) form_->Grid().SetCellText(41, text);
+    form_->resize(noralim::ui::kBaseSize * std::abs(factor));
     form_->Grid().SetCellText(41, text);
     noralim::ui::CellField* cell = form_->Text1(41);
     const QRectF room(cell->viewport()->rect());
@@ -523,6 +560,7 @@ class Form1Test : public QObject {
     const QColor base = palette.color(QPalette::Base);
     QVERIFY(noralim::ui::ContrastRatio(colors.focus, base) >= 3.0);
     QVERIFY(noralim::ui::ContrastRatio(colors.written, base) >= 4.5);
+    QVERIFY(noralim::ui::ContrastRatio(colors.struck, base) >= 3.0);
     QVERIFY(noralim::ui::ContrastRatio(colors.conflict, colors.conflict_base) >= 4.5);
     QVERIFY(noralim::ui::ContrastRatio(palette.color(QPalette::Text), colors.conflict_base) >= 4.5);
   }
@@ -659,17 +697,40 @@ class Form1Test : public QObject {
     QCOMPARE(in_japanese, (QStringList{"3列の9行", "4列の7 と 9 行", "4行8列、5行7列 と 6行9列"}));
   }
 
+  // The window opens with the operand's puzzle, each cell drawn as the same
+  // grid pasted into the open window draws it, at the size it had when it
+  // was last closed.
   void anOperandOpensTheWindowWithItsPuzzle() {
-    const std::vector<std::string> args = {"-style", "fusion", "-reverse", "-platform=offscreen", kContradictory};
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    GridTexts texts = Texts(kContradictory);
+    texts[1] = U"36789";
+    texts[4] = U"1245689";
+    for (int place = 0; place < noralim::kCellCount; ++place) {  // row-major
+      const CellText& text = texts[static_cast<std::size_t>(noralim::CellAt(place / 9 + 1, place % 9 + 1) - 1)];
+      for (char d = '1'; d <= '9'; ++d) file.putChar(text.find(char32_t(d)) != CellText::npos ? d : '.');
+    }
+    file.close();
+    const std::vector<std::string> args = {"-style", "fusion", "-reverse", "-platform=offscreen",
+                                           file.fileName().toStdString()};
     const auto command = noralim::ui::ParseStartup(args, noralim::ui::CellField::kMaxCharacters);
     const auto& open = std::get<noralim::ui::OpenWindow>(command);
     QVERIFY((open.toolkit_args == std::vector<std::string>{"-style", "fusion", "-reverse", "-platform", "offscreen"}));
-    const std::unique_ptr<Form1> form = noralim::ui::OpenForm(open);
+    std::unique_ptr<Form1> form = noralim::ui::OpenForm(open);
     QVERIFY(form->isVisible() && Idle(*form));
-    QVERIFY(ReadAll(*form) == Texts(kContradictory));
+    QVERIFY(ReadAll(*form) == texts);
+    form_->LoadTexts(texts);
+    for (CellIndex i = 2; i <= noralim::kCellCount; ++i) {  // cell 1 has the focus in one of them
+      QCOMPARE(form->Text1(i)->grab().toImage(), form_->Text1(i)->grab().toImage());
+    }
+    form->resize(700, 800);
+    form->close();
+    form = noralim::ui::OpenForm(noralim::ui::OpenWindow{});
+    QCOMPARE(form->size(), QSize(700, 800));
   }
 
  private:
+  QTemporaryDir settings_;
   std::unique_ptr<Form1> form_;
 };
 

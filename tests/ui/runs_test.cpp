@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QPointer>
+#include <QToolTip>
 #include <QtTest>
 #include <vector>
 
@@ -110,7 +111,7 @@ class RunsTest : public QObject {
     // What the alert at the end of the run points to (the offscreen platform
     // has no accessibility bridge to see the alert itself).
     QCOMPARE(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Description),
-             QStringLiteral("Calc finished: 81 of 81 cells settled, 0 open"));
+             QStringLiteral("solved in 7 sweeps. Calc finished: 81 of 81 cells settled, 0 open"));
     QTest::keyClick(form.Text1(1), Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(ReadAll(form) == Texts(kTwentyEight));
     QTest::keyClick(form.Text1(1), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -147,6 +148,10 @@ class RunsTest : public QObject {
     form.LoadTexts(start);
     QTest::keyClick(form.Text1(1), Qt::Key_F5);
     QCOMPARE(form.windowTitle(), title);
+    // In full over the grid, where a title bar may cut it short.
+    QHelpEvent hover(QEvent::ToolTip, QPoint(4, 4), form.Text1(41)->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(form.Text1(41)->viewport(), &hover);
+    QCOMPARE(QToolTip::text() + QStringLiteral(" \u2014 Noralim"), title);
     for (CellIndex i = 1; i <= noralim::kCellCount; ++i) {
       const auto k = static_cast<std::size_t>(i - 1);
       const bool changed = ReadAll(form)[k] != start[k];
@@ -156,6 +161,7 @@ class RunsTest : public QObject {
     }
     TypeInto(form.Text1(81), QStringLiteral("x"));
     QCOMPARE(form.windowTitle(), QStringLiteral("Noralim"));
+    QVERIFY(form.toolTip().isEmpty());
     QVERIFY(form.Text1(81)->Conflict() && !form.Text1(81)->Written());
     QTest::mouseClick(form.cmdExec(1), Qt::LeftButton);  // no mark outlives a Clear, on any cell
     for (CellIndex i = 1; i <= noralim::kCellCount; ++i) QVERIFY(!form.Text1(i)->Conflict());
