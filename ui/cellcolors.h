@@ -16,6 +16,7 @@ double ContrastRatio(const QColor& a, const QColor& b);
 
 struct CellColors {
   QColor written;        // digits and candidates a run wrote
+  QColor entry;          // digits the user typed after the puzzle came
   QColor conflict;       // the text of a cell in conflict
   QColor conflict_base;  // the background of a cell in conflict
   QColor focus;          // the frame of the cell with the focus

@@ -255,15 +255,17 @@ void CellField::focusOutEvent(QFocusEvent* event) {
   viewport()->update();
 }
 
-void CellField::SetMarks(bool written, bool conflict, const CellColors& window) {
-  written_ = written;
+void CellField::SetMarks(Origin origin, bool conflict, const CellColors& window) {
+  origin_ = origin;
   conflict_ = conflict;
   QPalette own = parentWidget() != nullptr ? parentWidget()->palette() : QPalette();
   if (conflict) {
     own.setColor(QPalette::Base, window.conflict_base);
     own.setColor(QPalette::Text, window.conflict);
-  } else if (written) {
+  } else if (origin == Origin::Written) {
     own.setColor(QPalette::Text, window.written);
+  } else if (origin == Origin::Entry) {
+    own.setColor(QPalette::Text, window.entry);
   }
   setPalette(own);
 }

@@ -12,6 +12,7 @@
 #include "solver/digitgrid.h"
 #include "solver/gridtexts.h"
 #include "ui/cellcolors.h"
+#include "ui/cellorigin.h"
 
 namespace noralim::ui {
 
@@ -58,12 +59,14 @@ class CellField final : public QTextEdit {
   void SetScale(double factor);
   [[nodiscard]] double Scale() const { return scale_; }
 
-  // How the text is drawn: as the user's own, as written by a run, and on a
-  // background that marks a conflict; in the colours of the window's
-  // palette (`window`, ColorsFor it), which a change of that palette calls
-  // for again.
-  void SetMarks(bool written, bool conflict, const CellColors& window);
-  [[nodiscard]] bool Written() const { return written_; }
+  // How the text is drawn: by where it came from (the puzzle's givens in the
+  // palette's text colour, the user's entries and a run's writes in colours
+  // of their own), and on a background that marks a conflict; in the colours
+  // of the window's palette (`window`, ColorsFor it), which a change of that
+  // palette calls for again.
+  void SetMarks(Origin origin, bool conflict, const CellColors& window);
+  [[nodiscard]] Origin From() const { return origin_; }
+  [[nodiscard]] bool Written() const { return origin_ == Origin::Written; }
   [[nodiscard]] bool Conflict() const { return conflict_; }
 
   // What is drawn over the text: the digit highlighted in the whole grid
@@ -142,7 +145,7 @@ class CellField final : public QTextEdit {
   Overlay overlay_;
   QList<QAction*> actions_before_;
   QList<QAction*> actions_after_;
-  bool written_ = false;
+  Origin origin_ = Origin::Entry;
   bool conflict_ = false;
 };
 

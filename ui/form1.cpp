@@ -24,6 +24,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   resize(kBaseSize);
   colors_ = ColorsFor(palette());
   CreateCells();
+  // Whatever is typed first is an entry, in the entries' colour.
+  for (CellField* cell : cells_) cell->SetMarks(Origin::Entry, false, colors_);
   CreateButtons();
   announcer_ = new Announcer(this);
   balloon_ = new Balloon(*this);
@@ -90,11 +92,15 @@ void Form1::UpdateTitle() {
 }
 
 void Form1::RefreshMarks() {
-  CellFlags conflicts = ConflictingCells(ReadTexts(*grid_));
-  for (std::size_t k = 0; k < conflicts.size(); ++k) {
+  const GridTexts texts = ReadTexts(*grid_);
+  const MarkReasons reasons = ReasonsForMarks(texts, contradicted_, mistakes_);
+  for (std::size_t k = 0; k < reasons.size(); ++k) {
     CellField& cell = *cells_[k];
-    const bool conflict = conflicts[k] || contradicted_[k] || mistakes_[k];
-    if (cell.Conflict() != conflict) cell.SetMarks(cell.Written(), conflict, colors_);
+    const bool conflict = !reasons[k].isEmpty();
+    if (cell.Conflict() != conflict) cell.SetMarks(cell.From(), conflict, colors_);
+    QString description = CellDescription(texts[k]);
+    if (conflict) description += Tr(QT_TRANSLATE_NOOP("noralim", ", marked: %1")).arg(reasons[k]);
+    if (cell.accessibleDescription() != description) cell.setAccessibleDescription(description);
   }
 }
 
@@ -104,7 +110,7 @@ void Form1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::PaletteChange) return;
   colors_ = ColorsFor(palette());
-  for (CellField* cell : cells_) cell->SetMarks(cell->Written(), cell->Conflict(), colors_);
+  for (CellField* cell : cells_) cell->SetMarks(cell->From(), cell->Conflict(), colors_);
 }
 
 void Form1::Form_Load() {
@@ -173,7 +179,9 @@ void Form1::Text1_Change(CellIndex index) {
   cell.setAccessibleDescription(CellDescription(cell.CellTextValue()));
   // A run's own write, or the user's edit (typed, pasted, loaded, cleared).
   const bool by_run = grid_->TakeWrite(index) && running_ && !user_write_;
-  if (by_run != cell.Written()) cell.SetMarks(by_run, cell.Conflict(), colors_);
+  // A load or an undo gives its cells their origins once written.
+  const Origin origin = by_run ? Origin::Written : Origin::Entry;
+  if (origin != cell.From()) cell.SetMarks(origin, cell.Conflict(), colors_);
   if (!by_run) {
     contradicted_[static_cast<std::size_t>(index - 1)] = false;
     mistakes_[static_cast<std::size_t>(index - 1)] = false;

@@ -126,6 +126,10 @@ class Form1 final : public QWidget {
   void MoveFocus(CellIndex from, Qt::Key direction) const;
   // The grid as it is now, as the end of a step of the history.
   void Record();
+  // Where every cell's text came from, and the same set again (a load makes
+  // its texts givens, an undo brings back the origins of its grid).
+  [[nodiscard]] CellOrigins Origins() const;
+  void SetOrigins(const CellOrigins& origins);
   // Writes a grid from the history, with its source, and marks the cells.
   void Restore(const GridHistory::Entry& entry);
   // Writes every cell that changes, as the user's edits (a load, a paste, an

@@ -121,9 +121,13 @@ void Form1::CheckGrid() {
   if (!CanStart(Command::Check)) return QApplication::beep();
   guide_->Dismiss();
   const GridTexts texts = ReadTexts(*grid_);
-  CellFlags typed{};
-  for (std::size_t k = 0; k < texts.size(); ++k) typed[k] = texts[k].size() == 1 && !cells_[k]->Written();
-  const CheckResult result = Check(texts, typed);
+  CellFlags givens{};
+  CellFlags entries{};
+  for (std::size_t k = 0; k < texts.size(); ++k) {
+    givens[k] = texts[k].size() == 1 && cells_[k]->From() == Origin::Given;
+    entries[k] = texts[k].size() == 1 && cells_[k]->From() == Origin::Entry;
+  }
+  const CheckResult result = Check(texts, givens, entries);
   mistakes_ = result.mistakes;
   RefreshMarks();
   Say(result.sentence);

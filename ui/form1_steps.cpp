@@ -29,6 +29,14 @@ void Form1::LoadTexts(const GridTexts& texts, const QString& source) {
   const auto load = [&] {
     NewGrid(source.isEmpty() && texts == ReadTexts(*grid_) ? source_ : source);
     WriteAll(texts);
+    // What came with the puzzle is given; in a run, a cell it already
+    // rewrote keeps that.
+    CellOrigins origins = Origins();
+    const GridTexts now = ReadTexts(*grid_);
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+      if (!texts[k].empty() && now[k] == texts[k]) origins[k] = Origin::Given;
+    }
+    SetOrigins(origins);
   };
   if (step_ == Step::Run) {
     load();
@@ -110,7 +118,19 @@ void Form1::Redo() {
 }
 
 void Form1::Record() {
-  if (!closing_ && step_ == Step::None) history_->Record(ReadTexts(*grid_), source_);
+  if (!closing_ && step_ == Step::None) history_->Record(ReadTexts(*grid_), source_, Origins());
+}
+
+CellOrigins Form1::Origins() const {
+  CellOrigins origins{};
+  for (std::size_t k = 0; k < cells_.size(); ++k) origins[k] = cells_[k]->From();
+  return origins;
+}
+
+void Form1::SetOrigins(const CellOrigins& origins) {
+  for (std::size_t k = 0; k < cells_.size(); ++k) {
+    if (cells_[k]->From() != origins[k]) cells_[k]->SetMarks(origins[k], cells_[k]->Conflict(), colors_);
+  }
 }
 
 void Form1::Restore(const GridHistory::Entry& entry) {
@@ -118,6 +138,7 @@ void Form1::Restore(const GridHistory::Entry& entry) {
   step_ = Step::Grid;
   NewGrid(entry.source);
   WriteAll(entry.texts);
+  SetOrigins(entry.origins);
   step_ = Step::None;
   RefreshMarks();
 }

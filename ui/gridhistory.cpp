@@ -5,13 +5,14 @@
 
 namespace noralim::ui {
 
-void GridHistory::Record(const GridTexts& grid, const QString& source) {
+void GridHistory::Record(const GridTexts& grid, const QString& source, const CellOrigins& origins) {
   if (grid == entries_[at_].texts) {
     entries_[at_].source = source;
+    entries_[at_].origins = origins;
     return;
   }
   entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(at_) + 1, entries_.end());
-  entries_.push_back({grid, source});
+  entries_.push_back({grid, source, origins});
   if (entries_.size() > kSteps + 1) entries_.pop_front();
   at_ = entries_.size() - 1;
 }

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "solver/gridtexts.h"
+#include "ui/cellorigin.h"
 
 namespace noralim::ui {
 
@@ -18,7 +19,7 @@ namespace noralim::ui {
 // it; each with where its puzzle came from, so that going back past a load
 // goes back to the name before it. The window records the grid at the edges
 // of every step; a grid equal to the last one recorded is no step, but takes
-// the source given with it.
+// the source and the origins given with it.
 class GridHistory {
  public:
   // Steps kept; older ones are forgotten.
@@ -26,13 +27,14 @@ class GridHistory {
 
   struct Entry {
     GridTexts texts;
-    QString source;  // "puzzles.txt:4", or empty for none
+    QString source;       // "puzzles.txt:4", or empty for none
+    CellOrigins origins;  // which texts are givens, entries or written
   };
 
-  explicit GridHistory(const GridTexts& start) : entries_{{start, {}}} {}
+  explicit GridHistory(const GridTexts& start) : entries_{{start, {}, {}}} {}
 
   // The grid after a step. Steps undone and not redone are dropped.
-  void Record(const GridTexts& grid, const QString& source);
+  void Record(const GridTexts& grid, const QString& source, const CellOrigins& origins);
   // The grid before the current step, and steps back; nullopt at the start.
   std::optional<Entry> Undo();
   // The grid after the step undone last; nullopt when there is none.

@@ -98,24 +98,49 @@ class AdviceTest : public QObject {
     QVERIFY(ReadAll(*form_) == Texts(grid));
   }
 
-  // A wrong digit typed after Calc is found and marked, and nothing else.
-  void checkFindsAWrongDigit() {
-    form_->LoadTexts(
-        Texts(QStringLiteral(".......1.4.........2...........5.4.7..8...3....1.9....3..4..2...5.1........8.6...")));
-    QTest::keyClick(form_->Text1(1), Qt::Key_F7);
-    QCOMPARE(Said(), QStringLiteral("No mistakes: every cell agrees with the one solution."));
-    QTest::keyClick(form_->Text1(1), Qt::Key_F5);
-    const CellIndex wrong = noralim::CellAt(1, 1);  // 6 in the solution
-    QTest::keyClick(form_->Text1(wrong), Qt::Key_A, Qt::ControlModifier);
-    TypeInto(form_->Text1(wrong), QStringLiteral("5"));
+  // A wrong digit is found and marked, and nothing else: an entry typed
+  // after the givens, before any given; a given only when the givens alone
+  // have no solution. Typing the right digit takes the mark away.
+  void checkBlamesEntriesBeforeGivens_data() {
+    QTest::addColumn<QString>("loaded");
+    QTest::addColumn<bool>("calc");      // pressed after the load
+    QTest::addColumn<QString>("typed");  // entries, '.' for none
+    QTest::addColumn<int>("wrong");      // the cell blamed, row-major place
+    QTest::addColumn<QString>("sentence");
+    const QString puzzle =
+        QStringLiteral(".......1.4.........2...........5.4.7..8...3....1.9....3..4..2...5.1........8.6...");
+    const QString none(81, QLatin1Char('.'));
+    QTest::newRow("an entry after the givens and Calc")
+        << puzzle << true << "5" + none.mid(1) << 0 << "The 5 at row 1, column 1 is wrong.";
+    QTest::newRow("entries only") << none << false << "5" + puzzle.mid(1) << 0
+                                  << "The 5 at row 1, column 1 is wrong: without it the puzzle has one solution.";
+    QTest::newRow("a given, when the givens contradict") << "5" + puzzle.mid(1) << false << ".9" + none.mid(2) << 0
+                                                         << "The 5 at row 1, column 1 is wrong: without it the puzzle "
+                                                            "has one solution.";
+  }
+  void checkBlamesEntriesBeforeGivens() {
+    QFETCH(QString, loaded);
+    QFETCH(bool, calc);
+    QFETCH(QString, typed);
+    QFETCH(int, wrong);
+    QFETCH(QString, sentence);
+    form_->LoadTexts(Texts(loaded));
+    if (calc) QTest::keyClick(form_->Text1(1), Qt::Key_F5);
+    for (int place = 0; place < noralim::kCellCount; ++place) {
+      if (typed[place] == QLatin1Char('.')) continue;
+      QWidget* cell = form_->Text1(noralim::CellAt(place / 9 + 1, place % 9 + 1));
+      QTest::keyClick(cell, Qt::Key_A, Qt::ControlModifier);
+      TypeInto(cell, typed.mid(place, 1));
+    }
+    const CellIndex blamed = noralim::CellAt(wrong / 9 + 1, wrong % 9 + 1);
     const GridTexts before = ReadAll(*form_);
-    QTest::keyClick(form_->Text1(wrong), Qt::Key_F7);
-    QCOMPARE(Said(), QStringLiteral("The 5 at row 1, column 1 is wrong: without it the puzzle has one solution."));
+    QTest::keyClick(form_->Text1(blamed), Qt::Key_F7);
+    QCOMPARE(Said(), sentence);
     QVERIFY(ReadAll(*form_) == before);
-    for (CellIndex i = 1; i <= noralim::kCellCount; ++i) QCOMPARE(form_->Text1(i)->Conflict(), i == wrong);
-    QTest::keyClick(form_->Text1(wrong), Qt::Key_A, Qt::ControlModifier);
-    TypeInto(form_->Text1(wrong), QStringLiteral("6"));
-    QVERIFY(!form_->Text1(wrong)->Conflict() && Said().isEmpty());
+    for (CellIndex i = 1; i <= noralim::kCellCount; ++i) QCOMPARE(form_->Text1(i)->Conflict(), i == blamed);
+    QTest::keyClick(form_->Text1(blamed), Qt::Key_A, Qt::ControlModifier);
+    TypeInto(form_->Text1(blamed), QStringLiteral("6"));
+    QVERIFY(!form_->Text1(blamed)->Conflict() && Said().isEmpty());
   }
 
   // A cell whose candidates have lost the right digit is marked as well;

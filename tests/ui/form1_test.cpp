@@ -332,7 +332,7 @@ class Form1Test : public QObject {
     };
     // Back through the paste, the Clear, the typing, the first Clear, the
     // load; then no further. Forward again to the paste.
-    const std::vector<Shown> back = {{GridTexts{}, plain},     {five, plain},        {GridTexts{}, plain},
+    const std::vector<Shown> back = {{GridTexts{}, plain},           {five, plain},        {GridTexts{}, plain},
                                      {Texts(kContradictory), named}, {GridTexts{}, plain}, {GridTexts{}, plain}};
     for (const Shown& shown : back) press(Qt::CTRL | Qt::Key_Z, shown);
     press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, back[3]);
@@ -507,6 +507,31 @@ class Form1Test : public QObject {
     }
   }
 
+  // A load's digits are givens, the digits typed after it entries, and a
+  // run's writes written, each drawn in its own colour; undo and redo bring
+  // back the origins of their grid.
+  void givensEntriesAndWritesKeepTheirOrigins() {
+    using noralim::ui::Origin;
+    form_->LoadTexts(Texts(kTwentyEight));
+    const CellIndex given = noralim::CellAt(1, 1);
+    const CellIndex typed = noralim::CellAt(1, 2);
+    form_->Text1(typed)->setFocus(Qt::TabFocusReason);
+    TypeInto(form_->Text1(typed), QStringLiteral("4"));
+    QTest::keyClick(form_->Text1(typed), Qt::Key_F5);
+    const auto origins = [&] { return std::pair(form_->Text1(given)->From(), form_->Text1(typed)->From()); };
+    QCOMPARE(origins(), std::pair(Origin::Given, Origin::Entry));
+    QCOMPARE(form_->Text1(noralim::CellAt(1, 3))->From(), Origin::Written);
+    const noralim::ui::CellColors colors = noralim::ui::ColorsFor(form_->palette());
+    QCOMPARE(form_->Text1(given)->palette().color(QPalette::Text), form_->palette().color(QPalette::Text));
+    QCOMPARE(form_->Text1(typed)->palette().color(QPalette::Text), colors.entry);
+    QTest::keyClick(form_->Text1(typed), Qt::Key_Z, Qt::ControlModifier);  // the run
+    QTest::keyClick(form_->Text1(typed), Qt::Key_Z, Qt::ControlModifier);  // the typing
+    QCOMPARE(origins(), std::pair(Origin::Given, Origin::Entry));
+    QTest::keyClick(form_->Text1(typed), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(origins(), std::pair(Origin::Given, Origin::Entry));
+    QCOMPARE(form_->Text1(typed)->palette().color(QPalette::Text), colors.entry);
+  }
+
   // Loads make steps of their own, with no focus change between them, and
   // the oldest of more than a hundred steps are dropped.
   void aHundredStepsCanBeUndone() {
@@ -526,11 +551,14 @@ class Form1Test : public QObject {
     QTest::newRow("empty") << CellText() << "empty";
     QTest::newRow("a value") << CellText(U"5") << "value 5";
     QTest::newRow("candidates") << CellText(U"1679") << "candidates 1, 6, 7, 9";
-    QTest::newRow("a line break") << CellText(U"5\r\n") << "candidates 5, line break";
+    QTest::newRow("a line break") << CellText(U"5\r\n")
+                                  << "candidates 5, line break, marked: not a digit or candidates";
+    QTest::newRow("a value repeated") << CellText(U"7") << "value 7, marked: 7 twice in box 3; 7 twice in row 1";
   }
   void cellsTellTheirPlaceAndSpellTheirText() {
     QFETCH(CellText, text);
     QFETCH(QString, description);
+    form_->Grid().SetCellText(20, U"7");  // row 1, column 8
     form_->Grid().SetCellText(21, U"x");
     form_->Grid().SetCellText(21, text);
     QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(form_->Text1(21));
@@ -560,6 +588,11 @@ class Form1Test : public QObject {
     const QColor base = palette.color(QPalette::Base);
     QVERIFY(noralim::ui::ContrastRatio(colors.focus, base) >= 3.0);
     QVERIFY(noralim::ui::ContrastRatio(colors.written, base) >= 4.5);
+    QVERIFY(noralim::ui::ContrastRatio(colors.entry, base) >= 4.5);
+    // Entries apart from the runs' writes by hue, and from the givens' grey
+    // text by colour.
+    const int apart = std::abs(colors.entry.hslHue() - colors.written.hslHue());
+    QVERIFY(std::min(apart, 360 - apart) >= 45 && colors.entry.hslSaturation() >= 80);
     QVERIFY(noralim::ui::ContrastRatio(colors.struck, base) >= 3.0);
     QVERIFY(noralim::ui::ContrastRatio(colors.conflict, colors.conflict_base) >= 4.5);
     QVERIFY(noralim::ui::ContrastRatio(palette.color(QPalette::Text), colors.conflict_base) >= 4.5);

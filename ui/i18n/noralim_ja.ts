@@ -320,6 +320,34 @@
         <translation>%2 の %1 が誤りです。これを除くとパズルの解は一つです。</translation>
     </message>
     <message>
+        <source>The %1 at %2 is wrong: without it the digits have a solution.</source>
+        <translation>%2 の %1 が誤りです。これを除くと数字に解があります。</translation>
+    </message>
+    <message>
+        <source>The %1 at %2 is wrong.</source>
+        <translation>%2 の %1 が誤りです。</translation>
+    </message>
+    <message>
+        <source>not a digit or candidates</source>
+        <translation>数字でも候補でもありません</translation>
+    </message>
+    <message>
+        <source>%1 twice in %2</source>
+        <translation>%2に %1 が二つ</translation>
+    </message>
+    <message>
+        <source>Calc stopped here at a contradiction</source>
+        <translation>Calc がここで矛盾に行き当たりました</translation>
+    </message>
+    <message>
+        <source>Check found it wrong</source>
+        <translation>チェックで誤りと判定</translation>
+    </message>
+    <message>
+        <source>, marked: %1</source>
+        <translation>、印: %1</translation>
+    </message>
+    <message>
         <source>The typed digits have no solution together; without any one of the %1 marked there is one.</source>
         <translation>入力した数字の組み合わせには解がありません。印をつけた %1 マスのどれか一つを除くと解が一つになります。</translation>
     </message>
