@@ -176,13 +176,15 @@ class Search {
 
 GeneratedPuzzle Generate(std::uint64_t seed, const PuzzleOrder& order) { return Search(seed, order).Run(); }
 
+// Derived seeds have 53 bits, which a JSON reader that keeps numbers as
+// doubles keeps exact.
 std::uint64_t PuzzleSeed(std::uint64_t run_seed, std::uint64_t index) {
   if (index == 0) return run_seed;
   std::uint64_t state = run_seed ^ (index * 0xD1B54A32D192ED03ULL);
-  return SplitMix64(state);
+  return SplitMix64(state) >> 11;
 }
 
-std::uint64_t NextSeed(std::uint64_t seed) { return SplitMix64(seed); }
+std::uint64_t NextSeed(std::uint64_t seed) { return SplitMix64(seed) >> 11; }
 
 std::optional<Level> LevelNamed(std::string_view name) {
   for (int k = 1; k <= kLevelCount; ++k) {
