@@ -23,7 +23,7 @@ namespace {
 // The moves tried on one grid before a new one starts.
 constexpr int kMovesPerGrid = 200;
 // The most orbits a move puts back.
-constexpr int kMaxAdds = 8;
+constexpr int kMaxAdds = 16;
 
 class Search {
  public:
