@@ -59,7 +59,7 @@ class Makers {
     slot.ready = false;
     taken_ = k + 1;
     changed_.notify_all();
-    return std::move(slot.made);
+    return slot.made;
   }
 
  private:
@@ -85,7 +85,7 @@ class Makers {
       Made made = Make(k);
       lock.lock();
       Slot& slot = slots_[static_cast<std::size_t>(k) % slots_.size()];
-      slot.made = std::move(made);
+      slot.made = made;
       slot.ready = true;
       changed_.notify_all();
     }
@@ -141,11 +141,11 @@ void AppendGenerated(const GeneratedPuzzle& puzzle, std::uint64_t seed, bool jso
     if (cell != DigitSet()) out->push_back(static_cast<char>('0' + DigitOf(cell)));
     *out += '"';
   }
-  *out += "],\"rating\":\"";
+  *out += R"(],"rating":")";
   *out += LevelName(puzzle.level);
-  *out += "\",\"solution\":\"";
+  *out += R"(","solution":")";
   AppendPlainCells(puzzle.solution, out);
-  *out += "\",\"seed\":" + std::to_string(seed) + '}';
+  *out += R"(","seed":)" + std::to_string(seed) + '}';
 }
 
 int RunGenerate(const Options& options, std::FILE* out, std::FILE* err) {
