@@ -60,7 +60,8 @@ class Search {
 
   // Whether the puzzle may be kept on the way: one solution, and a level at
   // most the rung asked for, unless minimal or for any rung (then only the
-  // end result must meet it). The level, when the rung caps it.
+  // end result must meet it). The level, when the rung caps it; search caps
+  // nothing that has one solution, which the counter alone tells sooner.
   struct Verdict {
     bool admissible = false;
     std::optional<Level> level;
@@ -72,7 +73,7 @@ class Search {
     }
     return {CountSolutions(Cells()).solutions == 1, std::nullopt};
   }
-  [[nodiscard]] bool Capped() const { return order_.level && !order_.minimal; }
+  [[nodiscard]] bool Capped() const { return order_.level && !order_.minimal && *order_.level != Level::Search; }
 
   // How far a level is from the rung asked for.
   [[nodiscard]] int Distance(Level level) const {
