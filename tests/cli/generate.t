@@ -36,6 +36,8 @@ The run's seed goes to stderr; the same seed gives the same bytes for every
   $ noralim-solve --generate 12 --seed 5 -j 1 --json > one.json
   noralim-solve: seed 5
   $ for j in 2 3; do noralim-solve --generate 12 --seed 5 -j $j --json 2>/dev/null | cmp - one.json; done
+  $ noralim-solve --rate one.json | cut -d ' ' -f 4 | uniq -c
+       12 1
   $ noralim-solve --generate 2 --seed 5 | cut -c 1-20
   noralim-solve: seed 5
   ..2.........618..3..
