@@ -10,6 +10,33 @@ namespace {
 constexpr std::array<std::string_view, kSymmetryCount> kNames = {"none", "central",  "quarter",      "mirror",
                                                                  "flip", "diagonal", "antidiagonal", "fourway"};
 
+// The row-major position a cell goes to under each map that generates the
+// symmetry (none for None; two for Fourway, one for the others).
+std::vector<int> Images(Symmetry symmetry, int position) {
+  const int r = position / 9;
+  const int c = position % 9;
+  const auto at = [](int row, int column) { return 9 * row + column; };
+  switch (symmetry) {
+    case Symmetry::None:
+      return {};
+    case Symmetry::Central:
+      return {at(8 - r, 8 - c)};
+    case Symmetry::Quarter:
+      return {at(c, 8 - r)};
+    case Symmetry::Mirror:
+      return {at(r, 8 - c)};
+    case Symmetry::Flip:
+      return {at(8 - r, c)};
+    case Symmetry::Diagonal:
+      return {at(c, r)};
+    case Symmetry::Antidiagonal:
+      return {at(8 - c, 8 - r)};
+    case Symmetry::Fourway:
+      break;
+  }
+  return {at(r, 8 - c), at(8 - r, c)};
+}
+
 std::vector<Orbit> MakeOrbits(Symmetry symmetry) {
   std::vector<Orbit> orbits;
   std::array<bool, 81> seen{};
@@ -44,31 +71,6 @@ std::optional<Symmetry> SymmetryNamed(std::string_view name) {
     if (kNames[k] == name) return static_cast<Symmetry>(k);
   }
   return std::nullopt;
-}
-
-std::vector<int> Images(Symmetry symmetry, int position) {
-  const int r = position / 9;
-  const int c = position % 9;
-  const auto at = [](int row, int column) { return 9 * row + column; };
-  switch (symmetry) {
-    case Symmetry::None:
-      return {};
-    case Symmetry::Central:
-      return {at(8 - r, 8 - c)};
-    case Symmetry::Quarter:
-      return {at(c, 8 - r)};
-    case Symmetry::Mirror:
-      return {at(r, 8 - c)};
-    case Symmetry::Flip:
-      return {at(8 - r, c)};
-    case Symmetry::Diagonal:
-      return {at(c, r)};
-    case Symmetry::Antidiagonal:
-      return {at(8 - c, 8 - r)};
-    case Symmetry::Fourway:
-      break;
-  }
-  return {at(r, 8 - c), at(8 - r, c)};
 }
 
 const std::vector<Orbit>& OrbitsOf(Symmetry symmetry) {

@@ -39,8 +39,4 @@ struct Orbit {
 // first cell (the one nearest the top left).
 const std::vector<Orbit>& OrbitsOf(Symmetry symmetry);
 
-// The row-major position a cell goes to under each map that generates the
-// symmetry (none for None; two for Fourway, one for the others).
-std::vector<int> Images(Symmetry symmetry, int position);
-
 }  // namespace noralim
