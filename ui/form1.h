@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAction>
+#include <QMenu>
 #include <QPushButton>
 #include <QWidget>
 #include <array>
@@ -19,6 +20,7 @@
 #include "ui/formservices.h"
 #include "ui/gridhistory.h"
 #include "ui/outcome.h"
+#include "ui/puzzlestock.h"
 #include "ui/stepguide.h"
 #include "ui/windowgrid.h"
 
@@ -73,6 +75,13 @@ class Form1 final : public QWidget {
   // shown over the cells and said in a sentence; F6 again takes it, as one
   // step of the history, paced like a run. Escape or an edit dismisses it.
   void NextStep();
+  // Ctrl+N, and the context menu's "New puzzle": a puzzle made for the rung
+  // (the one chosen last for Ctrl+N), loaded as one step of the history, its
+  // digits givens; the title names the rung and the seed that makes it again.
+  void NewPuzzle(std::optional<Level> level = std::nullopt);
+  // Starts making puzzles of the rung chosen last ahead of time, so that
+  // the next one comes at once.
+  void PrepareNewPuzzles();
   // F7: the cells that disagree with the solution of the digits the user
   // typed, marked as conflicts until they are edited; nothing else changes.
   void CheckGrid();
@@ -101,6 +110,10 @@ class Form1 final : public QWidget {
   // copy and paste, Next step, Check and the highlight also in every cell's
   // context menu.
   void CreateActions();
+  // The context menu's "New puzzle": one entry a rung.
+  QMenu* CreateNewPuzzleMenu();
+  // The stock of new puzzles, made now if need be.
+  PuzzleStock& Stock();
   // What the window is writing now. The user's edits, and a Clear or a paste
   // within a run, nest inside a step and belong to it; a Clear nests inside a
   // Clear; any other step that arrives while one is written is refused with
@@ -187,6 +200,7 @@ class Form1 final : public QWidget {
   Announcer* announcer_ = nullptr;
   Balloon* balloon_ = nullptr;
   std::unique_ptr<StepGuide> guide_;
+  std::unique_ptr<PuzzleStock> stock_;  // made on first use
 };
 
 }  // namespace noralim::ui

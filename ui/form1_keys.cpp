@@ -53,6 +53,8 @@ void Form1::CreateActions() {
   highlight->addAction(
       command(Tr(QT_TRANSLATE_NOOP("noralim", "None")), {Qt::CTRL | Qt::Key_0}, [this] { HighlightDigit(0); }));
   command({}, {Qt::Key_Escape}, &Form1::Dismiss);
+  command({}, {QKeySequence::New}, [this] { NewPuzzle(); });
+  QMenu* fresh = CreateNewPuzzleMenu();
   // Closing by the keys people use for it, also in the middle of a run.
   command({}, {Qt::CTRL | Qt::Key_W, Qt::CTRL | Qt::Key_Q}, &QWidget::close);
 
@@ -65,7 +67,7 @@ void Form1::CreateActions() {
                                                                 {next, Command::NextStep},
                                                                 {check, Command::Check}}};
   for (CellField* cell : cells_) {
-    cell->SetMenuActions({undo, redo}, {copy, paste, next, check, highlight->menuAction()});
+    cell->SetMenuActions({undo, redo}, {copy, paste, next, check, highlight->menuAction(), fresh->menuAction()});
     connect(cell, &CellField::menuAboutToShow, this, [=, this] {
       Record();  // as undo and redo do first: typing not yet recorded is a step
       for (const auto& [action, what] : guarded) action->setEnabled(CanStart(what));

@@ -4,7 +4,6 @@
 #include "ui/startup.h"
 
 #include <QEvent>
-#include <QSettings>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -14,6 +13,7 @@
 #include "reader/source.h"
 #include "ui/form1.h"
 #include "ui/translation.h"
+#include "ui/usersettings.h"
 
 namespace noralim::ui {
 
@@ -96,11 +96,6 @@ StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands,
   return window;
 }
 
-// Where the window's size is kept between runs: an INI file in the user's
-// configuration folder, also on Windows, rather than the registry.
-QSettings WindowSettings() {
-  return {QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Noralim"), QStringLiteral("noralim")};
-}
 constexpr QLatin1String kGeometryKey("window/geometry");
 
 // Writes the window's size, place and maximised state when it is closed.
@@ -109,7 +104,7 @@ class SizeKeeper final : public QObject {
   using QObject::QObject;
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Close) {
-      WindowSettings().setValue(kGeometryKey, static_cast<QWidget*>(watched)->saveGeometry());
+      UserSettings().setValue(kGeometryKey, static_cast<QWidget*>(watched)->saveGeometry());
     }
     return false;
   }
@@ -192,9 +187,10 @@ StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t ma
 std::unique_ptr<Form1> OpenForm(const OpenWindow& command) {
   auto form = std::make_unique<Form1>();
   // The size the window had when it was last closed, if any.
-  form->restoreGeometry(WindowSettings().value(kGeometryKey).toByteArray());
+  form->restoreGeometry(UserSettings().value(kGeometryKey).toByteArray());
   form->installEventFilter(new SizeKeeper(form.get()));
   form->SetPace(command.pace);
+  form->PrepareNewPuzzles();
   if (command.texts) form->LoadTexts(*command.texts, QString::fromStdString(command.source));
   form->show();
   return form;

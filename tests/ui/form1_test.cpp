@@ -19,6 +19,7 @@
 #include <functional>
 #include <map>
 
+#include "boards/generator.h"
 #include "reader/reader.h"
 #include "tests/ui/windowdriver.h"
 #include "ui/accessibility.h"
@@ -400,7 +401,7 @@ class Form1Test : public QObject {
     QGuiApplication::clipboard()->setText(QStringLiteral("x"));
     QCOMPARE(menu("Copy the grid"),
              QStringLiteral("Undo, Redo (off), Cut (off), Copy (off), Paste, Delete (off), "
-                            "Select All, Copy the grid, Paste a grid, Next step, Check, Highlight"));
+                            "Select All, Copy the grid, Paste a grid, Next step, Check, Highlight, New puzzle"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QString(kTwentyEight));
     menu("Undo");
     QVERIFY(ReadAll(*form_) == GridTexts{});
@@ -530,6 +531,40 @@ class Form1Test : public QObject {
     QTest::keyClick(form_->Text1(typed), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(origins(), std::pair(Origin::Given, Origin::Entry));
     QCOMPARE(form_->Text1(typed)->palette().color(QPalette::Text), colors.entry);
+  }
+
+  // A rung from the context menu's "New puzzle" gives a puzzle of exactly
+  // that rating, its digits givens, as one step; the title names the rung
+  // and the seed that makes the same puzzle again; Ctrl+N gives the rung
+  // chosen last.
+  void newPuzzlesComeAtTheRungChosen() {
+    QMenu* menu = nullptr;
+    for (QMenu* found : form_->findChildren<QMenu*>()) {
+      if (found->title() == QStringLiteral("New &puzzle")) menu = found;
+    }
+    QVERIFY(menu != nullptr && menu->actions().size() == noralim::kLevelCount);
+    menu->actions().at(static_cast<int>(noralim::Level::Pairs) - 1)->trigger();
+    QTest::keyClick(form_->Text1(1), Qt::Key_N, Qt::ControlModifier);
+    std::vector<GridTexts> puzzles = {GridTexts{}};
+    for (int k = 0; k < 2; ++k) {
+      const QRegularExpressionMatch title =
+          QRegularExpression(QStringLiteral("^pairs, seed (\\d+) \u2014 Noralim$")).match(form_->windowTitle());
+      QVERIFY2(title.hasMatch(), qPrintable(form_->windowTitle()));
+      const noralim::GeneratedPuzzle made =
+          noralim::Generate(title.captured(1).toULongLong(), noralim::PuzzleOrder{noralim::Level::Pairs});
+      QCOMPARE(noralim::Rate(noralim::OpenEmptyCells(made.givens)).level, noralim::Level::Pairs);
+      const GridTexts shown = ReadAll(*form_);
+      for (std::size_t c = 0; c < shown.size(); ++c) {
+        QCOMPARE(shown[c], noralim::ToCellText(made.givens[c]));
+        if (!shown[c].empty())
+          QCOMPARE(form_->Text1(static_cast<CellIndex>(c + 1))->From(), noralim::ui::Origin::Given);
+      }
+      puzzles.push_back(shown);
+      if (k == 0) QTest::keyClick(form_->Text1(1), Qt::Key_Z, Qt::ControlModifier);  // back to the first
+    }
+    QVERIFY(puzzles[1] != puzzles[2]);
+    QTest::keyClick(form_->Text1(1), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(ReadAll(*form_) == puzzles[0]);
   }
 
   // Loads make steps of their own, with no focus change between them, and

@@ -328,6 +328,14 @@
         <translation>%2 の %1 が誤りです。</translation>
     </message>
     <message>
+        <source>New &amp;puzzle</source>
+        <translation>新しい問題(&amp;P)</translation>
+    </message>
+    <message>
+        <source>%1, seed %2</source>
+        <translation>%1、シード %2</translation>
+    </message>
+    <message>
         <source>not a digit or candidates</source>
         <translation>数字でも候補でもありません</translation>
     </message>
