@@ -142,7 +142,7 @@ GridTexts TakeStep(const GridTexts& texts, const DigitCells& grid, const Step& s
 CheckResult Check(const GridTexts& texts, const CellFlags& givens, const CellFlags& entries) {
   const auto candidates = Candidates(texts);
   if (const auto* cell = std::get_if<CellIndex>(&candidates)) return {NotDigits(*cell), {}};
-  const DigitCells& held = std::get<DigitCells>(candidates);
+  const auto& held = std::get<DigitCells>(candidates);
   // The givens alone, when they decide the puzzle: then no given is blamed
   // for what an entry explains.
   DigitCells puzzle = Keep(held, givens);

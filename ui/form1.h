@@ -78,7 +78,7 @@ class Form1 final : public QWidget {
   // Ctrl+N, and the context menu's "New puzzle": a puzzle made for the rung
   // (the one chosen last for Ctrl+N), loaded as one step of the history, its
   // digits givens; the title names the rung and the seed that makes it again.
-  void NewPuzzle(std::optional<Level> level = std::nullopt);
+  void NewPuzzle(std::optional<Level> asked = std::nullopt);
   // Starts making puzzles of the rung chosen last ahead of time, so that
   // the next one comes at once.
   void PrepareNewPuzzles();

@@ -47,7 +47,7 @@ PuzzleStock::Made PuzzleStock::Take(Level level) {
     Shelf& shelf = ShelfOf(level);
     shelf.wanted = std::max(shelf.wanted, kReady);
     if (!shelf.ready.empty()) {
-      Made made = std::move(shelf.ready.front());
+      const Made made = shelf.ready.front();
       shelf.ready.pop_front();
       wake_.notify_all();
       return made;
@@ -72,9 +72,9 @@ void PuzzleStock::Work() {
     const Level level = short_of->level;
     const std::uint64_t seed = TakeSeed();
     hold.unlock();
-    Made made{Generate(seed, PuzzleOrder{level}), seed};
+    const Made made{Generate(seed, PuzzleOrder{level}), seed};
     hold.lock();
-    ShelfOf(level).ready.push_back(std::move(made));
+    ShelfOf(level).ready.push_back(made);
   }
 }
 
