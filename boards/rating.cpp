@@ -130,10 +130,17 @@ class Ladder {
   }
 
   // Takes the steps of the lowest level from 3 to 8 that has any. False when none has.
-  bool Climb() {
+  bool Climb() { return TakeLocked() || ClimbAboveLocked(); }
+
+  // Takes the steps of level 3, if it has any.
+  bool TakeLocked() {
     MaskSink locked;
     ladder::FindLocked(node_.cand, Scope(Level::Locked), locked);
-    if (Take(locked)) return Used(Level::Locked);
+    return Take(locked) && Used(Level::Locked);
+  }
+
+  // Takes the steps of the lowest level from 4 to 8 that has any.
+  bool ClimbAboveLocked() {
     const ladder::UnitTables t = ladder::MakeUnitTables(node_.cand);
     for (int level = static_cast<int>(Level::Pairs); level <= static_cast<int>(Level::Wings); ++level) {
       MaskSink sink;
@@ -203,19 +210,28 @@ Level LevelOf(Technique technique) {
 // an empty cell: the grid cannot then be settled (a settled grid that level 1
 // leaves alone is a solution), so the ladder stalls or empties a cell later,
 // and the counter finds no solution either way.
+//
+// The solutions are counted where levels 1 to 3 stall, the closure the
+// counter would reach first anyway, and the levels above climbed only on a
+// grid with one solution: on others they are slow and their steps tell
+// nothing. The ladder's own steps are the same either way, so is the rating.
 Rating Rate(const DigitCells& cells) {
   Ladder ladder(board::FromCells(cells));
+  bool counted = false;
+  Grid solution{};
   for (;;) {
     if (!ladder.Close()) return {};
     if (ladder.AllSettled()) return {1, ladder.Highest(), board::ToCells(ladder.Cells())};
-    if (!ladder.Climb()) break;
+    if (ladder.TakeLocked()) continue;
+    if (!counted) {
+      board::Node stalled = ladder.Node();
+      stalled.lost = 0;  // the ladder has taken every locked candidate
+      if (const int count = board::CountUpToTwo(stalled, &solution); count != 1) return {count, {}, {}};
+      counted = true;
+    }
+    if (!ladder.ClimbAboveLocked()) break;
   }
-  board::Node stalled = ladder.Node();
-  stalled.lost = 0;  // the ladder has taken every locked candidate
-  Rating rating;
-  rating.solutions = board::CountUpToTwo(stalled, &rating.solution);
-  if (rating.solutions == 1) rating.level = Level::Search;
-  return rating;
+  return {1, Level::Search, board::ToCells(solution)};
 }
 
 DigitCells OpenEmptyCells(DigitCells cells) {

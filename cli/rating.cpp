@@ -10,7 +10,9 @@ namespace noralim::cli {
 Rating RatePuzzle(const DigitCells& givens) { return Rate(OpenEmptyCells(givens)); }
 
 Rating RatePuzzle(const DigitCells& givens, const DigitCells& calculated, GridStatus status) {
-  if (status != GridStatus::Solved && status != GridStatus::Open) return RatePuzzle(givens);
+  // Every deduction of a run is sound, so a run that comes to a
+  // contradiction proves that the givens have no solution.
+  if (status == GridStatus::Invalid) return {};
   for (std::size_t k = 0; k < givens.size(); ++k) {
     if (givens[k] != DigitSet() && calculated[k] != givens[k]) return RatePuzzle(givens);
   }
