@@ -361,6 +361,10 @@ struct Node {
 // in a unit.
 bool Propagate(Node& n, Singles singles);
 
+// Digit board x without the candidates that pointing and claiming remove,
+// in rows and in columns, and those that the removals lead them to remove.
+Board WithoutLocked(Board x);
+
 // The number of solutions of the node's grid, 0, 1 or 2 for two or more, by
 // search; the one solution, when there is exactly one, in *solution. The
 // node's `done` and `stale` must be true of its grid: a node Propagate has

@@ -92,52 +92,6 @@ bool PropagateWith(Node& n) {
   return true;
 }
 
-}  // namespace
-
-bool Propagate(Node& n, Singles singles) {
-  switch (singles) {
-    case Singles::Boxes:
-      return PropagateWith<Singles::Boxes>(n);
-    case Singles::AllUnits:
-      return PropagateWith<Singles::AllUnits>(n);
-    case Singles::AllUnitsChecked:
-      break;
-  }
-  return PropagateWith<Singles::AllUnitsChecked>(n);
-}
-
-namespace {
-
-// The open cell with the fewest candidates, the first of them: a cell with
-// two, almost always, found from the boards at once; else one counted cell
-// by cell. Splitting anywhere else can leave a contradiction that singles do
-// not see (seven cells of a row with five digits between them) to be found
-// again in every branch.
-int SplitCell(const Node& n) {
-  Board once = {};
-  Board twice = {};
-  Board thrice = {};
-  for (const Board b : n.cand) {
-    thrice |= twice & b;
-    twice |= once & b;
-    once |= b;
-  }
-  const Board open = kAll & ~n.done;
-  if (const Board pairs = open & twice & ~thrice; Any(pairs)) return FirstCell(pairs);
-  int best = FirstCell(open);
-  int fewest = 10;
-  ForEachCell(open, [&](int pos) {
-    const Board cell = CellBoard(pos);
-    int count = 0;
-    for (const Board b : n.cand) count += Any(b & cell) ? 1 : 0;
-    if (count < fewest) {
-      fewest = count;
-      best = pos;
-    }
-  });
-  return best;
-}
-
 // Pointing and claiming on one digit's board, without finding each step:
 // tables over a band's nine segments (a row's three cells in one box) and
 // over its nine columns, looked up for the three bands at once.
@@ -197,8 +151,9 @@ Board LookUp(const std::array<std::uint16_t, N>& table, Board index) {
 
 Board RotateBands(Board b) { return __builtin_shufflevector(b, b, 1, 2, 0, 3); }
 
-// Digit board x without what pointing and claiming remove: first in rows
-// within each band, then in columns, across the bands.
+}  // namespace
+
+// First in rows within each band, then in columns, across the bands.
 Board WithoutLocked(Board x) {
   const Board y = x | x >> 1 | x >> 2;
   Board keep = LookUp(kLocked.in_band, (y & 0x49) | ((y >> 8) & 0x92) | ((y >> 16) & 0x124));
@@ -209,6 +164,50 @@ Board WithoutLocked(Board x) {
   const Board pointing = LookUp(kLocked.pointing, columns);
   const Board pointed = RotateBands(pointing) | RotateBands(RotateBands(pointing));
   return x & OverRows(LookUp(kLocked.claimed, columns & ~elsewhere) & ~pointed);
+}
+
+bool Propagate(Node& n, Singles singles) {
+  switch (singles) {
+    case Singles::Boxes:
+      return PropagateWith<Singles::Boxes>(n);
+    case Singles::AllUnits:
+      return PropagateWith<Singles::AllUnits>(n);
+    case Singles::AllUnitsChecked:
+      break;
+  }
+  return PropagateWith<Singles::AllUnitsChecked>(n);
+}
+
+namespace {
+
+// The open cell with the fewest candidates, the first of them: a cell with
+// two, almost always, found from the boards at once; else one counted cell
+// by cell. Splitting anywhere else can leave a contradiction that singles do
+// not see (seven cells of a row with five digits between them) to be found
+// again in every branch.
+int SplitCell(const Node& n) {
+  Board once = {};
+  Board twice = {};
+  Board thrice = {};
+  for (const Board b : n.cand) {
+    thrice |= twice & b;
+    twice |= once & b;
+    once |= b;
+  }
+  const Board open = kAll & ~n.done;
+  if (const Board pairs = open & twice & ~thrice; Any(pairs)) return FirstCell(pairs);
+  int best = FirstCell(open);
+  int fewest = 10;
+  ForEachCell(open, [&](int pos) {
+    const Board cell = CellBoard(pos);
+    int count = 0;
+    for (const Board b : n.cand) count += Any(b & cell) ? 1 : 0;
+    if (count < fewest) {
+      fewest = count;
+      best = pos;
+    }
+  });
+  return best;
 }
 
 // Singles, then pointing and claiming, until neither changes anything: a

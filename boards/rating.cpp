@@ -132,11 +132,20 @@ class Ladder {
   // Takes the steps of the lowest level from 3 to 8 that has any. False when none has.
   bool Climb() { return TakeLocked() || ClimbAboveLocked(); }
 
-  // Takes the steps of level 3, if it has any.
+  // Takes the steps of level 3, if it has any, and those they lead to
+  // (board::WithoutLocked): the ladder comes back to level 3 before any
+  // level above it, so the same grid reaches level 4 either way.
   bool TakeLocked() {
-    MaskSink locked;
-    ladder::FindLocked(node_.cand, Scope(Level::Locked), locked);
-    return Take(locked) && Used(Level::Locked);
+    unsigned lost = 0;
+    for (unsigned rest = Scope(Level::Locked).digits; rest != 0; rest &= rest - 1) {
+      const int d = std::countr_zero(rest);
+      const Board kept = board::WithoutLocked(node_.cand[d]);
+      lost |= static_cast<unsigned>(board::Any(kept ^ node_.cand[d])) << d;
+      node_.cand[d] = kept;
+    }
+    node_.stale |= lost;
+    lost_ |= lost;
+    return lost != 0 && Used(Level::Locked);
   }
 
   // Takes the steps of the lowest level from 4 to 8 that has any.
