@@ -181,21 +181,22 @@ bool Propagate(Node& n, Singles singles) {
 namespace {
 
 // The open cell with the fewest candidates, the first of them: a cell with
-// two, almost always, found from the boards at once; else one counted cell
-// by cell. Splitting anywhere else can leave a contradiction that singles do
-// not see (seven cells of a row with five digits between them) to be found
-// again in every branch.
+// two, almost always. at_least[k] holds the cells with more than k
+// candidates, a bitwise counter over the nine boards that saturates at
+// kCounted. Splitting anywhere else can leave a contradiction that singles
+// do not see (seven cells of a row with five digits between them) to be
+// found again in every branch.
 int SplitCell(const Node& n) {
-  Board once = {};
-  Board twice = {};
-  Board thrice = {};
+  constexpr int kCounted = 5;
+  std::array<Board, kCounted> at_least{};
   for (const Board b : n.cand) {
-    thrice |= twice & b;
-    twice |= once & b;
-    once |= b;
+    for (int k = kCounted - 1; k > 0; --k) at_least[k] |= at_least[k - 1] & b;
+    at_least[0] |= b;
   }
   const Board open = kAll & ~n.done;
-  if (const Board pairs = open & twice & ~thrice; Any(pairs)) return FirstCell(pairs);
+  for (int k = 1; k < kCounted - 1; ++k) {
+    if (const Board fewest = open & at_least[k] & ~at_least[k + 1]; Any(fewest)) return FirstCell(fewest);
+  }
   int best = FirstCell(open);
   int fewest = 10;
   ForEachCell(open, [&](int pos) {
