@@ -349,9 +349,9 @@ struct Node {
   Grid cand{};
   Board done = {};         // settled cells whose digit has gone from their peers
   unsigned stale = kNine;  // digits that lost a cell since their hidden singles were placed
-  // Digits that lost a cell since the owner last took this: the counter
-  // when it looks for their locked candidates, the rating when it closes
-  // its grid. Propagate sets it with `stale`, only ever adding bits.
+  // Digits that lost a cell since the owner last took this: the rating,
+  // when it closes its grid. Propagate sets it with `stale`, only ever
+  // adding bits.
   unsigned lost = kNine;
 };
 
@@ -361,8 +361,9 @@ struct Node {
 // in a unit.
 bool Propagate(Node& n, Singles singles);
 
-// Digit board x without the candidates that pointing and claiming remove,
-// in rows and in columns, and those that the removals lead them to remove.
+// Digit board x without what pointing and claiming remove from it, in rows
+// and in columns, and what they remove in turn within a band once those
+// candidates have gone.
 Board WithoutLocked(Board x);
 
 // The number of solutions of the node's grid, 0, 1 or 2 for two or more, by

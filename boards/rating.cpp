@@ -220,10 +220,11 @@ Level LevelOf(Technique technique) {
 // leaves alone is a solution), so the ladder stalls or empties a cell later,
 // and the counter finds no solution either way.
 //
-// The solutions are counted where levels 1 to 3 stall, the closure the
-// counter would reach first anyway, and the levels above climbed only on a
-// grid with one solution: on others they are slow and their steps tell
-// nothing. The ladder's own steps are the same either way, so is the rating.
+// The solutions are counted where levels 1 to 3 stall, so that the counter
+// starts from the ladder's propagation instead of its own, and the levels
+// above are climbed only on a grid with one solution: on others they are
+// slow and tell nothing. The ladder's steps are the same either way, and so
+// is the rating.
 Rating Rate(const DigitCells& cells) {
   Ladder ladder(board::FromCells(cells));
   bool counted = false;
@@ -233,9 +234,7 @@ Rating Rate(const DigitCells& cells) {
     if (ladder.AllSettled()) return {1, ladder.Highest(), board::ToCells(ladder.Cells())};
     if (ladder.TakeLocked()) continue;
     if (!counted) {
-      board::Node stalled = ladder.Node();
-      stalled.lost = 0;  // the ladder has taken every locked candidate
-      if (const int count = board::CountUpToTwo(stalled, &solution); count != 1) return {count, {}, {}};
+      if (const int count = board::CountUpToTwo(ladder.Node(), &solution); count != 1) return {count, {}, {}};
       counted = true;
     }
     if (!ladder.ClimbAboveLocked()) break;
