@@ -53,13 +53,16 @@ bool ClearPeers(Node& n) {
 
 // The cells keep digit d alone: their other digits go.
 void KeepOnly(Node& n, int d, Board cells) {
+  const Board kept = n.cand[d];
+  unsigned lost = 0;
   for (int e = 0; e < 9; ++e) {
-    if (e != d && Any(n.cand[e] & cells)) {
-      n.cand[e] &= ~cells;
-      n.stale |= 1U << e;
-      n.lost |= 1U << e;
-    }
+    lost |= static_cast<unsigned>(Any(n.cand[e] & cells)) << e;
+    n.cand[e] &= ~cells;
   }
+  n.cand[d] = kept;
+  lost &= ~(1U << d);
+  n.stale |= lost;
+  n.lost |= lost;
 }
 
 // Digit d goes in the cells: their other digits go, and d goes from their
