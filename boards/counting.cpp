@@ -40,10 +40,8 @@ bool ClearPeers(Node& n) {
       unsigned d = 0;
       for (unsigned k = 0; k < 4; ++k) d |= (index[k][lane] >> shift & 1U) << k;
       const Board peers = PeerBoard(pos);
-      if (Any(n.cand[d] & peers)) {
-        n.cand[d] &= ~peers;
-        changed |= 1U << d;
-      }
+      changed |= static_cast<unsigned>(Any(n.cand[d] & peers)) << d;
+      n.cand[d] &= ~peers;
     });
   }
   n.stale |= changed;
@@ -71,11 +69,10 @@ void Place(Node& n, int d, Board cells) {
   KeepOnly(n, d, cells);
   Board peers = {};
   ForEachCell(cells, [&](int pos) { peers |= PeerBoard(pos); });
-  if (Any(n.cand[d] & peers)) {
-    n.cand[d] &= ~peers;
-    n.stale |= 1U << d;
-    n.lost |= 1U << d;
-  }
+  const unsigned lost = static_cast<unsigned>(Any(n.cand[d] & peers)) << d;
+  n.cand[d] &= ~peers;
+  n.stale |= lost;
+  n.lost |= lost;
   n.done |= cells;
 }
 
