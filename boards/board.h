@@ -366,6 +366,10 @@ bool Propagate(Node& n, Singles singles);
 // candidates have gone.
 Board WithoutLocked(Board x);
 
+// Propagates, and takes pointing and claiming, until neither changes
+// anything: the best start for CountUpToTwo. False on a contradiction.
+bool CloseUnderLocked(Node& n);
+
 // The number of solutions of the node's grid, 0, 1 or 2 for two or more, by
 // search; the one solution, when there is exactly one, in *solution. The
 // node's `done` and `stale` must be true of its grid: a node Propagate has
