@@ -209,8 +209,10 @@ class Search {
     }
     const int pos = SplitCell(n);
     const Board cell = CellBoard(pos);
-    for (int d = 0; d < 9 && found_ < 2; ++d) {
-      if (!Any(n.cand[d] & cell)) continue;
+    unsigned digits = 0;
+    for (int d = 0; d < 9; ++d) digits |= static_cast<unsigned>(Any(n.cand[d] & cell)) << d;
+    for (; digits != 0 && found_ < 2; digits &= digits - 1) {
+      const int d = std::countr_zero(digits);
       Node branch = n;
       KeepOnly(branch, d, cell);
       Run(branch);
