@@ -25,18 +25,19 @@ namespace {
 bool ClearPeers(Node& n) {
   const Grid& g = n.cand;
   unsigned changed = 0;
+  bool alive = true;
   for (;;) {
     const Coverage c = Cover(g);
-    if (Any(kAll & ~c.once)) return false;
+    alive = !Any(kAll & ~c.once);
     const Board fresh = Settled(c) & ~n.done;
-    if (!Any(fresh)) break;
+    if (!alive || !Any(fresh)) break;
     n.done |= fresh;
     const Board g23 = g[2] | g[3];
     const Board g67 = g[6] | g[7];
     const std::array<Board, 4> index = {g[1] | g[3] | g[5] | g[7], g23 | g67, g[4] | g[5] | g67, g[8]};
     ForEachCell(fresh, [&](int pos) {
       const auto lane = static_cast<std::size_t>(pos / 27);
-      const unsigned shift = static_cast<unsigned>(pos % 27);
+      const auto shift = static_cast<unsigned>(pos % 27);
       unsigned d = 0;
       for (unsigned k = 0; k < 4; ++k) d |= (index[k][lane] >> shift & 1U) << k;
       const Board peers = PeerBoard(pos);
@@ -46,7 +47,7 @@ bool ClearPeers(Node& n) {
   }
   n.stale |= changed;
   n.lost |= changed;
-  return true;
+  return alive;
 }
 
 // The cells keep digit d alone: their other digits go.
