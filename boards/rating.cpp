@@ -12,31 +12,40 @@
 namespace noralim {
 namespace ladder {
 
-// A board's cells as places in every unit (bit p: the unit's p-th cell).
-// Rows straight from the bands; a box's three rows of three from the band,
-// all three bands at once:
+namespace {
+
+// A board's cells as places in every unit (bit p: the unit's p-th cell),
+// each given to store(unit, places). Rows straight from the bands; a box's
+// three rows of three from the band, all three bands at once:
 //
 //   band bits  ...  20 19 18 | ... 11 10 9 | ... 2 1 0   (box 1 of the band)
 //   places          8  7  6  |     5  4  3 |     2 1 0
 //
 // and columns by turning the rows over (Transpose9).
-std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells) {
-  std::array<std::uint16_t, board::kUnits> places{};
+template <class Store>
+void StoreUnitPlaces(Board cells, Store&& store) {
   std::array<std::uint16_t, 9> rows{};
   for (int k = 0; k < 3; ++k) {
     const Board x = cells >> (3 * k);
     const Board box = (x & 07) | ((x >> 6) & 070) | ((x >> 12) & 0700);
     const Board row = (cells >> (9 * k)) & board::kNine;
     for (int b = 0; b < 3; ++b) {
-      places[board::UnitIndex(UnitKind::Box, 3 * b + k)] = static_cast<std::uint16_t>(box[b]);
+      store(board::UnitIndex(UnitKind::Box, 3 * b + k), static_cast<std::uint16_t>(box[b]));
       rows[3 * b + k] = static_cast<std::uint16_t>(row[b]);
     }
   }
   const std::array<std::uint16_t, 9> columns = board::Transpose9(rows);
   for (int n = 0; n < 9; ++n) {
-    places[board::UnitIndex(UnitKind::Row, n)] = rows[n];
-    places[board::UnitIndex(UnitKind::Column, n)] = columns[n];
+    store(board::UnitIndex(UnitKind::Row, n), rows[n]);
+    store(board::UnitIndex(UnitKind::Column, n), columns[n]);
   }
+}
+
+}  // namespace
+
+std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells) {
+  std::array<std::uint16_t, board::kUnits> places{};
+  StoreUnitPlaces(cells, [&](int u, std::uint16_t p) { places[u] = p; });
   return places;
 }
 
@@ -45,10 +54,7 @@ std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells) {
 // digits or more, the open digits by counting each unit's cells.
 UnitTables MakeUnitTables(const Grid& g) {
   UnitTables t;
-  for (int d = 0; d < 9; ++d) {
-    const std::array<std::uint16_t, board::kUnits> places = UnitPlaces(g[d]);
-    for (int u = 0; u < board::kUnits; ++u) t.places[u][d] = places[u];
-  }
+  for (int d = 0; d < 9; ++d) StoreUnitPlaces(g[d], [&](int u, std::uint16_t p) { t.places[u][d] = p; });
   for (int r = 0; r < 9; ++r) {
     const std::array<std::uint16_t, 9> masks = board::Transpose9(t.places[board::UnitIndex(UnitKind::Row, r)]);
     for (int c = 0; c < 9; ++c) t.mask[9 * r + c] = masks[c];
