@@ -3,6 +3,8 @@
 
 #include "ui/gridclipboard.h"
 
+#include <string_view>
+
 #include <string>
 
 #include "reader/gridtext.h"
@@ -19,7 +21,10 @@ std::variant<GridTexts, PasteRefusal> ReadPastedGrid(const QString& text) {
   GridRead read = ReadGrid(text.toStdString(), "clipboard");
   if (auto* puzzle = std::get_if<Puzzle>(&read.result)) return std::move(puzzle->texts);
   if (const auto* rejected = std::get_if<Rejected>(&read.result)) {
-    return PasteRefusal{QString::fromStdString(Translated(*rejected)), rejected->format == messages::kTenthRow};
+    // Formats compared by their text: a literal's address may differ from
+    // one translation unit to another.
+    const bool tenth_row = std::string_view(rejected->format) == messages::kTenthRow;
+    return PasteRefusal{QString::fromStdString(Translated(*rejected)), tenth_row};
   }
   return PasteRefusal{};
 }
