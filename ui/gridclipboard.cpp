@@ -3,9 +3,8 @@
 
 #include "ui/gridclipboard.h"
 
-#include <string_view>
-
 #include <string>
+#include <string_view>
 
 #include "reader/gridtext.h"
 #include "reader/reader.h"
