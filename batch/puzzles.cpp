@@ -39,8 +39,8 @@ struct PuzzleBatch {
   std::string message;
 };
 
-// One thread's lane engine and buffers: reads a batch's puzzles, runs them in
-// the lanes and hands each run to `finish` with its index.
+// One thread's worker: reads a batch's puzzles and hands them, with the
+// index of the first, to its own copy of `finish`.
 template <class Finish>
 class PuzzleWorker {
  public:
@@ -57,15 +57,35 @@ class PuzzleWorker {
       }
       starts_.push_back(std::get<DigitCells>(read));
     }
-    runs_.resize(starts_.size());
-    lanes_.Solve(starts_, runs_);
-    for (std::size_t j = 0; j < runs_.size(); ++j) finish_(batch.begin + j, starts_[j], runs_[j]);
+    finish_(batch.begin, starts_);
   }
 
  private:
   const PuzzleSource& puzzles_;
   Finish finish_;
   std::vector<DigitCells> starts_;
+};
+
+// Writes Calc's end of each puzzle of a batch, from the lane engine.
+class CalcFinish {
+ public:
+  explicit CalcFinish(const CalcArrays& out) : out_(out) {}
+  CalcFinish(const CalcFinish& other) : out_(other.out_) {}  // a worker's copy: lanes and buffers of its own
+
+  void operator()(std::size_t first, std::span<const DigitCells> starts) {
+    runs_.resize(starts.size());
+    lanes_.Solve(starts, runs_);
+    for (std::size_t j = 0; j < runs_.size(); ++j) {
+      const std::size_t k = first + j;
+      out_.status[k] = static_cast<std::uint8_t>(runs_[j].status);
+      out_.sweeps[k] = runs_[j].result.sweeps;
+      std::uint16_t* candidates = out_.candidates + k * kCellCount;
+      for (int p = 0; p < kCellCount; ++p) candidates[p] = runs_[j].cells[kSlotOfPosition[p]].Bits();
+    }
+  }
+
+ private:
+  CalcArrays out_;
   std::vector<LaneRun> runs_;
   LaneSolver lanes_;
 };
@@ -141,26 +161,25 @@ int JobsOrCores(int jobs) {
 }
 
 BatchEnd RatePuzzles(const PuzzleSource& puzzles, int jobs, const RatingArrays& out, const KeepGoing& keep_going) {
-  const auto finish = [out](std::size_t k, const DigitCells& givens, const LaneRun& run) {
-    const Rating rating = RatePuzzle(givens, run.cells, run.status);
-    out.solutions[k] = static_cast<std::uint8_t>(rating.solutions);
-    out.levels[k] = rating.level ? static_cast<std::uint8_t>(*rating.level) : 0;
-    std::uint8_t* solution = out.solution + k * kCellCount;
-    for (int p = 0; p < kCellCount; ++p) {
-      solution[p] = rating.solution ? static_cast<std::uint8_t>(DigitOf((*rating.solution)[kSlotOfPosition[p]])) : 0;
+  // Straight from the givens: the ladder's first rung on digit boards costs
+  // less than a run in the lanes to start it from.
+  const auto finish = [out](std::size_t first, std::span<const DigitCells> starts) {
+    for (std::size_t j = 0; j < starts.size(); ++j) {
+      const std::size_t k = first + j;
+      const Rating rating = RatePuzzle(starts[j]);
+      out.solutions[k] = static_cast<std::uint8_t>(rating.solutions);
+      out.levels[k] = rating.level ? static_cast<std::uint8_t>(*rating.level) : 0;
+      std::uint8_t* solution = out.solution + k * kCellCount;
+      for (int p = 0; p < kCellCount; ++p) {
+        solution[p] = rating.solution ? static_cast<std::uint8_t>(DigitOf((*rating.solution)[kSlotOfPosition[p]])) : 0;
+      }
     }
   };
   return RunPuzzles(puzzles, jobs, finish, keep_going);
 }
 
 BatchEnd CalcPuzzles(const PuzzleSource& puzzles, int jobs, const CalcArrays& out, const KeepGoing& keep_going) {
-  const auto finish = [out](std::size_t k, const DigitCells&, const LaneRun& run) {
-    out.status[k] = static_cast<std::uint8_t>(run.status);
-    out.sweeps[k] = run.result.sweeps;
-    std::uint16_t* candidates = out.candidates + k * kCellCount;
-    for (int p = 0; p < kCellCount; ++p) candidates[p] = run.cells[kSlotOfPosition[p]].Bits();
-  };
-  return RunPuzzles(puzzles, jobs, finish, keep_going);
+  return RunPuzzles(puzzles, jobs, CalcFinish(out), keep_going);
 }
 
 }  // namespace noralim

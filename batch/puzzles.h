@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright 2026 The Noralim developers
 
-// Puzzles held in memory run through Calc in the lane engine, and rated, on
+// Puzzles held in memory run through Calc in the lane engine, or rated, on
 // worker threads: each result lands at its puzzle's index. What the Python
 // module does with a list of puzzles.
 #pragma once
@@ -86,12 +86,12 @@ inline constexpr int kMostJobs = 256;
 // core (at most kMostJobs) for 0.
 int JobsOrCores(int jobs);
 
-// Calc in the lane engine, then the rating from where it ended, as
-// noralim-solve --rate does it, on `jobs` threads (0: every core). Stops at
-// the first puzzle that cannot be read; what was written then is partial.
+// The rating of each puzzle, the same as noralim-solve --rate gives, on
+// `jobs` threads (0: every core). Stops at the first puzzle that cannot be
+// read; what was written then is partial.
 BatchEnd RatePuzzles(const PuzzleSource& puzzles, int jobs, const RatingArrays& out, const KeepGoing& keep_going);
 
-// Calc in the lane engine alone, the same way.
+// Calc on each puzzle in the lane engine, the same way.
 BatchEnd CalcPuzzles(const PuzzleSource& puzzles, int jobs, const CalcArrays& out, const KeepGoing& keep_going);
 
 }  // namespace noralim
