@@ -3,7 +3,9 @@
 
 """The Python module against noralim-solve, its messages, and its threads."""
 import ast
+import doctest
 import pathlib
+import re
 import signal
 import subprocess
 import sys
@@ -152,3 +154,10 @@ def test_the_stubs_declare_what_the_module_has():
     for name in ("Ratings", "Runs"):
         methods = {m for m in vars(getattr(noralim, name)) if not m.startswith("_") or m == "__len__"}
         assert methods == set(declared[name])
+
+
+def test_the_readme_session_shows_what_the_module_gives(monkeypatch):
+    monkeypatch.chdir(ROOT)
+    session = re.search(r"```python\n(>>> .*?)```", (ROOT / "README.md").read_text(encoding="utf-8"), re.S).group(1)
+    test = doctest.DocTestParser().get_doctest(session, {}, "README", "README.md", 0)
+    assert doctest.DocTestRunner().run(test).failed == 0
