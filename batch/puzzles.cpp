@@ -4,6 +4,7 @@
 #include "batch/puzzles.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <optional>
 #include <span>
@@ -146,12 +147,20 @@ std::variant<DigitCells, std::string> PuzzleLines::Read(std::size_t k) const {
 }
 
 std::variant<DigitCells, std::string> PuzzleDigits::Read(std::size_t k) const {
-  DigitCells cells{};
+  // The digit set of each value 0 to 9, and a check of the row in one pass
+  // before it is looked up.
+  static constexpr auto kSetOf = [] {
+    std::array<DigitSet, 10> sets{};
+    for (int d = 1; d <= 9; ++d) sets[d] = DigitSet::Of(d);
+    return sets;
+  }();
   const std::uint8_t* row = cells_ + k * kCellCount;
-  for (int p = 0; p < kCellCount; ++p) {
-    if (row[p] > 9) return "cell " + std::to_string(p + 1) + " holds " + std::to_string(row[p]) + ", not 0 to 9";
-    if (row[p] != 0) cells[kSlotOfPosition[p]] = DigitSet::Of(row[p]);
+  if (*std::max_element(row, row + kCellCount) > 9) {
+    const auto p = std::find_if(row, row + kCellCount, [](std::uint8_t value) { return value > 9; }) - row;
+    return "cell " + std::to_string(p + 1) + " holds " + std::to_string(row[p]) + ", not 0 to 9";
   }
+  DigitCells cells;
+  for (int p = 0; p < kCellCount; ++p) cells[kSlotOfPosition[p]] = kSetOf[row[p]];
   return cells;
 }
 
