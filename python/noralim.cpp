@@ -75,9 +75,9 @@ Input FromLines(const py::handle& puzzles) {
     throw py::type_error("puzzles must be a sequence of strings or an (N, 81) array, not one string");
   }
   auto lines = std::make_unique<PuzzleLines>();
-  if (const py::ssize_t hint = PyObject_LengthHint(puzzles.ptr(), 0); hint > 0) {
-    lines->Reserve(static_cast<std::size_t>(hint), static_cast<std::size_t>(hint) * (kCellCount + 1));
-  }
+  const py::ssize_t hint = PyObject_LengthHint(puzzles.ptr(), 0);
+  if (hint < 0) throw py::error_already_set();
+  lines->Reserve(static_cast<std::size_t>(hint), static_cast<std::size_t>(hint) * (kCellCount + 1));
   std::size_t k = 0;
   for (const py::handle item : py::iter(puzzles)) {
     Py_ssize_t size = 0;

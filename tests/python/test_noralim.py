@@ -68,6 +68,7 @@ def test_every_form_of_a_puzzle_reads_the_same():
     (['["a"' + ',""' * 80 + "]"], 1, ValueError, r"^puzzle 0: cell 1 is not digits$"),
     ([P, 5], 1, TypeError, r"^puzzle 1 is int, not str$"),
     (P, 1, TypeError, r"not one string$"),
+    (5, 1, TypeError, r"not iterable$"),
     (np.zeros((2, 80), np.uint8), 1, ValueError, r"the shape \(N, 81\)$"),
     (np.zeros((2, 81)), 1, TypeError, r"must hold integers, not float64$"),
     (np.tril(np.full((2, 81), 10, np.uint8), -1), 1, ValueError, r"^puzzle 1: cell 1 holds 10, not 0 to 9$"),
