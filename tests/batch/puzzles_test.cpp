@@ -11,6 +11,7 @@
 
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "batch/puzzlerating.h"
@@ -50,28 +51,32 @@ bool Always() { return true; }
 TEST(PuzzlesTest, EachPuzzleGetsItsOwnRatingAndRunOnAnyNumberOfThreads) {
   const Sample sample = ReadSample(6);  // 1,200 puzzles: two batches
   const std::size_t count = sample.givens.size();
+  std::vector<Rating> ratings;
+  std::vector<Solution> runs;
+  for (const DigitCells& givens : sample.givens) {
+    ratings.push_back(RatePuzzle(givens));
+    runs.push_back(SolveOnDigitGrid(givens, false));
+  }
   const PuzzleDigits digits(sample.digits.data(), count);
-  for (const PuzzleSource* source : std::vector<const PuzzleSource*>{&sample.lines, &digits}) {
-    for (const int jobs : {1, 3}) {
-      std::vector<std::uint8_t> solutions(count), levels(count), solution(count * kCellCount), status(count);
-      std::vector<std::int32_t> sweeps(count);
-      std::vector<std::uint16_t> candidates(count * kCellCount);
-      const RatingArrays rated{solutions.data(), levels.data(), solution.data()};
-      ASSERT_EQ(RatePuzzles(*source, jobs, rated, Always).kind, BatchEnd::Kind::Done);
-      ASSERT_EQ(CalcPuzzles(*source, jobs, {status.data(), sweeps.data(), candidates.data()}, Always).kind,
-                BatchEnd::Kind::Done);
-      for (std::size_t k = 0; k < count; ++k) {
-        const Rating rating = RatePuzzle(sample.givens[k]);
-        const Solution run = SolveOnDigitGrid(sample.givens[k], false);
-        ASSERT_EQ(solutions[k], rating.solutions) << "puzzle " << k << ", jobs " << jobs;
-        ASSERT_EQ(levels[k], rating.level ? static_cast<int>(*rating.level) : 0) << "puzzle " << k;
-        ASSERT_EQ(status[k], static_cast<std::uint8_t>(run.status)) << "puzzle " << k;
-        ASSERT_EQ(sweeps[k], run.result.sweeps) << "puzzle " << k;
-        for (int p = 0; p < kCellCount; ++p) {
-          const std::size_t slot = kSlotOfPosition[p];
-          ASSERT_EQ(solution[k * kCellCount + p], rating.solution ? DigitOf((*rating.solution)[slot]) : 0);
-          ASSERT_EQ(candidates[k * kCellCount + p], std::get<DigitCells>(run.cells)[slot].Bits());
-        }
+  const std::pair<const PuzzleSource*, int> cases[] = {{&sample.lines, 1}, {&digits, 3}};
+  for (const auto& [source, jobs] : cases) {
+    std::vector<std::uint8_t> solutions(count), levels(count), solution(count * kCellCount), status(count);
+    std::vector<std::int32_t> sweeps(count);
+    std::vector<std::uint16_t> candidates(count * kCellCount);
+    const RatingArrays rated{solutions.data(), levels.data(), solution.data()};
+    ASSERT_EQ(RatePuzzles(*source, jobs, rated, Always).kind, BatchEnd::Kind::Done);
+    ASSERT_EQ(CalcPuzzles(*source, jobs, {status.data(), sweeps.data(), candidates.data()}, Always).kind,
+              BatchEnd::Kind::Done);
+    for (std::size_t k = 0; k < count; ++k) {
+      const Rating& rating = ratings[k];
+      ASSERT_EQ(solutions[k], rating.solutions) << "puzzle " << k << ", jobs " << jobs;
+      ASSERT_EQ(levels[k], rating.level ? static_cast<int>(*rating.level) : 0) << "puzzle " << k;
+      ASSERT_EQ(status[k], static_cast<std::uint8_t>(runs[k].status)) << "puzzle " << k;
+      ASSERT_EQ(sweeps[k], runs[k].result.sweeps) << "puzzle " << k;
+      for (int p = 0; p < kCellCount; ++p) {
+        const std::size_t slot = kSlotOfPosition[p];
+        ASSERT_EQ(solution[k * kCellCount + p], rating.solution ? DigitOf((*rating.solution)[slot]) : 0);
+        ASSERT_EQ(candidates[k * kCellCount + p], std::get<DigitCells>(runs[k].cells)[slot].Bits());
       }
     }
   }
