@@ -114,12 +114,30 @@ class Ladder {
  public:
   explicit Ladder(const Grid& g) { node_.cand = g; }
 
+  // How the ladder ends: the grid settled, a cell emptied, or no level up
+  // to the highest allowed has a step.
+  enum class End : std::uint8_t { Settled, Empty, Stuck };
+
+  End Run(Level highest) {
+    for (;;) {
+      if (!Close(highest)) return End::Empty;
+      if (AllSettled()) return End::Settled;
+      if (!Climb(highest)) return End::Stuck;
+    }
+  }
+
+  [[nodiscard]] bool AllSettled() const { return !board::Any(board::kAll & ~node_.done); }
+  [[nodiscard]] const Grid& Cells() const { return node_.cand; }
+  [[nodiscard]] const board::Node& Node() const { return node_; }
+  [[nodiscard]] Level Highest() const { return highest_; }
+
+ private:
   // Closes the grid under level 1, or levels 1 and 2 once level 1 alone has
-  // failed to settle it. False on a contradiction.
-  bool Close() {
+  // failed to settle it and level 2 is allowed. False on a contradiction.
+  bool Close(Level highest) {
     node_.lost = 0;
     bool ok = board::Propagate(node_, lines_ ? board::Singles::AllUnits : board::Singles::Boxes);
-    if (ok && !lines_ && !AllSettled()) {
+    if (ok && !lines_ && !AllSettled() && highest >= Level::Singles) {
       lines_ = true;
       Used(Level::Singles);
       node_.stale = board::kNine;  // no row or column has been looked at yet
@@ -129,13 +147,16 @@ class Ladder {
     return ok;
   }
 
-  // Takes the steps of the lowest level from 3 to 8 that has any. False when none has.
-  bool Climb() {
+  // Takes the steps of the lowest level from 3 to 8, and at most `highest`,
+  // that has any. False when none has.
+  bool Climb(Level highest) {
+    if (highest < Level::Locked) return false;
     MaskSink locked;
     ladder::FindLocked(node_.cand, Scope(Level::Locked), locked);
     if (Take(locked)) return Used(Level::Locked);
+    const int top = std::min(static_cast<int>(highest), static_cast<int>(Level::Wings));
     const ladder::UnitTables t = ladder::MakeUnitTables(node_.cand);
-    for (int level = static_cast<int>(Level::Pairs); level <= static_cast<int>(Level::Wings); ++level) {
+    for (int level = static_cast<int>(Level::Pairs); level <= top; ++level) {
       MaskSink sink;
       ladder::FindAbove(static_cast<Level>(level), t, Scope(static_cast<Level>(level)), sink);
       if (Take(sink)) return Used(static_cast<Level>(level));
@@ -143,12 +164,6 @@ class Ladder {
     return false;
   }
 
-  [[nodiscard]] bool AllSettled() const { return !board::Any(board::kAll & ~node_.done); }
-  [[nodiscard]] const Grid& Cells() const { return node_.cand; }
-  [[nodiscard]] const board::Node& Node() const { return node_; }
-  [[nodiscard]] Level Highest() const { return highest_; }
-
- private:
   // The digits a level searches, marked as searched.
   ladder::Scope Scope(Level level) {
     if (lost_ != 0) {
@@ -205,17 +220,22 @@ Level LevelOf(Technique technique) {
 // and the counter finds no solution either way.
 Rating Rate(const DigitCells& cells) {
   Ladder ladder(board::FromCells(cells));
-  for (;;) {
-    if (!ladder.Close()) return {};
-    if (ladder.AllSettled()) return {1, ladder.Highest(), board::ToCells(ladder.Cells())};
-    if (!ladder.Climb()) break;
-  }
+  const Ladder::End end = ladder.Run(Level::Search);
+  if (end == Ladder::End::Empty) return {};
+  if (end == Ladder::End::Settled) return {1, ladder.Highest(), board::ToCells(ladder.Cells())};
   board::Node stalled = ladder.Node();
   stalled.lost = 0;  // the ladder has taken every locked candidate
   Rating rating;
   rating.solutions = board::CountUpToTwo(stalled, &rating.solution);
   if (rating.solutions == 1) rating.level = Level::Search;
   return rating;
+}
+
+std::optional<Level> RateWithin(const DigitCells& cells, Level highest) {
+  if (highest == Level::Search) return Rate(cells).level;
+  Ladder ladder(board::FromCells(cells));
+  if (ladder.Run(highest) != Ladder::End::Settled) return std::nullopt;
+  return ladder.Highest();
 }
 
 DigitCells OpenEmptyCells(DigitCells cells) {

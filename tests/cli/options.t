@@ -11,7 +11,7 @@ written is an error.
 
   $ noralim-solve --help | head -n 2
   Usage: noralim-solve [OPTION]... [FILE]...
-  Narrows 9x9 number-place (sudoku) puzzles by propagation, one puzzle a line:
+    or:  noralim-solve --generate N [--rating LEVEL] [--symmetry NAME] [--minimal]
   $ noralim-solve -h | head -n 1
   Usage: noralim-solve [OPTION]... [FILE]...
   $ noralim-solve --version
@@ -82,7 +82,7 @@ takes every one of them.
 
   $ options() { tr -d '\\' | grep -o -- '\(^\| \)\(--[a-z]*\|-[a-z]\+\)' | tr -d ' ' | grep -vx -- '-platform\|-style\|-reverse' | sort -u; }
   $ noralim-solve --help | options | tr '\n' ' '
-  -- --help --jobs --json --puzzle --rate --summary --trace --version -h -j -p  (no-eol)
+  -- --generate --help --jobs --json --minimal --puzzle --rate --rating --seed --summary --symmetry --trace --version -h -j -p  (no-eol)
   $ diff <(noralim-solve --help | options) <(sed -n '/^.SH SYNOPSIS/,/^.SH DIAGNOSTICS/p' "$ROOT/docs/man/noralim-solve.1.in" | options)
   $ for o in $(noralim-solve --help | options); do noralim-solve $o < /dev/null 2>&1 | grep 'unknown'; done
   [1]
