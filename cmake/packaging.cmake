@@ -61,11 +61,12 @@ if(TARGET noralim_python)
     "python3 (>= ${noralim_python_version}), python3 (<< ${noralim_python_next}), python3-numpy")
   set(CPACK_DEBIAN_PYTHON_PACKAGE_RECOMMENDS "")
   set(CPACK_DEBIAN_PYTHON_DESCRIPTION
-"rate and solve 9x9 number-place (sudoku) puzzles from Python
-The Python 3 module noralim runs the solver and the rating of Noralim over
-many puzzles at once, on threads of its own, with numpy arrays in and out:
-the number of solutions, the rating on a ladder of techniques and the
-solution of each puzzle, or where propagation alone leaves it.")
+"rate, solve and make 9x9 number-place (sudoku) puzzles from Python
+The Python 3 module noralim runs the solver, the rating and the generator
+of Noralim over many puzzles at once, on threads of its own, with numpy
+arrays in and out: the number of solutions, the rating on a ladder of
+techniques and the solution of each puzzle, or where propagation alone
+leaves it; or new puzzles of a given rating and clue pattern.")
 endif()
 
 include(CPack)

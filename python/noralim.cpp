@@ -1,20 +1,25 @@
 // SPDX-License-Identifier: MIT
 // Copyright 2026 The Noralim developers
 
-// The Python module noralim: Calc and the rating of the C++ libraries over
-// many puzzles at once, with numpy arrays in and out. The work runs on the
+// The Python module noralim: Calc, the rating and the generator of the C++
+// libraries over many puzzles at once, with numpy arrays in and out. The work runs on the
 // batch library's threads with the interpreter's lock released; this file
 // only converts and checks what crosses.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
 
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "batch/generation.h"
 #include "batch/puzzles.h"
+#include "boards/generator.h"
 #include "boards/rating.h"
+#include "boards/symmetry.h"
 #include "solver/status.h"
 
 namespace py = pybind11;
@@ -154,6 +159,61 @@ Runs SolveAll(const py::object& puzzles, int jobs) {
   return runs;
 }
 
+// The names a setting takes, "a, b or c", for its message.
+template <class Name>
+std::string Choices(int count, Name name) {
+  std::string text;
+  for (int k = 0; k < count; ++k) {
+    text += k == 0 ? "" : k + 1 == count ? " or " : ", ";
+    text += name(k);
+  }
+  return text;
+}
+
+PuzzleOrder ToOrder(const std::optional<std::string>& rating, const std::string& symmetry, bool minimal) {
+  PuzzleOrder order;
+  order.minimal = minimal;
+  if (rating) {
+    order.level = LevelNamed(*rating);
+    if (!order.level) {
+      throw py::value_error("rating must be None, " +
+                            Choices(kLevelCount, [](int k) { return LevelName(static_cast<Level>(k + 1)); }) +
+                            ", not '" + *rating + "'");
+    }
+  }
+  const std::optional<Symmetry> named = SymmetryNamed(symmetry);
+  if (!named) {
+    throw py::value_error("symmetry must be " +
+                          Choices(kSymmetryCount, [](int k) { return SymmetryName(static_cast<Symmetry>(k)); }) +
+                          ", not '" + symmetry + "'");
+  }
+  order.symmetry = *named;
+  return order;
+}
+
+py::array_t<std::uint8_t> GenerateAll(long count, const std::optional<std::string>& rating, const std::string& symmetry,
+                                      bool minimal, std::optional<std::uint64_t> seed, int jobs) {
+  if (count < 0) throw py::value_error("n must be 0 or more, not " + std::to_string(count));
+  const PuzzleOrder order = ToOrder(rating, symmetry, minimal);
+  CheckedJobs(jobs);
+  py::array_t<std::uint8_t> puzzles({static_cast<py::ssize_t>(count), py::ssize_t{kCellCount}});
+  std::uint8_t* rows = puzzles.mutable_data();
+  bool stopped = false;
+  {
+    const py::gil_scoped_release unlocked;
+    const auto stop = [&stopped] { return stopped = stopped || !NoSignal(); };
+    GeneratorRun run(order, seed.value_or(ClockSeed()), count, JobsOrCores(jobs), stop);
+    for (std::size_t k = 0; const std::optional<MadePuzzle> made = run.Next(); ++k) {
+      for (int p = 0; p < kCellCount; ++p) {
+        const DigitSet given = made->puzzle.givens[kSlotOfPosition[p]];
+        rows[k * kCellCount + p] = given == DigitSet() ? 0 : static_cast<std::uint8_t>(DigitOf(given));
+      }
+    }
+  }
+  if (stopped) throw py::error_already_set();
+  return puzzles;
+}
+
 py::tuple LevelNames() {
   py::tuple names(kLevelCount);
   for (int level = 1; level <= kLevelCount; ++level) {
@@ -177,7 +237,8 @@ py::tuple StatusNames() {
 
 namespace {
 
-constexpr const char* kModuleDoc = R"(Calc and the rating of Noralim over many 9x9 number-place puzzles at once.
+constexpr const char* kModuleDoc =
+    R"(Calc, the rating and the generator of Noralim over many 9x9 number-place puzzles at once.
 
 Puzzles are a sequence (or any iterable) of strings, each in any one-line
 form noralim-solve reads: 81 characters row-major ('1' to '9' givens; '.',
@@ -199,6 +260,20 @@ Returns Ratings:
   levels     uint8 (N,): the hardest rung the puzzle needs, 1 to 9 (its name
              is LEVELS[level - 1]); 0 unless exactly one solution
   solution   uint8 (N, 81): the solution row-major; zeros unless exactly one)";
+
+constexpr const char* kGenerateDoc =
+    R"(Makes n new puzzles, each with exactly one solution, as noralim-solve --generate.
+
+rating: the rung each puzzle rates (a name of LEVELS), or None for any.
+symmetry: the pattern of the clues: none, central, quarter, mirror, flip,
+  diagonal, antidiagonal or fourway.
+minimal: no clue can go without a second solution.
+seed: a whole number from 0 to 2**64 - 1; None for one from the clock. The
+  same options and seed give the same puzzles in the same order as
+  noralim-solve --generate, for every number of jobs.
+jobs: worker threads, 0 for every core (at most 256).
+
+Returns a uint8 array (n, 81): the clues row-major, 0 for a blank.)";
 
 constexpr const char* kSolveDoc = R"(Runs Calc on each puzzle, as noralim-solve does.
 
@@ -234,4 +309,7 @@ PYBIND11_MODULE(noralim, module) {
            [](const Runs& runs) { return "<noralim.Runs of " + std::to_string(runs.status.size()) + " puzzles>"; });
   module.def("rate", &RateAll, kRateDoc, py::arg("puzzles"), py::arg("jobs") = 1);
   module.def("solve", &SolveAll, kSolveDoc, py::arg("puzzles"), py::arg("jobs") = 1);
+  module.def("generate", &GenerateAll, kGenerateDoc, py::arg("n"), py::arg("rating") = py::none(),
+             py::arg("symmetry") = "none", py::arg("minimal") = false, py::arg("seed") = py::none(),
+             py::arg("jobs") = 1);
 }

@@ -3,7 +3,7 @@
 
 """Type stubs of the noralim module (python/noralim.cpp)."""
 
-from typing import Iterable, Union
+from typing import Iterable, Optional, Union
 
 import numpy as np
 import numpy.typing as npt
@@ -33,3 +33,11 @@ class Runs:
 
 def rate(puzzles: Puzzles, jobs: int = 1) -> Ratings: ...
 def solve(puzzles: Puzzles, jobs: int = 1) -> Runs: ...
+def generate(
+    n: int,
+    rating: Optional[str] = None,
+    symmetry: str = "none",
+    minimal: bool = False,
+    seed: Optional[int] = None,
+    jobs: int = 1,
+) -> npt.NDArray[np.uint8]: ...

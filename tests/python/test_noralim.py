@@ -80,6 +80,32 @@ def test_what_cannot_be_read_raises_naming_the_puzzle(function, puzzles, jobs, e
         function(puzzles, jobs=jobs)
 
 
+@pytest.mark.parametrize("options, arguments", [
+    ({}, []),
+    ({"rating": "locked", "symmetry": "central", "jobs": 0}, ["--rating", "locked", "--symmetry", "central"]),
+    ({"rating": "pairs", "minimal": True, "jobs": 2}, ["--rating", "pairs", "--minimal"]),
+])
+def test_generate_makes_what_the_command_line_makes(options, arguments):
+    puzzles = noralim.generate(8, seed=2026, **options)
+    assert [["".join(str(d) if d else "." for d in row)] for row in puzzles.tolist()] == command_line(
+        "--generate", 8, "--seed", 2026, *arguments)
+    ratings = noralim.rate(puzzles)
+    assert set(ratings.solutions.tolist()) == {1}
+    if "rating" in options:
+        assert {noralim.LEVELS[level - 1] for level in ratings.levels} == {options["rating"]}
+
+
+@pytest.mark.parametrize("options, message", [
+    ({"n": -1}, r"^n must be 0 or more, not -1$"),
+    ({"n": 1, "rating": "hard"}, r"^rating must be None, calc, singles, .* or search, not 'hard'$"),
+    ({"n": 1, "symmetry": "spiral"}, r"^symmetry must be none, central, .* or fourway, not 'spiral'$"),
+    ({"n": 1, "jobs": 257}, r"^jobs must be 0 \(every core\) to 256, not 257$"),
+])
+def test_generate_names_what_it_cannot_make(options, message):
+    with pytest.raises(ValueError, match=message):
+        noralim.generate(**options)
+
+
 def test_results_keep_input_order_on_any_number_of_threads():
     lines = puzzle_lines(ROOT / "tests" / "data" / "puzzles17.txt") * 30
     first = noralim.rate(lines, jobs=1)
@@ -149,7 +175,7 @@ def test_the_stubs_declare_what_the_module_has():
             declared[node.target.id] = None
     public = {name for name in dir(noralim) if not name.startswith("_")}
     assert public == set(declared)
-    for name in ("rate", "solve"):
+    for name in ("rate", "solve", "generate"):
         signature = getattr(noralim, name).__doc__.splitlines()[0]
         assert [part.split(":")[0] for part in signature[len(name) + 1:signature.index(")")].split(", ")] == declared[name]
     for name in ("Ratings", "Runs"):
