@@ -48,6 +48,26 @@ Sample ReadSample(int copies) {
 
 bool Always() { return true; }
 
+// Room for the results of every puzzle.
+struct Results {
+  explicit Results(std::size_t count)
+      : solutions(count),
+        levels(count),
+        solution(count * kCellCount),
+        status(count),
+        sweeps(count),
+        candidates(count * kCellCount) {}
+  RatingArrays Rated() { return {solutions.data(), levels.data(), solution.data()}; }
+  CalcArrays Calculated() { return {status.data(), sweeps.data(), candidates.data()}; }
+
+  std::vector<std::uint8_t> solutions;
+  std::vector<std::uint8_t> levels;
+  std::vector<std::uint8_t> solution;
+  std::vector<std::uint8_t> status;
+  std::vector<std::int32_t> sweeps;
+  std::vector<std::uint16_t> candidates;
+};
+
 TEST(PuzzlesTest, EachPuzzleGetsItsOwnRatingAndRunOnAnyNumberOfThreads) {
   const Sample sample = ReadSample(6);  // 1,200 puzzles: two batches
   const std::size_t count = sample.givens.size();
@@ -60,23 +80,19 @@ TEST(PuzzlesTest, EachPuzzleGetsItsOwnRatingAndRunOnAnyNumberOfThreads) {
   const PuzzleDigits digits(sample.digits.data(), count);
   const std::pair<const PuzzleSource*, int> cases[] = {{&sample.lines, 1}, {&digits, 3}};
   for (const auto& [source, jobs] : cases) {
-    std::vector<std::uint8_t> solutions(count), levels(count), solution(count * kCellCount), status(count);
-    std::vector<std::int32_t> sweeps(count);
-    std::vector<std::uint16_t> candidates(count * kCellCount);
-    const RatingArrays rated{solutions.data(), levels.data(), solution.data()};
-    ASSERT_EQ(RatePuzzles(*source, jobs, rated, Always).kind, BatchEnd::Kind::Done);
-    ASSERT_EQ(CalcPuzzles(*source, jobs, {status.data(), sweeps.data(), candidates.data()}, Always).kind,
-              BatchEnd::Kind::Done);
+    Results got(count);
+    ASSERT_EQ(RatePuzzles(*source, jobs, got.Rated(), Always).kind, BatchEnd::Kind::Done);
+    ASSERT_EQ(CalcPuzzles(*source, jobs, got.Calculated(), Always).kind, BatchEnd::Kind::Done);
     for (std::size_t k = 0; k < count; ++k) {
       const Rating& rating = ratings[k];
-      ASSERT_EQ(solutions[k], rating.solutions) << "puzzle " << k << ", jobs " << jobs;
-      ASSERT_EQ(levels[k], rating.level ? static_cast<int>(*rating.level) : 0) << "puzzle " << k;
-      ASSERT_EQ(status[k], static_cast<std::uint8_t>(runs[k].status)) << "puzzle " << k;
-      ASSERT_EQ(sweeps[k], runs[k].result.sweeps) << "puzzle " << k;
+      ASSERT_EQ(got.solutions[k], rating.solutions) << "puzzle " << k << ", jobs " << jobs;
+      ASSERT_EQ(got.levels[k], rating.level ? static_cast<int>(*rating.level) : 0) << "puzzle " << k;
+      ASSERT_EQ(got.status[k], static_cast<std::uint8_t>(runs[k].status)) << "puzzle " << k;
+      ASSERT_EQ(got.sweeps[k], runs[k].result.sweeps) << "puzzle " << k;
       for (int p = 0; p < kCellCount; ++p) {
         const std::size_t slot = kSlotOfPosition[p];
-        ASSERT_EQ(solution[k * kCellCount + p], rating.solution ? DigitOf((*rating.solution)[slot]) : 0);
-        ASSERT_EQ(candidates[k * kCellCount + p], std::get<DigitCells>(runs[k].cells)[slot].Bits());
+        ASSERT_EQ(got.solution[k * kCellCount + p], rating.solution ? DigitOf((*rating.solution)[slot]) : 0);
+        ASSERT_EQ(got.candidates[k * kCellCount + p], std::get<DigitCells>(runs[k].cells)[slot].Bits());
       }
     }
   }
@@ -86,14 +102,14 @@ TEST(PuzzlesTest, ARunEndsAtTheFirstPuzzleThatCannotBeReadOrWhenAskedTo) {
   const Sample sample = ReadSample(12);  // 2,400 puzzles
   const std::size_t count = sample.givens.size();
   std::vector<std::uint8_t> wrong = sample.digits;
-  wrong[1500 * kCellCount + 4] = 10;
-  wrong[2000 * kCellCount] = 200;
+  wrong[std::size_t{1500} * kCellCount + 4] = 10;
+  wrong[std::size_t{2000} * kCellCount] = 200;
   PuzzleLines lines;
   for (std::size_t k = 0; k < 1800; ++k) lines.Add(k == 1700 ? "# none" : std::string(k == 1750 ? 80 : 81, '.'));
   const PuzzleDigits good(sample.digits.data(), count);
   const PuzzleDigits bad(wrong.data(), count);
-  std::vector<std::uint8_t> solutions(count), levels(count), solution(count * kCellCount);
-  const RatingArrays out{solutions.data(), levels.data(), solution.data()};
+  Results results(count);
+  const RatingArrays out = results.Rated();
   for (const int jobs : {1, 3}) {
     const BatchEnd digits_end = RatePuzzles(bad, jobs, out, Always);
     EXPECT_EQ(digits_end.kind, BatchEnd::Kind::Rejected);
