@@ -122,7 +122,7 @@ class Search {
     for (int k = 0; k < adds; ++k) {
       const int to = Pick(false);
       const int other = Pick(true);
-      if (to < 0) break;
+      if (to < 0 || other < 0) break;
       given_[to] = true;
       tried.insert(tried.end(), {to, other});
     }
