@@ -96,7 +96,8 @@ class CalcFinish {
 template <class Finish>
 BatchEnd RunPuzzles(const PuzzleSource& puzzles, int jobs, const Finish& finish, const KeepGoing& keep_going) {
   BatchEnd end;
-  auto asked = std::chrono::steady_clock::now();
+  // Asked at the first batch back, then at most every kAskEvery.
+  std::chrono::steady_clock::time_point asked;
   const auto sink = [&](PuzzleBatch& batch) {
     if (end.kind != BatchEnd::Kind::Done) return;
     if (batch.rejected) {

@@ -118,7 +118,7 @@ TEST(PuzzlesTest, ARunEndsAtTheFirstPuzzleThatCannotBeReadOrWhenAskedTo) {
     const BatchEnd lines_end = RatePuzzles(lines, jobs, out, Always);
     EXPECT_EQ(lines_end.index, 1700);
     EXPECT_EQ(lines_end.message, "a blank or comment line, no puzzle");
-    // The puzzles take longer than the least time between two questions.
+    // Asked when the first batch is back, whatever the time.
     EXPECT_EQ(RatePuzzles(good, jobs, out, [] { return false; }).kind, BatchEnd::Kind::Stopped);
   }
 }
