@@ -30,8 +30,6 @@ int CellNotDigits(const GridTexts& texts) {
 
 // As many puzzles a batch as noralim-solve takes lines.
 constexpr std::size_t kBatchPuzzles = 1024;
-// The least time between two questions to KeepGoing.
-constexpr auto kAskEvery = std::chrono::milliseconds(20);
 
 struct PuzzleBatch {
   std::size_t begin = 0;
@@ -96,18 +94,14 @@ class CalcFinish {
 template <class Finish>
 BatchEnd RunPuzzles(const PuzzleSource& puzzles, int jobs, const Finish& finish, const KeepGoing& keep_going) {
   BatchEnd end;
-  // Asked at the first batch back, then at most every kAskEvery.
-  std::chrono::steady_clock::time_point asked;
+  PacedQuestion go_on(keep_going);
   const auto sink = [&](PuzzleBatch& batch) {
     if (end.kind != BatchEnd::Kind::Done) return;
     if (batch.rejected) {
       end = {BatchEnd::Kind::Rejected, *batch.rejected, std::move(batch.message)};
-      return;
+    } else if (!go_on()) {
+      end.kind = BatchEnd::Kind::Stopped;
     }
-    const auto now = std::chrono::steady_clock::now();
-    if (now - asked < kAskEvery) return;
-    asked = now;
-    if (!keep_going()) end.kind = BatchEnd::Kind::Stopped;
   };
   using Worker = PuzzleWorker<Finish>;
   OrderedPipeline<PuzzleBatch, Worker> pipeline(
@@ -163,6 +157,15 @@ std::variant<DigitCells, std::string> PuzzleDigits::Read(std::size_t k) const {
   DigitCells cells;
   for (int p = 0; p < kCellCount; ++p) cells[kSlotOfPosition[p]] = kSetOf[row[p]];
   return cells;
+}
+
+bool PacedQuestion::operator()() {
+  const auto now = std::chrono::steady_clock::now();
+  if (answer_ && now - asked_ >= std::chrono::milliseconds(20)) {
+    asked_ = now;
+    answer_ = question_();
+  }
+  return answer_;
 }
 
 int JobsOrCores(int jobs) {

@@ -6,6 +6,7 @@
 // module does with a list of puzzles.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -78,6 +79,21 @@ struct BatchEnd {
 // Asked on the calling thread between batches, now and then: false stops the
 // run, dropping the batches in flight.
 using KeepGoing = std::function<bool()>;
+
+// A question such as KeepGoing, asked at most every 20 ms (the first time at
+// once) and never again once it has said false: for a question that costs
+// something, such as one that takes the interpreter's lock.
+class PacedQuestion {
+ public:
+  explicit PacedQuestion(KeepGoing question) : question_(std::move(question)) {}
+  // The question's last answer, asked anew when its time has come.
+  bool operator()();
+
+ private:
+  KeepGoing question_;
+  std::chrono::steady_clock::time_point asked_;
+  bool answer_ = true;
+};
 
 // The most worker threads a run takes.
 inline constexpr int kMostJobs = 256;

@@ -198,11 +198,10 @@ py::array_t<std::uint8_t> GenerateAll(long count, const std::optional<std::strin
   CheckedJobs(jobs);
   py::array_t<std::uint8_t> puzzles({static_cast<py::ssize_t>(count), py::ssize_t{kCellCount}});
   std::uint8_t* rows = puzzles.mutable_data();
-  bool stopped = false;
+  PacedQuestion go_on(NoSignal);
   {
     const py::gil_scoped_release unlocked;
-    const auto stop = [&stopped] { return stopped = stopped || !NoSignal(); };
-    GeneratorRun run(order, seed.value_or(ClockSeed()), count, JobsOrCores(jobs), stop);
+    GeneratorRun run(order, seed.value_or(ClockSeed()), count, JobsOrCores(jobs), [&go_on] { return !go_on(); });
     for (std::size_t k = 0; const std::optional<MadePuzzle> made = run.Next(); ++k) {
       for (int p = 0; p < kCellCount; ++p) {
         const DigitSet given = made->puzzle.givens[kSlotOfPosition[p]];
@@ -210,7 +209,7 @@ py::array_t<std::uint8_t> GenerateAll(long count, const std::optional<std::strin
       }
     }
   }
-  if (stopped) throw py::error_already_set();
+  if (!go_on()) throw py::error_already_set();
   return puzzles;
 }
 
