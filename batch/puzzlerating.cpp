@@ -8,11 +8,17 @@ namespace noralim {
 Rating RatePuzzle(const DigitCells& givens) { return Rate(OpenEmptyCells(givens)); }
 
 Rating RatePuzzle(const DigitCells& givens, const DigitCells& calculated, GridStatus status) {
-  if (status != GridStatus::Solved && status != GridStatus::Open) return RatePuzzle(givens);
+  // Every deduction of a run is sound, so a run that comes to a
+  // contradiction proves that the givens have no solution.
+  if (status == GridStatus::Invalid) return {};
+  // Every cell looked at, without a branch on each: whether a cell is given
+  // follows no pattern a predictor can learn.
+  unsigned changed = 0;
   for (std::size_t k = 0; k < givens.size(); ++k) {
-    if (givens[k] != DigitSet() && calculated[k] != givens[k]) return RatePuzzle(givens);
+    const unsigned given = givens[k].Bits();
+    changed |= static_cast<unsigned>(given != 0) & static_cast<unsigned>(calculated[k].Bits() != given);
   }
-  return Rate(calculated);
+  return changed != 0 ? RatePuzzle(givens) : Rate(calculated);
 }
 
 }  // namespace noralim

@@ -15,10 +15,11 @@ namespace noralim {
 // every digit.
 Rating RatePuzzle(const DigitCells& givens);
 
-// The same, from where a run of Calc on the givens ended, when that is as
-// good a start: a run that ended solved or open with every given still in
-// place has only made the deductions of the ladder's first level, since a
-// puzzle with solutions never has a cell emptied and refilled.
+// The same, from where a run of Calc on the givens ended: none at once for
+// a run that ended invalid, whose deductions were all sound; from the run's
+// grid when it ended solved or open with every given still in place, which
+// has only made the deductions of the ladder's first level, since a puzzle
+// with solutions never has a cell emptied and refilled.
 Rating RatePuzzle(const DigitCells& givens, const DigitCells& calculated, GridStatus status);
 
 }  // namespace noralim

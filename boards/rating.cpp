@@ -12,31 +12,40 @@
 namespace noralim {
 namespace ladder {
 
-// A board's cells as places in every unit (bit p: the unit's p-th cell).
-// Rows straight from the bands; a box's three rows of three from the band,
-// all three bands at once:
+namespace {
+
+// A board's cells as places in every unit (bit p: the unit's p-th cell),
+// each given to store(unit, places). Rows straight from the bands; a box's
+// three rows of three from the band, all three bands at once:
 //
 //   band bits  ...  20 19 18 | ... 11 10 9 | ... 2 1 0   (box 1 of the band)
 //   places          8  7  6  |     5  4  3 |     2 1 0
 //
 // and columns by turning the rows over (Transpose9).
-std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells) {
-  std::array<std::uint16_t, board::kUnits> places{};
+template <class Store>
+void StoreUnitPlaces(Board cells, Store&& store) {
   std::array<std::uint16_t, 9> rows{};
   for (int k = 0; k < 3; ++k) {
     const Board x = cells >> (3 * k);
     const Board box = (x & 07) | ((x >> 6) & 070) | ((x >> 12) & 0700);
     const Board row = (cells >> (9 * k)) & board::kNine;
     for (int b = 0; b < 3; ++b) {
-      places[board::UnitIndex(UnitKind::Box, 3 * b + k)] = static_cast<std::uint16_t>(box[b]);
+      store(board::UnitIndex(UnitKind::Box, 3 * b + k), static_cast<std::uint16_t>(box[b]));
       rows[3 * b + k] = static_cast<std::uint16_t>(row[b]);
     }
   }
   const std::array<std::uint16_t, 9> columns = board::Transpose9(rows);
   for (int n = 0; n < 9; ++n) {
-    places[board::UnitIndex(UnitKind::Row, n)] = rows[n];
-    places[board::UnitIndex(UnitKind::Column, n)] = columns[n];
+    store(board::UnitIndex(UnitKind::Row, n), rows[n]);
+    store(board::UnitIndex(UnitKind::Column, n), columns[n]);
   }
+}
+
+}  // namespace
+
+std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells) {
+  std::array<std::uint16_t, board::kUnits> places{};
+  StoreUnitPlaces(cells, [&](int u, std::uint16_t p) { places[u] = p; });
   return places;
 }
 
@@ -45,10 +54,7 @@ std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells) {
 // digits or more, the open digits by counting each unit's cells.
 UnitTables MakeUnitTables(const Grid& g) {
   UnitTables t;
-  for (int d = 0; d < 9; ++d) {
-    const std::array<std::uint16_t, board::kUnits> places = UnitPlaces(g[d]);
-    for (int u = 0; u < board::kUnits; ++u) t.places[u][d] = places[u];
-  }
+  for (int d = 0; d < 9; ++d) StoreUnitPlaces(g[d], [&](int u, std::uint16_t p) { t.places[u][d] = p; });
   for (int r = 0; r < 9; ++r) {
     const std::array<std::uint16_t, 9> masks = board::Transpose9(t.places[board::UnitIndex(UnitKind::Row, r)]);
     for (int c = 0; c < 9; ++c) t.mask[9 * r + c] = masks[c];
@@ -126,12 +132,6 @@ class Ladder {
     }
   }
 
-  [[nodiscard]] bool AllSettled() const { return !board::Any(board::kAll & ~node_.done); }
-  [[nodiscard]] const Grid& Cells() const { return node_.cand; }
-  [[nodiscard]] const board::Node& Node() const { return node_; }
-  [[nodiscard]] Level Highest() const { return highest_; }
-
- private:
   // Closes the grid under level 1, or levels 1 and 2 once level 1 alone has
   // failed to settle it and level 2 is allowed. False on a contradiction.
   bool Close(Level highest) {
@@ -151,10 +151,30 @@ class Ladder {
   // that has any. False when none has.
   bool Climb(Level highest) {
     if (highest < Level::Locked) return false;
-    MaskSink locked;
-    ladder::FindLocked(node_.cand, Scope(Level::Locked), locked);
-    if (Take(locked)) return Used(Level::Locked);
+    return TakeLocked() || ClimbAboveLocked(highest);
+  }
+
+  // Takes the steps of level 3, if it has any, and those they lead to
+  // (board::WithoutLocked): the ladder comes back to level 3 before any
+  // level above it, so the same grid reaches level 4 either way.
+  bool TakeLocked() {
+    unsigned lost = 0;
+    for (unsigned rest = Scope(Level::Locked).digits; rest != 0; rest &= rest - 1) {
+      const int d = std::countr_zero(rest);
+      const Board kept = board::WithoutLocked(node_.cand[d]);
+      lost |= static_cast<unsigned>(board::Any(kept ^ node_.cand[d])) << d;
+      node_.cand[d] = kept;
+    }
+    node_.stale |= lost;
+    lost_ |= lost;
+    return lost != 0 && Used(Level::Locked);
+  }
+
+  // Takes the steps of the lowest level from 4 to 8, and at most `highest`,
+  // that has any.
+  bool ClimbAboveLocked(Level highest) {
     const int top = std::min(static_cast<int>(highest), static_cast<int>(Level::Wings));
+    if (top < static_cast<int>(Level::Pairs)) return false;
     const ladder::UnitTables t = ladder::MakeUnitTables(node_.cand);
     for (int level = static_cast<int>(Level::Pairs); level <= top; ++level) {
       MaskSink sink;
@@ -164,6 +184,12 @@ class Ladder {
     return false;
   }
 
+  [[nodiscard]] bool AllSettled() const { return !board::Any(board::kAll & ~node_.done); }
+  [[nodiscard]] const Grid& Cells() const { return node_.cand; }
+  [[nodiscard]] const board::Node& Node() const { return node_; }
+  [[nodiscard]] Level Highest() const { return highest_; }
+
+ private:
   // The digits a level searches, marked as searched.
   ladder::Scope Scope(Level level) {
     if (lost_ != 0) {
@@ -218,17 +244,27 @@ Level LevelOf(Technique technique) {
 // an empty cell: the grid cannot then be settled (a settled grid that level 1
 // leaves alone is a solution), so the ladder stalls or empties a cell later,
 // and the counter finds no solution either way.
+//
+// The solutions are counted where levels 1 to 3 stall, so that the counter
+// starts from the ladder's propagation instead of its own, and the levels
+// above are climbed only on a grid with one solution: on others they are
+// slow and tell nothing. The ladder's steps are the same either way, and so
+// is the rating.
 Rating Rate(const DigitCells& cells) {
   Ladder ladder(board::FromCells(cells));
-  const Ladder::End end = ladder.Run(Level::Search);
-  if (end == Ladder::End::Empty) return {};
-  if (end == Ladder::End::Settled) return {1, ladder.Highest(), board::ToCells(ladder.Cells())};
-  board::Node stalled = ladder.Node();
-  stalled.lost = 0;  // the ladder has taken every locked candidate
-  Rating rating;
-  rating.solutions = board::CountUpToTwo(stalled, &rating.solution);
-  if (rating.solutions == 1) rating.level = Level::Search;
-  return rating;
+  bool counted = false;
+  Grid solution{};
+  for (;;) {
+    if (!ladder.Close(Level::Search)) return {};
+    if (ladder.AllSettled()) return {1, ladder.Highest(), board::ToCells(ladder.Cells())};
+    if (ladder.TakeLocked()) continue;
+    if (!counted) {
+      if (const int count = board::CountUpToTwo(ladder.Node(), &solution); count != 1) return {count, {}, {}};
+      counted = true;
+    }
+    if (!ladder.ClimbAboveLocked(Level::Wings)) break;
+  }
+  return {1, Level::Search, board::ToCells(solution)};
 }
 
 std::optional<Level> RateWithin(const DigitCells& cells, Level highest) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAction>
+#include <QMenu>
 #include <QPushButton>
 #include <QWidget>
 #include <array>
@@ -19,13 +20,15 @@
 #include "ui/formservices.h"
 #include "ui/gridhistory.h"
 #include "ui/outcome.h"
+#include "ui/puzzlestock.h"
 #include "ui/stepguide.h"
 #include "ui/windowgrid.h"
 
 namespace noralim::ui {
 
-// A fixed layout of 293 x 323 pixels: the cells `Text1`(1..81), box-major,
-// and below them `cmdExec`(0) "Calc" and `cmdExec`(1) "Clear".
+// A fixed layout of 293 x 323 pixels, scaled as a whole to the window's
+// size: the cells `Text1`(1..81), box-major, and below them `cmdExec`(0)
+// "Calc" and `cmdExec`(1) "Clear".
 class Form1 final : public QWidget {
   Q_OBJECT
 
@@ -43,25 +46,27 @@ class Form1 final : public QWidget {
   [[nodiscard]] CellGrid& Grid() const { return *grid_; }
 
   // Writes the texts into the cells, as if typed, as one step of the
-  // history: no solve starts. During a run the texts go in as the user's
-  // edits; while a Clear or another grid is being written, it only beeps.
-  void LoadTexts(const GridTexts& texts);
+  // history: no solve starts. `source` says where the puzzle came from
+  // ("puzzles.txt:4"), shown in the title; without one, the title keeps the
+  // name only when the grid stays as it is. During a run the texts go in as
+  // the user's edits, and a step Next step is taking stops; while a Clear or
+  // another grid is being written, it only beeps.
+  void LoadTexts(const GridTexts& texts, const QString& source = {});
   // Ctrl+Shift+C: the whole grid onto the clipboard as one line.
   void CopyGrid() const;
-  // Ctrl+Shift+V: fills the grid from a puzzle line or JSON line on the
-  // clipboard; beeps and leaves every cell as it is for anything else.
+  // Ctrl+Shift+V: fills the grid from the first puzzle on the clipboard;
+  // for anything else beeps, says what is wrong with it under the window and
+  // leaves every cell as it is.
   void PasteGrid();
   // A whole puzzle pasted into a cell (Ctrl+V): the grid takes it.
   void PasteTexts(const GridTexts& texts);
+  // A paste that holds no grid to take: beeps and says why, when it can.
+  void RefusePaste(const QString& why);
   // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y: a step back or forward in the grid's
   // history, written through the cells' ordinary writes; while any step is
   // being written (a run, a Clear, another grid) they only beep.
   void Undo();
   void Redo();
-  // Where the puzzle came from ("puzzles.txt:4"), shown in the title; empty
-  // for none.
-  void SetSource(const QString& source);
-
   // Ctrl+1 to Ctrl+9: tints every cell that holds the digit as its value or
   // among its candidates, and marks it there, as the cells change; 0
   // (Ctrl+0, Escape) for none.
@@ -70,6 +75,13 @@ class Form1 final : public QWidget {
   // shown over the cells and said in a sentence; F6 again takes it, as one
   // step of the history, paced like a run. Escape or an edit dismisses it.
   void NextStep();
+  // Ctrl+N, and the context menu's "New puzzle": a puzzle made for the rung
+  // (the one chosen last for Ctrl+N), loaded as one step of the history, its
+  // digits givens; the title names the rung and the seed that makes it again.
+  void NewPuzzle(std::optional<Level> asked = std::nullopt);
+  // Starts making puzzles of the rung chosen last ahead of time, so that
+  // the next one comes at once.
+  void PrepareNewPuzzles();
   // F7: the cells that disagree with the solution of the digits the user
   // typed, marked as conflicts until they are edited; nothing else changes.
   void CheckGrid();
@@ -88,6 +100,8 @@ class Form1 final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
   // A new palette: the cells' colours are made from it again, once.
   void changeEvent(QEvent* event) override;
+  // The base layout drawn at the window's size, times one factor.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void CreateCells();
@@ -96,6 +110,10 @@ class Form1 final : public QWidget {
   // copy and paste, Next step, Check and the highlight also in every cell's
   // context menu.
   void CreateActions();
+  // The context menu's "New puzzle": one entry a rung.
+  QMenu* CreateNewPuzzleMenu();
+  // The stock of new puzzles, made now if need be.
+  PuzzleStock& Stock();
   // What the window is writing now. The user's edits, and a Clear or a paste
   // within a run, nest inside a step and belong to it; a Clear nests inside a
   // Clear; any other step that arrives while one is written is refused with
@@ -121,14 +139,22 @@ class Form1 final : public QWidget {
   void MoveFocus(CellIndex from, Qt::Key direction) const;
   // The grid as it is now, as the end of a step of the history.
   void Record();
-  // Writes a grid from the history, and marks the cells.
-  void Restore(const GridTexts& texts);
-  // Writes every cell that changes, stopping quietly when the window closes
-  // meanwhile; as the user's edits (a load, a paste, an undo), or else as a
-  // run's writes (a step Next step takes).
-  void WriteAll(const GridTexts& texts, bool by_user = true);
+  // Where every cell's text came from, and the same set again (a load makes
+  // its texts givens, an undo brings back the origins of its grid).
+  [[nodiscard]] CellOrigins Origins() const;
+  void SetOrigins(const CellOrigins& origins);
+  // Writes a grid from the history, with its source, and marks the cells.
+  void Restore(const GridHistory::Entry& entry);
+  // Writes every cell that changes, as the user's edits (a load, a paste, an
+  // undo), stopping quietly when the window closes meanwhile.
+  void WriteAll(const GridTexts& texts);
+  // Another grid begins (a Clear, a load, a paste, an undo or redo), from
+  // `source`: the step shown and the sentence go, and so do the rest of a
+  // step being taken and the marks of the last run and of Check.
+  void NewGrid(const QString& source);
   // What a finished run leaves: the cells of its contradiction, marked at
-  // the end of its step; its outcome in the title and told to assistive technology.
+  // the end of its step; its outcome in the title and told to assistive
+  // technology.
   void Ended(SolveResult result);
   // Tells assistive technology how a run ended.
   void Announce(const QString& report);
@@ -140,14 +166,17 @@ class Form1 final : public QWidget {
   void UpdateTitle();
   // Presses "Calc" from the keyboard, wherever the focus is.
   void PressCalc() const;
-  // Writes the texts of a step into the cells that change, as a run's
-  // writes, as one step of the history.
+  // Writes the texts of a step into the cells it changes, as a run's
+  // writes, as one step of the history; a Clear, a load or a paste
+  // meanwhile stops it.
   void TakeTexts(const GridTexts& texts);
   // Tells the user: a sentence under the window, an alert for assistive
   // technology.
   void Say(const QString& sentence);
   // Escape: the step shown, the sentence and the highlight go.
   void Dismiss();
+  // The step shown and the sentence go; the highlight stays.
+  void DismissStep();
 
   WindowGrid::Cells cells_{};
   std::array<QPushButton*, 2> buttons_{};
@@ -157,6 +186,7 @@ class Form1 final : public QWidget {
   bool running_ = false;
   Step step_ = Step::None;
   bool user_write_ = false;  // the cells written now are the user's: a load or a Clear
+  bool taking_ = false;      // a step Next step shows is being written; false stops it
   // The cells a run stopped at (both copies of a repeat, or the cell left
   // with no candidate), until they are edited.
   CellFlags contradicted_{};
@@ -170,6 +200,7 @@ class Form1 final : public QWidget {
   Announcer* announcer_ = nullptr;
   Balloon* balloon_ = nullptr;
   std::unique_ptr<StepGuide> guide_;
+  std::unique_ptr<PuzzleStock> stock_;  // made on first use
 };
 
 }  // namespace noralim::ui

@@ -9,15 +9,19 @@
 #include "reader/reader.h"
 #include "reader/writer.h"
 #include "solver/solve.h"
+#include "ui/startup.h"
 
 namespace noralim::ui {
 
 QString GridToLine(const CellGrid& grid) { return QString::fromStdString(GridLine(ReadTexts(grid))); }
 
-std::optional<GridTexts> TextToGrid(const QString& text) {
+std::variant<GridTexts, PasteRefusal> ReadPastedGrid(const QString& text) {
   GridRead read = ReadGrid(text.toStdString(), "clipboard");
   if (auto* puzzle = std::get_if<Puzzle>(&read.result)) return std::move(puzzle->texts);
-  return std::nullopt;
+  if (const auto* rejected = std::get_if<Rejected>(&read.result)) {
+    return PasteRefusal{QString::fromStdString(Translated(*rejected)), rejected->format == messages::kTenthRow};
+  }
+  return PasteRefusal{};
 }
 
 void WriteTexts(CellGrid& grid, const GridTexts& texts) {

@@ -3,14 +3,17 @@
 
 #include "ui/startup.h"
 
+#include <QEvent>
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
 #include "reader/source.h"
 #include "ui/form1.h"
 #include "ui/translation.h"
+#include "ui/usersettings.h"
 
 namespace noralim::ui {
 
@@ -23,6 +26,7 @@ const char* const kWindowUsage =
                       "\"Clear\" empties the grid. The title then says how the run ended.\n"
                       "\n"
                       "  PUZZLE      81 characters row-major ('1'-'9' givens; '.', '0' or '-' empty)\n"
+                      "              or a JSON line (an array of 81 strings, or {\"cells\": [...]})\n"
                       "  FILE        the first puzzle in FILE is loaded: a puzzle line, a JSON line,\n"
                       "              nine rows (with borders, as web pages, .sdk and .ss files have\n"
                       "              them) or 729 candidates\n"
@@ -92,7 +96,35 @@ StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands,
   return window;
 }
 
+constexpr QLatin1String kGeometryKey("window/geometry");
+
+// Writes the window's size, place and maximised state when it is closed.
+class SizeKeeper final : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Close) {
+      UserSettings().setValue(kGeometryKey, static_cast<QWidget*>(watched)->saveGeometry());
+    }
+    return false;
+  }
+};
+
+// The message handler that was in place before QuietFontFallbackNotes.
+QtMessageHandler& OuterHandler() {
+  static QtMessageHandler outer = nullptr;
+  return outer;
+}
+
+void QuietFontNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.trimmed().startsWith(QLatin1String("OpenType support missing for"))) return;
+  if (OuterHandler() != nullptr) return OuterHandler()(type, context, message);
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 }  // namespace
+
+void QuietFontFallbackNotes() { OuterHandler() = qInstallMessageHandler(QuietFontNotes); }
 
 std::string Translated(const Rejected& rejected) {
   const QString what = TranslatedMessage(rejected.format, rejected.args);
@@ -154,9 +186,12 @@ StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t ma
 
 std::unique_ptr<Form1> OpenForm(const OpenWindow& command) {
   auto form = std::make_unique<Form1>();
+  // The size the window had when it was last closed, if any.
+  form->restoreGeometry(UserSettings().value(kGeometryKey).toByteArray());
+  form->installEventFilter(new SizeKeeper(form.get()));
   form->SetPace(command.pace);
-  form->SetSource(QString::fromStdString(command.source));
-  if (command.texts) form->LoadTexts(*command.texts);
+  form->PrepareNewPuzzles();
+  if (command.texts) form->LoadTexts(*command.texts, QString::fromStdString(command.source));
   form->show();
   return form;
 }

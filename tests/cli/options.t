@@ -68,7 +68,10 @@ A usage error is one line, and a pointer to --help.
   noralim-solve: -j takes a number of threads from 1 to 256
   $ noralim-solve --jobs=257 2>&1 | head -n 1
   noralim-solve: -j takes a number of threads from 1 to 256
-  $ noralim-solve -jx 2>&1 | head -n 1
+  $ for j in -jx '-j 4x' '-j 04x' --jobs=2.0; do noralim-solve $j -p 1 2>&1 | head -n 1; done
+  noralim-solve: -j takes a number of threads from 1 to 256
+  noralim-solve: -j takes a number of threads from 1 to 256
+  noralim-solve: -j takes a number of threads from 1 to 256
   noralim-solve: -j takes a number of threads from 1 to 256
 
 --trace implies --json and lists every write, as [cell, text].
