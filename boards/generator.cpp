@@ -36,9 +36,12 @@ class Search {
       given_.assign(orbits_.size(), true);
       level_ = Level::Calc;
       Dig();
-      for (int move = 0; move < kMovesPerGrid; ++move) {
+      for (int move = 0;; ++move) {
         if (Fits()) return Result();
+        if (move == kMovesPerGrid) break;
         Move();
+        // At the rung after a move within it: dug in full, and checked again.
+        if (Capped() && Fits()) Dig();
       }
     }
   }
@@ -106,17 +109,34 @@ class Search {
     level_ = *Rate(Cells()).level;
   }
 
-  // A few orbits of clues put back, then the puzzle dug again in a new
-  // order; kept when it is no farther from the rung.
+  // A few orbits of clues put back, then the puzzle dug again; kept when it
+  // is no farther from the rung. Within a rung, only the orbits put back and
+  // as many others are tried again, in a random order, not every one as in
+  // a full dig: a move then costs a few ratings, and the walk makes many.
+  // Minimal puzzles need the full dig.
   void Move() {
     const std::vector<bool> before = given_;
     const Level level = level_;
     const int adds = 1 + random_.Below(kMaxAdds);
+    std::vector<int> tried;
     for (int k = 0; k < adds; ++k) {
       const int to = Pick(false);
-      if (to >= 0) given_[to] = true;
+      const int other = Pick(true);
+      if (to < 0 || other < 0) break;
+      given_[to] = true;
+      tried.insert(tried.end(), {to, other});
     }
-    Dig();
+    if (Capped()) {
+      random_.Shuffle(tried.data(), static_cast<int>(tried.size()));
+      for (const int o : tried) {
+        if (!given_[o]) continue;
+        given_[o] = false;
+        if (!Judge().admissible) given_[o] = true;
+      }
+      level_ = *Rate(Cells()).level;
+    } else {
+      Dig();
+    }
     if (Distance(level_) > Distance(level)) {
       given_ = before;
       level_ = level;
