@@ -538,12 +538,11 @@ class Form1Test : public QObject {
   // and the seed that makes the same puzzle again; Ctrl+N gives the rung
   // chosen last.
   void newPuzzlesComeAtTheRungChosen() {
-    QMenu* menu = nullptr;
-    for (QMenu* found : form_->findChildren<QMenu*>()) {
-      if (found->title() == QStringLiteral("New &puzzle")) menu = found;
-    }
-    QVERIFY(menu != nullptr && menu->actions().size() == noralim::kLevelCount);
-    menu->actions().at(static_cast<int>(noralim::Level::Pairs) - 1)->trigger();
+    const QList<QMenu*> menus = form_->findChildren<QMenu*>();
+    const auto menu = std::find_if(menus.begin(), menus.end(),
+                                   [](const QMenu* m) { return m->title() == QStringLiteral("New &puzzle"); });
+    QVERIFY(menu != menus.end() && (*menu)->actions().size() == noralim::kLevelCount);
+    (*menu)->actions().at(static_cast<int>(noralim::Level::Pairs) - 1)->trigger();
     QTest::keyClick(form_->Text1(1), Qt::Key_N, Qt::ControlModifier);
     std::vector<GridTexts> puzzles = {GridTexts{}};
     for (int k = 0; k < 2; ++k) {
@@ -556,8 +555,9 @@ class Form1Test : public QObject {
       const GridTexts shown = ReadAll(*form_);
       for (std::size_t c = 0; c < shown.size(); ++c) {
         QCOMPARE(shown[c], noralim::ToCellText(made.givens[c]));
-        if (!shown[c].empty())
+        if (!shown[c].empty()) {
           QCOMPARE(form_->Text1(static_cast<CellIndex>(c + 1))->From(), noralim::ui::Origin::Given);
+        }
       }
       puzzles.push_back(shown);
       if (k == 0) QTest::keyClick(form_->Text1(1), Qt::Key_Z, Qt::ControlModifier);  // back to the first
