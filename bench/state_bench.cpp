@@ -23,7 +23,7 @@ using namespace noralim::ui;
 WindowState TypingState() {
   KeptGrid grid;
   grid.texts[0] = DigitText(5);
-  grid.kinds[0] = CellKind::Given;
+  grid.kinds[0] = Origin::Given;
   GridHistory history(grid);
   for (int k = 1; k <= 100; ++k) {
     grid.texts[static_cast<std::size_t>(k % kCellCount)] = CellText(1, static_cast<char32_t>(U'1' + k % 9));

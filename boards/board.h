@@ -163,35 +163,6 @@ inline Coverage Cover(const Grid& g) {
 }
 inline Board Settled(const Coverage& c) { return c.once & ~c.twice; }
 
-// The grid of 81 box-major masks; an empty mask is an empty cell.
-// Cells open to all nine digits, most of a puzzle, go in one union.
-inline Grid FromCells(const DigitCells& cells) {
-  Grid g{};
-  Board open = {};
-  for (int slot = 0; slot < kCellCount; ++slot) {
-    const Board cell = CellBoard(layout::kTables.position_of_slot[slot]);
-    const unsigned bits = cells[slot].Bits() & kNine;
-    if (bits == kNine) {
-      open |= cell;
-      continue;
-    }
-    for (unsigned rest = bits; rest != 0; rest &= rest - 1) g[std::countr_zero(rest)] |= cell;
-  }
-  for (Board& b : g) b |= open;
-  return g;
-}
-
-inline DigitCells ToCells(const Grid& g) {
-  DigitCells cells{};
-  for (int d = 0; d < 9; ++d) {
-    ForEachCell(g[d], [&](int pos) {
-      DigitSet& s = cells[kSlotOfPosition[pos]];
-      s = DigitSet::FromBits(static_cast<std::uint16_t>(s.Bits() | (1U << d)));
-    });
-  }
-  return cells;
-}
-
 // The cells of x that are the only cell of x in their box, row or column,
 // and whether x has a cell in every unit. Each works on the three bands at
 // once; ColumnCounts folds a band's three rows onto its nine columns:
@@ -344,14 +315,41 @@ inline std::array<std::uint16_t, 9> Transpose9(const std::array<std::uint16_t, 9
   return out;
 }
 
+// The grid of 81 box-major masks; an empty mask is an empty cell. Row by
+// row: the row's nine masks (bit d: digit d + 1) turned over are the
+// nine digits' places in the row, its field in each digit's band. No
+// branch on what a cell holds, which no predictor guesses.
+inline Grid FromCells(const DigitCells& cells) {
+  Grid g{};
+  for (int r = 0; r < 9; ++r) {
+    std::array<std::uint16_t, 9> masks{};
+    for (int c = 0; c < 9; ++c) masks[c] = static_cast<std::uint16_t>(cells[kSlotOfPosition[9 * r + c]].Bits() & kNine);
+    const std::array<std::uint16_t, 9> places = Transpose9(masks);
+    for (int d = 0; d < 9; ++d) g[d][r / 3] |= std::uint32_t{places[d]} << (9 * (r % 3));
+  }
+  return g;
+}
+
+// The same turned the other way.
+inline DigitCells ToCells(const Grid& g) {
+  DigitCells cells{};
+  for (int r = 0; r < 9; ++r) {
+    std::array<std::uint16_t, 9> places{};
+    for (int d = 0; d < 9; ++d) places[d] = static_cast<std::uint16_t>(g[d][r / 3] >> (9 * (r % 3)) & kNine);
+    const std::array<std::uint16_t, 9> masks = Transpose9(places);
+    for (int c = 0; c < 9; ++c) cells[kSlotOfPosition[9 * r + c]] = DigitSet::FromBits(masks[c]);
+  }
+  return cells;
+}
+
 // A grid being narrowed by propagation.
 struct Node {
   Grid cand{};
   Board done = {};         // settled cells whose digit has gone from their peers
   unsigned stale = kNine;  // digits that lost a cell since their hidden singles were placed
-  // Digits that lost a cell since the owner last took this: the counter
-  // when it looks for their locked candidates, the rating when it closes
-  // its grid. Propagate sets it with `stale`, only ever adding bits.
+  // Digits that lost a cell since the owner last took this: the rating,
+  // when it closes its grid. Propagate sets it with `stale`, only ever
+  // adding bits.
   unsigned lost = kNine;
 };
 
@@ -360,6 +358,15 @@ struct Node {
 // contradiction: an empty cell, or (AllUnitsChecked) a digit with no place
 // in a unit.
 bool Propagate(Node& n, Singles singles);
+
+// Digit board x without what pointing and claiming remove from it, in rows
+// and in columns, and what they remove in turn within a band once those
+// candidates have gone.
+Board WithoutLocked(Board x);
+
+// Propagates, and takes pointing and claiming, until neither changes
+// anything: the best start for CountUpToTwo. False on a contradiction.
+bool CloseUnderLocked(Node& n);
 
 // The number of solutions of the node's grid, 0, 1 or 2 for two or more, by
 // search; the one solution, when there is exactly one, in *solution. The

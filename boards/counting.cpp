@@ -16,34 +16,52 @@ namespace {
 
 // Every newly settled cell's digit goes from its peers, until no cell
 // settles any more. False on an empty cell.
+//
+// Cell by cell, as a round seldom settles more than two or three: a settled
+// cell's digit is read from four boards that hold the bits of the digit's
+// index (bit k: the digits d with d & 2^k), made beside the count of
+// candidates. Of two settled peers with one digit, the first empties the
+// second, which the next round finds.
 bool ClearPeers(Node& n) {
+  const Grid& g = n.cand;
+  unsigned changed = 0;
+  bool alive = true;
   for (;;) {
-    const Coverage c = Cover(n.cand);
-    if (Any(kAll & ~c.once)) return false;
+    const Coverage c = Cover(g);
+    alive = !Any(kAll & ~c.once);
     const Board fresh = Settled(c) & ~n.done;
-    if (!Any(fresh)) return true;
+    if (!alive || !Any(fresh)) break;
     n.done |= fresh;
-    for (int d = 0; d < 9; ++d) {
-      if (!Any(fresh & n.cand[d])) continue;
-      Board peers = {};
-      ForEachCell(fresh & n.cand[d], [&](int pos) { peers |= PeerBoard(pos); });
-      if (!Any(peers & n.cand[d])) continue;
+    const Board g23 = g[2] | g[3];
+    const Board g67 = g[6] | g[7];
+    const std::array<Board, 4> index = {g[1] | g[3] | g[5] | g[7], g23 | g67, g[4] | g[5] | g67, g[8]};
+    ForEachCell(fresh, [&](int pos) {
+      const auto lane = static_cast<std::size_t>(pos / 27);
+      const auto shift = static_cast<unsigned>(pos % 27);
+      unsigned d = 0;
+      for (unsigned k = 0; k < 4; ++k) d |= (index[k][lane] >> shift & 1U) << k;
+      const Board peers = PeerBoard(pos);
+      changed |= static_cast<unsigned>(Any(n.cand[d] & peers)) << d;
       n.cand[d] &= ~peers;
-      n.stale |= 1U << d;
-      n.lost |= 1U << d;
-    }
+    });
   }
+  n.stale |= changed;
+  n.lost |= changed;
+  return alive;
 }
 
 // The cells keep digit d alone: their other digits go.
 void KeepOnly(Node& n, int d, Board cells) {
+  const Board kept = n.cand[d];
+  unsigned lost = 0;
   for (int e = 0; e < 9; ++e) {
-    if (e != d && Any(n.cand[e] & cells)) {
-      n.cand[e] &= ~cells;
-      n.stale |= 1U << e;
-      n.lost |= 1U << e;
-    }
+    lost |= static_cast<unsigned>(Any(n.cand[e] & cells)) << e;
+    n.cand[e] &= ~cells;
   }
+  n.cand[d] = kept;
+  lost &= ~(1U << d);
+  n.stale |= lost;
+  n.lost |= lost;
 }
 
 // Digit d goes in the cells: their other digits go, and d goes from their
@@ -52,11 +70,10 @@ void Place(Node& n, int d, Board cells) {
   KeepOnly(n, d, cells);
   Board peers = {};
   ForEachCell(cells, [&](int pos) { peers |= PeerBoard(pos); });
-  if (Any(n.cand[d] & peers)) {
-    n.cand[d] &= ~peers;
-    n.stale |= 1U << d;
-    n.lost |= 1U << d;
-  }
+  const unsigned lost = static_cast<unsigned>(Any(n.cand[d] & peers)) << d;
+  n.cand[d] &= ~peers;
+  n.stale |= lost;
+  n.lost |= lost;
   n.done |= cells;
 }
 
@@ -109,21 +126,22 @@ bool Propagate(Node& n, Singles singles) {
 namespace {
 
 // The open cell with the fewest candidates, the first of them: a cell with
-// two, almost always, found from the boards at once; else one counted cell
-// by cell. Splitting anywhere else can leave a contradiction that singles do
-// not see (seven cells of a row with five digits between them) to be found
-// again in every branch.
+// two, almost always. at_least[k] holds the cells with more than k
+// candidates, a bitwise counter over the nine boards that saturates at
+// kCounted. Splitting anywhere else can leave a contradiction that singles
+// do not see (seven cells of a row with five digits between them) to be
+// found again in every branch.
 int SplitCell(const Node& n) {
-  Board once = {};
-  Board twice = {};
-  Board thrice = {};
+  constexpr int kCounted = 5;
+  std::array<Board, kCounted> at_least{};
   for (const Board b : n.cand) {
-    thrice |= twice & b;
-    twice |= once & b;
-    once |= b;
+    for (int k = kCounted - 1; k > 0; --k) at_least[k] |= at_least[k - 1] & b;
+    at_least[0] |= b;
   }
   const Board open = kAll & ~n.done;
-  if (const Board pairs = open & twice & ~thrice; Any(pairs)) return FirstCell(pairs);
+  for (int k = 1; k < kCounted - 1; ++k) {
+    if (const Board fewest = open & at_least[k] & ~at_least[k + 1]; Any(fewest)) return FirstCell(fewest);
+  }
   int best = FirstCell(open);
   int fewest = 10;
   ForEachCell(open, [&](int pos) {
@@ -136,38 +154,6 @@ int SplitCell(const Node& n) {
     }
   });
   return best;
-}
-
-// Locked candidates for the search: each removal taken at once.
-class Removals {
- public:
-  explicit Removals(Node& n) : n_(n) {}
-  template <class Describe>
-  void Remove(Technique /*technique*/, Board cells, unsigned digits, Describe&& /*describe*/) {
-    const int d = std::countr_zero(digits);  // locked candidates remove one digit
-    lost_ |= static_cast<unsigned>(Any(n_.cand[d] & cells)) << d;
-    n_.cand[d] &= ~cells;
-  }
-  [[nodiscard]] unsigned Lost() const { return lost_; }
-
- private:
-  Node& n_;
-  unsigned lost_ = 0;
-};
-
-// Singles, then pointing and claiming, until neither changes anything: a
-// node closed under both splits far less often. False on a contradiction.
-bool Narrow(Node& n) {
-  for (;;) {
-    if (!Propagate(n, Singles::AllUnitsChecked)) return false;
-    if (!Any(kAll & ~n.done)) return true;
-    if (n.lost == 0) return true;
-    Removals removals(n);
-    ladder::FindLocked(n.cand, ladder::Scope{n.lost}, removals);
-    n.lost = removals.Lost();
-    if (n.lost == 0) return true;
-    n.stale |= n.lost;
-  }
 }
 
 // Finds digit d a place of its own in a unit: a free one, or one whose
@@ -210,9 +196,11 @@ class Search {
  public:
   explicit Search(Grid* solution) : solution_(solution) {}
 
-  // Narrows the node in place, then splits it.
+  // Narrows the node in place, then splits it. Pointing and claiming
+  // would split less often, but below a root closed under them they cost
+  // more than the nodes they save.
   void Run(Node& n) {
-    if (!Narrow(n)) return;
+    if (!Propagate(n, Singles::AllUnitsChecked)) return;
     // A puzzle's search ends in a few dozen nodes; one that goes on is
     // checked the costlier way at every node from then on.
     if (++nodes_ > kCheapNodes && !EveryUnitMatchable(n.cand)) return;
@@ -222,8 +210,10 @@ class Search {
     }
     const int pos = SplitCell(n);
     const Board cell = CellBoard(pos);
-    for (int d = 0; d < 9 && found_ < 2; ++d) {
-      if (!Any(n.cand[d] & cell)) continue;
+    unsigned digits = 0;
+    for (int d = 0; d < 9; ++d) digits |= static_cast<unsigned>(Any(n.cand[d] & cell)) << d;
+    for (; digits != 0 && found_ < 2; digits &= digits - 1) {
+      const int d = std::countr_zero(digits);
       Node branch = n;
       KeepOnly(branch, d, cell);
       Run(branch);
@@ -242,6 +232,22 @@ class Search {
 
 }  // namespace
 
+bool CloseUnderLocked(Node& n) {
+  for (;;) {
+    if (!Propagate(n, Singles::AllUnitsChecked)) return false;
+    unsigned lost = 0;
+    for (unsigned rest = n.lost; rest != 0; rest &= rest - 1) {
+      const int d = std::countr_zero(rest);
+      const Board kept = WithoutLocked(n.cand[d]);
+      lost |= static_cast<unsigned>(Any(kept ^ n.cand[d])) << d;
+      n.cand[d] = kept;
+    }
+    n.lost = 0;
+    if (lost == 0) return true;
+    n.stale |= lost;
+  }
+}
+
 int CountUpToTwo(const Node& start, Grid* solution) {
   Search search(solution);
   Node root = start;
@@ -255,7 +261,7 @@ SolutionCount CountSolutions(const DigitCells& cells) {
   board::Node root;
   root.cand = board::FromCells(cells);
   SolutionCount count;
-  count.solutions = board::CountUpToTwo(root, &count.solution);
+  if (board::CloseUnderLocked(root)) count.solutions = board::CountUpToTwo(root, &count.solution);
   return count;
 }
 

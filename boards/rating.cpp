@@ -12,31 +12,40 @@
 namespace noralim {
 namespace ladder {
 
-// A board's cells as places in every unit (bit p: the unit's p-th cell).
-// Rows straight from the bands; a box's three rows of three from the band,
-// all three bands at once:
+namespace {
+
+// A board's cells as places in every unit (bit p: the unit's p-th cell),
+// each given to store(unit, places). Rows straight from the bands; a box's
+// three rows of three from the band, all three bands at once:
 //
 //   band bits  ...  20 19 18 | ... 11 10 9 | ... 2 1 0   (box 1 of the band)
 //   places          8  7  6  |     5  4  3 |     2 1 0
 //
 // and columns by turning the rows over (Transpose9).
-std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells) {
-  std::array<std::uint16_t, board::kUnits> places{};
+template <class Store>
+void StoreUnitPlaces(Board cells, Store&& store) {
   std::array<std::uint16_t, 9> rows{};
   for (int k = 0; k < 3; ++k) {
     const Board x = cells >> (3 * k);
     const Board box = (x & 07) | ((x >> 6) & 070) | ((x >> 12) & 0700);
     const Board row = (cells >> (9 * k)) & board::kNine;
     for (int b = 0; b < 3; ++b) {
-      places[board::UnitIndex(UnitKind::Box, 3 * b + k)] = static_cast<std::uint16_t>(box[b]);
+      store(board::UnitIndex(UnitKind::Box, 3 * b + k), static_cast<std::uint16_t>(box[b]));
       rows[3 * b + k] = static_cast<std::uint16_t>(row[b]);
     }
   }
   const std::array<std::uint16_t, 9> columns = board::Transpose9(rows);
   for (int n = 0; n < 9; ++n) {
-    places[board::UnitIndex(UnitKind::Row, n)] = rows[n];
-    places[board::UnitIndex(UnitKind::Column, n)] = columns[n];
+    store(board::UnitIndex(UnitKind::Row, n), rows[n]);
+    store(board::UnitIndex(UnitKind::Column, n), columns[n]);
   }
+}
+
+}  // namespace
+
+std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells) {
+  std::array<std::uint16_t, board::kUnits> places{};
+  StoreUnitPlaces(cells, [&](int u, std::uint16_t p) { places[u] = p; });
   return places;
 }
 
@@ -45,10 +54,7 @@ std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells) {
 // digits or more, the open digits by counting each unit's cells.
 UnitTables MakeUnitTables(const Grid& g) {
   UnitTables t;
-  for (int d = 0; d < 9; ++d) {
-    const std::array<std::uint16_t, board::kUnits> places = UnitPlaces(g[d]);
-    for (int u = 0; u < board::kUnits; ++u) t.places[u][d] = places[u];
-  }
+  for (int d = 0; d < 9; ++d) StoreUnitPlaces(g[d], [&](int u, std::uint16_t p) { t.places[u][d] = p; });
   for (int r = 0; r < 9; ++r) {
     const std::array<std::uint16_t, 9> masks = board::Transpose9(t.places[board::UnitIndex(UnitKind::Row, r)]);
     for (int c = 0; c < 9; ++c) t.mask[9 * r + c] = masks[c];
@@ -114,12 +120,24 @@ class Ladder {
  public:
   explicit Ladder(const Grid& g) { node_.cand = g; }
 
+  // How the ladder ends: the grid settled, a cell emptied, or no level up
+  // to the highest allowed has a step.
+  enum class End : std::uint8_t { Settled, Empty, Stuck };
+
+  End Run(Level highest) {
+    for (;;) {
+      if (!Close(highest)) return End::Empty;
+      if (AllSettled()) return End::Settled;
+      if (!Climb(highest)) return End::Stuck;
+    }
+  }
+
   // Closes the grid under level 1, or levels 1 and 2 once level 1 alone has
-  // failed to settle it. False on a contradiction.
-  bool Close() {
+  // failed to settle it and level 2 is allowed. False on a contradiction.
+  bool Close(Level highest) {
     node_.lost = 0;
     bool ok = board::Propagate(node_, lines_ ? board::Singles::AllUnits : board::Singles::Boxes);
-    if (ok && !lines_ && !AllSettled()) {
+    if (ok && !lines_ && !AllSettled() && highest >= Level::Singles) {
       lines_ = true;
       Used(Level::Singles);
       node_.stale = board::kNine;  // no row or column has been looked at yet
@@ -129,13 +147,36 @@ class Ladder {
     return ok;
   }
 
-  // Takes the steps of the lowest level from 3 to 8 that has any. False when none has.
-  bool Climb() {
-    MaskSink locked;
-    ladder::FindLocked(node_.cand, Scope(Level::Locked), locked);
-    if (Take(locked)) return Used(Level::Locked);
+  // Takes the steps of the lowest level from 3 to 8, and at most `highest`,
+  // that has any. False when none has.
+  bool Climb(Level highest) {
+    if (highest < Level::Locked) return false;
+    return TakeLocked() || ClimbAboveLocked(highest);
+  }
+
+  // Takes the steps of level 3, if it has any, and those they lead to
+  // (board::WithoutLocked): the ladder comes back to level 3 before any
+  // level above it, so the same grid reaches level 4 either way.
+  bool TakeLocked() {
+    unsigned lost = 0;
+    for (unsigned rest = Scope(Level::Locked).digits; rest != 0; rest &= rest - 1) {
+      const int d = std::countr_zero(rest);
+      const Board kept = board::WithoutLocked(node_.cand[d]);
+      lost |= static_cast<unsigned>(board::Any(kept ^ node_.cand[d])) << d;
+      node_.cand[d] = kept;
+    }
+    node_.stale |= lost;
+    lost_ |= lost;
+    return lost != 0 && Used(Level::Locked);
+  }
+
+  // Takes the steps of the lowest level from 4 to 8, and at most `highest`,
+  // that has any.
+  bool ClimbAboveLocked(Level highest) {
+    const int top = std::min(static_cast<int>(highest), static_cast<int>(Level::Wings));
+    if (top < static_cast<int>(Level::Pairs)) return false;
     const ladder::UnitTables t = ladder::MakeUnitTables(node_.cand);
-    for (int level = static_cast<int>(Level::Pairs); level <= static_cast<int>(Level::Wings); ++level) {
+    for (int level = static_cast<int>(Level::Pairs); level <= top; ++level) {
       MaskSink sink;
       ladder::FindAbove(static_cast<Level>(level), t, Scope(static_cast<Level>(level)), sink);
       if (Take(sink)) return Used(static_cast<Level>(level));
@@ -203,19 +244,34 @@ Level LevelOf(Technique technique) {
 // an empty cell: the grid cannot then be settled (a settled grid that level 1
 // leaves alone is a solution), so the ladder stalls or empties a cell later,
 // and the counter finds no solution either way.
+//
+// The solutions are counted where levels 1 to 3 stall, so that the counter
+// starts from the ladder's propagation instead of its own, and the levels
+// above are climbed only on a grid with one solution: on others they are
+// slow and tell nothing. The ladder's steps are the same either way, and so
+// is the rating.
 Rating Rate(const DigitCells& cells) {
   Ladder ladder(board::FromCells(cells));
+  bool counted = false;
+  Grid solution{};
   for (;;) {
-    if (!ladder.Close()) return {};
+    if (!ladder.Close(Level::Search)) return {};
     if (ladder.AllSettled()) return {1, ladder.Highest(), board::ToCells(ladder.Cells())};
-    if (!ladder.Climb()) break;
+    if (ladder.TakeLocked()) continue;
+    if (!counted) {
+      if (const int count = board::CountUpToTwo(ladder.Node(), &solution); count != 1) return {count, {}, {}};
+      counted = true;
+    }
+    if (!ladder.ClimbAboveLocked(Level::Wings)) break;
   }
-  board::Node stalled = ladder.Node();
-  stalled.lost = 0;  // the ladder has taken every locked candidate
-  Rating rating;
-  rating.solutions = board::CountUpToTwo(stalled, &rating.solution);
-  if (rating.solutions == 1) rating.level = Level::Search;
-  return rating;
+  return {1, Level::Search, board::ToCells(solution)};
+}
+
+std::optional<Level> RateWithin(const DigitCells& cells, Level highest) {
+  if (highest == Level::Search) return Rate(cells).level;
+  Ladder ladder(board::FromCells(cells));
+  if (ladder.Run(highest) != Ladder::End::Settled) return std::nullopt;
+  return ladder.Highest();
 }
 
 DigitCells OpenEmptyCells(DigitCells cells) {

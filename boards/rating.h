@@ -130,6 +130,11 @@ struct Rating {
 // step. A grid the ladder settles at once rates Calc. Allocates nothing.
 Rating Rate(const DigitCells& cells);
 
+// Rate's level when it is at most `highest`, nullopt when Rate gives a
+// higher one or none; quicker than Rate where the ladder would go higher,
+// since it stops there.
+std::optional<Level> RateWithin(const DigitCells& cells, Level highest);
+
 // A puzzle's givens as the candidates Rate and CountSolutions take: each
 // empty cell (no digit) opened to all nine digits, the others as they are.
 DigitCells OpenEmptyCells(DigitCells cells);

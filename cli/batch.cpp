@@ -27,7 +27,8 @@ class Batch {
         open_(open),
         summarize_(options.summary),
         rate_(options.rate),
-        pipeline_(options, [this](const Pipeline::Batch& batch) { Write(batch); }) {}
+        pipeline_(
+            options.jobs, [&options] { return LineWorker(options); }, [this](LineBatch& batch) { Write(batch); }) {}
 
   void RunFile(const std::string& name) {
     File owned;
@@ -38,7 +39,7 @@ class Batch {
       if (in == nullptr) return EndSource(Open(name), name + ": " + std::strerror(errno));
     }
     LineReader reader(in);
-    Pipeline::Batch* batch = &Open(name);
+    LineBatch* batch = &Open(name);
     while (!write_failed_) {
       InputLine& line = Next(*batch);
       const LineReader::Status status = reader.Next(&line.text);
@@ -58,7 +59,7 @@ class Batch {
 
   // The -p puzzles, as the lines of a source named "-p".
   void RunLiterals(const std::vector<std::string>& puzzles) {
-    Pipeline::Batch* batch = &Open("-p");
+    LineBatch* batch = &Open("-p");
     long number = 0;
     for (const std::string& puzzle : puzzles) {
       if (write_failed_) return;
@@ -87,21 +88,23 @@ class Batch {
   // bounded and the output is the same for every number of threads.
   static constexpr std::size_t kBatchLines = 1024;
 
-  Pipeline::Batch& Open(const std::string& source) {
-    Pipeline::Batch& batch = pipeline_.Open();
+  LineBatch& Open(const std::string& source) {
+    LineBatch& batch = pipeline_.Open();
     batch.source = source;
+    batch.count = 0;
+    batch.failure.clear();
     return batch;
   }
 
   // Submits the batch as the last of its source, with why the source ends:
   // the message comes after every line before it, whatever the threads do.
-  void EndSource(Pipeline::Batch& batch, std::string failure) {
+  void EndSource(LineBatch& batch, std::string failure) {
     batch.failure = std::move(failure);
     pipeline_.Submit();
   }
 
   // The next line of the batch, its text's storage reused from batch to batch.
-  static InputLine& Next(Pipeline::Batch& batch) {
+  static InputLine& Next(LineBatch& batch) {
     if (batch.lines.size() == batch.count) batch.lines.emplace_back();
     return batch.lines[batch.count++];
   }
@@ -109,7 +112,7 @@ class Batch {
   // Writes a solved batch: its output lines, its messages in between, in
   // input order, then why its source ended, if it did. Nothing more once an
   // output line could not be written.
-  void Write(const Pipeline::Batch& batch) {
+  void Write(const LineBatch& batch) {
     std::string& text = buffer_;
     for (std::size_t k = 0; k < batch.count && !write_failed_; ++k) {
       const LineOutcome& outcome = batch.outcomes[k];

@@ -3,6 +3,7 @@
 
 #include "cli/console.h"
 
+#include <atomic>
 #include <csignal>
 #include <initializer_list>
 
@@ -15,6 +16,19 @@
 #endif
 
 namespace noralim::cli {
+
+namespace {
+
+// Lock-free, and so safe to set from a signal handler.
+std::atomic<bool> interrupted{false};
+
+extern "C" void OnInterrupt(int /*signal*/) { interrupted.store(true); }
+
+}  // namespace
+
+void CatchInterrupt() { std::signal(SIGINT, OnInterrupt); }
+
+bool Interrupted() { return interrupted.load(); }
 
 #ifdef _WIN32
 

@@ -15,6 +15,12 @@ namespace noralim::cli {
 // the progress count is drawn in place.
 void PrepareStandardStreams();
 
+// From now on, Ctrl+C (SIGINT) only marks the run as interrupted, for a
+// run that ends by itself at the next whole line.
+void CatchInterrupt();
+// Whether Ctrl+C has been pressed since CatchInterrupt.
+bool Interrupted();
+
 // Whether the stream is an interactive terminal. On Windows only a console
 // is: the NUL device counts as a character device there, but is none.
 bool IsTerminal(std::FILE* stream);

@@ -10,6 +10,7 @@
 
 #include "cli/batch.h"
 #include "cli/console.h"
+#include "cli/generate.h"
 #include "cli/options.h"
 #include "noralim/version.h"
 
@@ -29,7 +30,9 @@ int main(int argc, char** argv) {
   using namespace noralim::cli;
   PrepareStandardStreams();
   const Command command = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
-  if (const auto* options = std::get_if<Options>(&command)) return RunBatch(*options, stdout, stderr);
+  if (const auto* options = std::get_if<Options>(&command)) {
+    return options->generate > 0 ? RunGenerate(*options, stdout, stderr) : RunBatch(*options, stdout, stderr);
+  }
   const auto& stop = std::get<noralim::EarlyExit>(command);
   if (std::holds_alternative<noralim::ShowHelp>(stop)) return Print(kUsage);
   if (std::holds_alternative<noralim::ShowVersion>(stop)) return Print(noralim::VersionText("noralim-solve"));

@@ -5,8 +5,8 @@
 
 namespace noralim::cli {
 
-MessageStream::MessageStream(std::FILE* err, bool progress, Clock::duration delay)
-    : err_(err), progress_(progress), delay_(delay) {}
+MessageStream::MessageStream(std::FILE* err, bool progress, Clock::duration delay, long every)
+    : err_(err), progress_(progress), delay_(delay), every_(every) {}
 
 MessageStream::~MessageStream() { Erase(); }
 
@@ -22,7 +22,7 @@ void MessageStream::Write(const std::string& text) {
 }
 
 void MessageStream::CountPuzzle() {
-  if (!progress_ || (++count_ & 0xFF) != 0) return;
+  if (!progress_ || (++count_ & (every_ - 1)) != 0) return;
   const auto now = Clock::now();
   if (now - start_ < delay_ || (shown_ && now - last_ < std::chrono::milliseconds(250))) return;
   last_ = now;

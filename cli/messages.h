@@ -18,8 +18,9 @@ class MessageStream {
   using Clock = std::chrono::steady_clock;
 
   // progress: show the count (stderr is a terminal); delay: how long a run
-  // goes before the count first shows.
-  MessageStream(std::FILE* err, bool progress, Clock::duration delay = std::chrono::seconds(1));
+  // goes before the count first shows; every: how many puzzles between two
+  // looks at the clock (a power of two).
+  MessageStream(std::FILE* err, bool progress, Clock::duration delay = std::chrono::seconds(1), long every = 256);
   MessageStream(const MessageStream&) = delete;
   MessageStream& operator=(const MessageStream&) = delete;
   // Erases the count.
@@ -27,8 +28,8 @@ class MessageStream {
 
   // Writes text, one or more whole lines each ending in a line feed.
   void Write(const std::string& text);
-  // One more puzzle written; redraws the count every 256 puzzles, at most
-  // four times a second.
+  // One more puzzle written; redraws the count every `every` puzzles, at
+  // most four times a second.
   void CountPuzzle();
 
  private:
@@ -37,6 +38,7 @@ class MessageStream {
   std::FILE* err_;
   bool progress_;
   Clock::duration delay_;
+  long every_;
   bool shown_ = false;
   long count_ = 0;
   Clock::time_point start_ = Clock::now();

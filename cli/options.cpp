@@ -4,6 +4,8 @@
 #include "cli/options.h"
 
 #include <algorithm>
+#include <charconv>
+#include <limits>
 #include <thread>
 
 #include "reader/commandline.h"
@@ -12,6 +14,8 @@ namespace noralim::cli {
 
 const char* const kUsage =
     "Usage: noralim-solve [OPTION]... [FILE]...\n"
+    "  or:  noralim-solve --generate N [--rating LEVEL] [--symmetry NAME] [--minimal]\n"
+    "                     [--seed S] [-j N] [--json] [--summary]\n"
     "Narrows 9x9 number-place (sudoku) puzzles by propagation, one puzzle a line:\n"
     "the -p puzzles first, then each FILE in order; standard input when neither is\n"
     "given, or for a FILE named '-'.\n"
@@ -34,6 +38,16 @@ const char* const kUsage =
     "      --summary        after the last line, write to stderr the count of each\n"
     "                       status and the sweeps' minimum, median, maximum and\n"
     "                       histogram (with --rate, solutions and ratings too)\n"
+    "      --generate=N     make N puzzles instead, each with one solution (below)\n"
+    "      --rating=LEVEL   their rating: calc, singles, locked, pairs, triples,\n"
+    "                       quads, fish, wings, search, or any (the default)\n"
+    "      --symmetry=NAME  their clues' pattern: none (the default), central (a\n"
+    "                       half turn), quarter (a quarter turn), mirror (left to\n"
+    "                       right), flip (top to bottom), diagonal, antidiagonal\n"
+    "                       or fourway (mirror and flip)\n"
+    "      --minimal        no clue can go without a second solution\n"
+    "      --seed=S         a whole number from 0 to 18446744073709551615 that\n"
+    "                       makes the same puzzles again (default: from the clock)\n"
     "  -h, --help           show this text and exit\n"
     "      --version        show the version and exit\n"
     "      --               end the options: every argument after it is a FILE\n"
@@ -47,7 +61,14 @@ const char* const kUsage =
     "Messages on stderr: \"FILE:LINE: what is wrong\" for a rejected line,\n"
     "\"noralim-solve: FILE: why\" for a file that cannot be read.\n"
     "Exit status: 0 every line accepted, 1 some line rejected, 2 a usage error, a\n"
-    "file that cannot be read, or output that cannot be written.\n";
+    "file that cannot be read, or output that cannot be written.\n"
+    "\n"
+    "--generate writes a puzzle line a puzzle ('.' for a blank), a file that\n"
+    "--rate reads back; with --json, objects with \"cells\", \"rating\", \"solution\"\n"
+    "and \"seed\", the seed with which --generate 1 makes that one puzzle. The\n"
+    "seed of the run goes to stderr; the same options and seed give the same\n"
+    "output for every -j. --summary: the count of each rating, the time and the\n"
+    "puzzles per second. Ctrl+C ends a run after its last whole line (status 130).\n";
 
 namespace {
 
@@ -58,11 +79,60 @@ std::optional<EarlyExit> Set(bool* flag) {
   return std::nullopt;
 }
 
+// What a generator option takes, when its value is not that: "--rating
+// takes calc, singles...". Only noralim-solve says these.
+constexpr const char* kTakes = "%1 takes %2";
+
+EarlyExit Takes(std::string_view name, const char* what) { return UsageError{kTakes, {std::string(name), what}}; }
+
+std::optional<EarlyExit> SetCount(std::string_view value, std::string_view name, long* out) {
+  const auto number = ParseWholeNumber(value, 1, std::numeric_limits<long>::max());
+  if (!number) return Takes(name, "a number of puzzles from 1 up");
+  *out = *number;
+  return std::nullopt;
+}
+
+std::optional<EarlyExit> SetLevel(std::string_view value, std::string_view name, PuzzleOrder* order) {
+  order->level = LevelNamed(value);
+  if (order->level || value == "any") return std::nullopt;
+  return Takes(name, "calc, singles, locked, pairs, triples, quads, fish, wings, search or any");
+}
+
+std::optional<EarlyExit> SetSymmetry(std::string_view value, std::string_view name, PuzzleOrder* order) {
+  const std::optional<Symmetry> symmetry = SymmetryNamed(value);
+  if (!symmetry) return Takes(name, "none, central, quarter, mirror, flip, diagonal, antidiagonal or fourway");
+  order->symmetry = *symmetry;
+  return std::nullopt;
+}
+
+std::optional<EarlyExit> SetSeed(std::string_view value, std::string_view name, std::optional<std::uint64_t>* out) {
+  std::uint64_t seed = 0;
+  const char* end = value.data() + value.size();
+  const auto [rest, error] = std::from_chars(value.data(), end, seed);
+  if (value.empty() || error != std::errc() || rest != end) {
+    return Takes(name, "a whole number from 0 to 18446744073709551615");
+  }
+  *out = seed;
+  return std::nullopt;
+}
+
+// The generator's options only go with --generate, which reads no puzzles.
+std::optional<EarlyExit> CheckGenerate(const Options& options, bool generator_options) {
+  if (options.generate == 0 && generator_options) {
+    return UsageError{"--rating, --symmetry, --minimal and --seed go only with --generate", {}};
+  }
+  if (options.generate > 0 && (!options.files.empty() || !options.puzzles.empty())) {
+    return UsageError{"--generate reads no puzzles: no FILE or -p with it", {}};
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 Command ParseArguments(const std::vector<std::string>& args) {
   Options options;
   options.jobs = DefaultJobs();
+  bool generator_options = false;
   const OptionRow rows[] = {
       {"json", nullptr, [&](auto, auto) { return Set(&options.json); }},
       {"trace", nullptr,
@@ -83,13 +153,36 @@ Command ParseArguments(const std::vector<std::string>& args) {
          return std::optional<EarlyExit>();
        },
        'p'},
+      {"generate", "a number of puzzles",
+       [&](std::string_view value, std::string_view name) { return SetCount(value, name, &options.generate); }},
+      {"rating", "a rating",
+       [&](std::string_view value, std::string_view name) {
+         generator_options = true;
+         return SetLevel(value, name, &options.order);
+       }},
+      {"symmetry", "a symmetry",
+       [&](std::string_view value, std::string_view name) {
+         generator_options = true;
+         return SetSymmetry(value, name, &options.order);
+       }},
+      {"minimal", nullptr,
+       [&](auto, auto) {
+         generator_options = true;
+         return Set(&options.order.minimal);
+       }},
+      {"seed", "a seed",
+       [&](std::string_view value, std::string_view name) {
+         generator_options = true;
+         return SetSeed(value, name, &options.seed);
+       }},
       {"help", nullptr, Help, 'h'},
       {"version", nullptr, Version},
   };
   ParsedLine line = ParseCommandLine(args, rows);
   if (auto* stop = std::get_if<EarlyExit>(&line)) return std::move(*stop);
   options.files = std::move(std::get<std::vector<std::string>>(line));
-  if (options.files.empty() && options.puzzles.empty()) options.files.emplace_back("-");
+  if (auto stop = CheckGenerate(options, generator_options)) return std::move(*stop);
+  if (options.files.empty() && options.puzzles.empty() && options.generate == 0) options.files.emplace_back("-");
   return options;
 }
 

@@ -4,10 +4,13 @@
 // The command line of noralim-solve.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "boards/generator.h"
 #include "reader/commandline.h"
 
 namespace noralim::cli {
@@ -20,6 +23,10 @@ struct Options {
   int jobs = 1;                      // solving threads
   std::vector<std::string> puzzles;  // given with -p, solved before the files
   std::vector<std::string> files;    // "-" is standard input; none (and no -p) means "-"
+  // --generate N: make N puzzles instead of reading any (0: read).
+  long generate = 0;
+  PuzzleOrder order;                  // --rating, --symmetry, --minimal
+  std::optional<std::uint64_t> seed;  // --seed; none: from the clock
 };
 
 // The most threads -j takes, and the most the default takes on a machine

@@ -7,16 +7,6 @@
 
 namespace noralim::cli {
 
-Rating RatePuzzle(const DigitCells& givens) { return Rate(OpenEmptyCells(givens)); }
-
-Rating RatePuzzle(const DigitCells& givens, const DigitCells& calculated, GridStatus status) {
-  if (status != GridStatus::Solved && status != GridStatus::Open) return RatePuzzle(givens);
-  for (std::size_t k = 0; k < givens.size(); ++k) {
-    if (givens[k] != DigitSet() && calculated[k] != givens[k]) return RatePuzzle(givens);
-  }
-  return Rate(calculated);
-}
-
 void AppendRatingPlain(const Rating& rating, std::string* out) {
   *out += ' ';
   out->push_back(static_cast<char>('0' + rating.solutions));

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "batch/puzzlerating.h"
 #include "cli/output.h"
 #include "cli/rating.h"
 #include "reader/linereader.h"

@@ -62,10 +62,17 @@ std::optional<GridRead> GridReader::Add(std::string_view line, long number) {
   line = WithoutCr(line);
   const std::string_view content = Trim(line);
   if (start_ == 0) return Begin(line, content, number);
+  if (Complete()) {
+    // After the ninth row, borders may follow; a line that reads as a row
+    // means the grid has more than nine, and anything else ends it.
+    if (IsBorder(content)) return std::nullopt;
+    if (IsSkipped(content) || ReadRow(line)) return Finish();
+    return At(Rejected{{}, messages::kTenthRow, {}}, number);
+  }
   if (IsSkipped(content) || IsBorder(content)) return std::nullopt;
   if (auto rejected = ReadRow(line)) return At(std::move(*rejected), number);
-  if (++rows_ < kUnitSize) return std::nullopt;
-  return GridRead{Puzzle{texts_, std::nullopt}, start_};
+  ++rows_;
+  return std::nullopt;
 }
 
 // The first line of the puzzle, which decides its form. With
@@ -150,6 +157,7 @@ std::optional<Rejected> GridReader::ReadFields(std::string_view line,
 }
 
 void GridReader::SetCell(int column, CellText text) {
+  if (Complete()) return;  // a row past the ninth is only read to be refused
   const int position = rows_ * kUnitSize + column;
   texts_[kSlotOfPosition[static_cast<std::size_t>(position)]] = std::move(text);
 }
@@ -161,6 +169,7 @@ GridRead GridReader::At(Rejected rejected, long number) const {
 
 GridRead GridReader::Finish() const {
   if (start_ == 0) return GridRead{Skipped{}, 0};
+  if (Complete()) return GridRead{Puzzle{texts_, std::nullopt}, start_};
   return At(Rejected{{}, messages::kRowCount, {std::to_string(rows_)}}, start_);
 }
 
@@ -174,6 +183,7 @@ GridRead ReadGrid(std::string_view text, std::string_view name) {
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     ++number;
     if (line.size() > LineReader::kMaxLineBytes) {
+      if (reader.Complete()) return reader.Finish();  // no row is that long
       return GridRead{Rejected{LinePlace(name, number), messages::kLineTooLong, LineReader::TooLongArgs()}, number};
     }
     if (auto read = reader.Add(line, number)) return std::move(*read);

@@ -22,7 +22,9 @@
 //    it is no puzzle line: it reads as a row, holds a '|', or is too short
 //    for a puzzle line (at most 40 characters).
 // The texts are the digits a cell may hold in ascending order ("13"), one
-// digit for a given, empty for a blank. Anything after the puzzle is not read.
+// digit for a given, empty for a blank. A grid ends at its ninth row and the
+// borders under it; a line after them that reads as a row is refused as a
+// tenth row. Anything else after the puzzle is not read.
 #pragma once
 
 #include <array>
@@ -62,6 +64,10 @@ class GridReader {
   // The outcome when the text ends: a grid cut short is rejected at its first
   // line; a text with no puzzle begun is Skipped.
   [[nodiscard]] GridRead Finish() const;
+
+  // Whether a grid's nine rows are read, so that the text may end here; Add
+  // still wants the next line, to see that no tenth row follows.
+  [[nodiscard]] bool Complete() const { return rows_ == kUnitSize; }
 
  private:
   std::optional<GridRead> Begin(std::string_view line, std::string_view content, long number);

@@ -27,6 +27,8 @@ inline constexpr const char* kUnexpectedByte =
     NORALIM_TRANSLATE_NOOP("noralim", "unexpected character byte 0x%1 at column %2");
 inline constexpr const char* kCellCount = NORALIM_TRANSLATE_NOOP("noralim", "expected %1 cells, got %2");
 inline constexpr const char* kRowCount = NORALIM_TRANSLATE_NOOP("noralim", "expected 9 rows, got %1");
+inline constexpr const char* kTenthRow =
+    NORALIM_TRANSLATE_NOOP("noralim", "a tenth row: a grid has 9 rows (a blank line ends one)");
 inline constexpr const char* kMisplacedDigit =
     NORALIM_TRANSLATE_NOOP("noralim", "digit %1 out of place at column %2 (only %3 or a blank goes there)");
 inline constexpr const char* kNotAnArray = NORALIM_TRANSLATE_NOOP("noralim", "expected an array of 81 strings");

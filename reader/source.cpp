@@ -26,6 +26,12 @@ bool HasPuzzleLength(std::string_view operand) { return operand.size() == static
 bool HasOnlyPuzzleCharacters(std::string_view operand) {
   return operand.find_first_not_of("123456789.0-") == std::string_view::npos;
 }
+// A JSON line starts with '[' or '{', which no file name given by hand does;
+// a file of that name is still read when there is one.
+bool LooksLikeJson(std::string_view operand) {
+  const auto first = operand.find_first_not_of(" \t");
+  return first != std::string_view::npos && (operand[first] == '[' || operand[first] == '{');
+}
 
 Rejected Problem(std::string_view where, const char* format, std::vector<std::string> args = {}) {
   return Rejected{std::string(where), format, std::move(args)};
@@ -64,6 +70,7 @@ Loaded FromFile(std::FILE* in, std::string_view name, long wanted, std::size_t m
     if (status == LineReader::Status::Error) return Problem(name, messages::kReadError, {std::strerror(errno)});
     const long number = reader.LineNumber();
     if (status == LineReader::Status::TooLong) {
+      if (grid.Complete()) break;  // no row is that long: the grid ended before it
       return Problem(LinePlace(name, number), messages::kLineTooLong, LineReader::TooLongArgs());
     }
     if (number < wanted) continue;
@@ -75,6 +82,21 @@ Loaded FromFile(std::FILE* in, std::string_view name, long wanted, std::size_t m
   GridRead read = grid.Finish();
   if (std::holds_alternative<Skipped>(read.result)) return Problem(name, messages::kNoPuzzleInFile);
   return FromRead(std::move(read), name, max_cell_characters);
+}
+
+// A JSON line given as the operand itself; what is wrong with it is said
+// about "puzzle".
+Loaded FromJson(std::string_view operand, std::size_t max_cell_characters) {
+  LineResult result = ReadLine(operand);
+  if (auto* rejected = std::get_if<Rejected>(&result)) {
+    rejected->where = "puzzle";
+    return std::move(*rejected);
+  }
+  auto& puzzle = std::get<Puzzle>(result);
+  if (!FitsCells(puzzle.texts, max_cell_characters)) {
+    return Problem("puzzle", messages::kCellTooLong, {std::to_string(max_cell_characters)});
+  }
+  return std::move(puzzle);
 }
 
 }  // namespace
@@ -94,6 +116,7 @@ std::variant<Puzzle, Rejected> LoadPuzzle(std::string_view operand, std::size_t 
   const std::string whole(operand);
   if (File file(std::fopen(whole.c_str(), "rb")); file) return FromFile(file.get(), operand, 0, max_cell_characters);
   const int open_error = errno;
+  if (LooksLikeJson(operand)) return FromJson(operand, max_cell_characters);
   if (const auto colon = operand.rfind(':'); colon != std::string_view::npos && colon != 0) {
     const std::string path(operand.substr(0, colon));
     if (File file(std::fopen(path.c_str(), "rb")); file) {

@@ -13,6 +13,8 @@ namespace noralim {
 
 // The puzzle an operand names:
 //  - exactly 81 puzzle-line characters: that puzzle;
+//  - a JSON line (first character '[' or '{') that names no file: that
+//    puzzle;
 //  - FILE: the first puzzle of the file, in any form ReadGrid reads;
 //  - FILE:LINE (FILE:LINE itself not the name of a file): the puzzle that
 //    starts on line LINE of the file, a positive decimal number.

@@ -61,14 +61,15 @@ void LaneSolver::Solve(std::span<const DigitCells> starts, std::span<LaneRun> ru
   detail::SolveLanesGeneric(starts_.data(), count, finals_.data(), sweeps_.data(), statuses_.data());
 #endif
   for (std::size_t k = 0; k < count; ++k) {
-    if (sweeps_[k] == 0) {
-      const Solution solution = SolveOnDigitGrid(starts[k], false);
+    std::memcpy(static_cast<void*>(runs[k].cells.data()), finals_.data() + k * kCellCount, sizeof(DigitCells));
+    // The kernel's codes: 0 open, 1 solved, 2 invalid, 3 to be finished here.
+    if (statuses_[k] == 3) {
+      const Solution solution = SolveOnDigitGrid(runs[k].cells, false);
       runs[k] = {std::get<DigitCells>(solution.cells), solution.result, solution.status};
+      runs[k].result.sweeps += sweeps_[k];
     } else {
-      std::memcpy(static_cast<void*>(runs[k].cells.data()), finals_.data() + k * kCellCount, sizeof(DigitCells));
-      runs[k].result = {sweeps_[k], SolveEnd::Settled};
-      // The kernel's codes: 0 open, 1 solved, 2 invalid.
       constexpr GridStatus kStatusOfCode[] = {GridStatus::Open, GridStatus::Solved, GridStatus::Invalid};
+      runs[k].result = {sweeps_[k], SolveEnd::Settled};
       runs[k].status = kStatusOfCode[statuses_[k]];
     }
   }

@@ -30,9 +30,10 @@ enum class LaneKernel : std::uint8_t { Generic, Avx2 };
 std::vector<LaneKernel> AvailableLaneKernels();
 
 // Solves every grid, runs[k] for starts[k]. A run that comes to a
-// contradiction, or would go past the lanes' bound of sweeps, is run again
-// from its start on DigitGrid, which stops exactly where the contradiction
-// is. Keeps its buffers from one call to the next.
+// contradiction, or would go past the lanes' bound of sweeps, is finished on
+// DigitGrid from the start of its last sweep in the lanes, which stops
+// exactly where the contradiction is. Keeps its buffers from one call to the
+// next.
 class LaneSolver {
  public:
   // On the fastest kernel available.

@@ -27,9 +27,10 @@
 //
 // A pass never writes an empty text: a target whose working string comes out
 // empty ends its run at that write. The kernel does not stop a lane there; it
-// marks the lane, which leaves at the end of the sweep to be run again from
-// its start on DigitGrid, where the run ends exactly at that write. Only
-// puzzles whose givens contradict each other take that path.
+// marks the lane, which leaves at the end of the sweep with the grid the
+// sweep started from, for DigitGrid to run that sweep again and end exactly
+// at that write. Only puzzles whose givens contradict each other take that
+// path.
 #pragma once
 
 #include <cstddef>
@@ -53,8 +54,8 @@ using Lanes16 = std::uint16_t __attribute__((vector_size(NORALIM_LANE_BYTES)));
 constexpr int kLanes = NORALIM_LANE_BYTES / 2;
 constexpr std::uint16_t kAllDigitsMask = 0x1FF;
 // A run that has not settled after this many sweeps leaves its lane and is
-// run again from its start on the scalar path. (The 49,151 puzzles of
-// Royle's 17-clue file need at most 29.)
+// finished on the scalar path. (The 49,151 puzzles of Royle's 17-clue file
+// need at most 29.)
 constexpr int kMaxLaneSweeps = 64;
 
 // All ones in the lanes whose mask has exactly one bit.
@@ -169,7 +170,9 @@ inline Lanes16 Sweep(Lanes16* cells) {
 }
 
 // What the final masks of a settled lane say, as SolveLanes reports it.
-enum LaneStatus : std::uint8_t { kLaneOpen, kLaneSolved, kLaneInvalid };
+// kLaneUnfinished: the run is to be finished on the scalar path from the
+// grid written to finals, after the sweeps written to sweeps.
+enum LaneStatus : std::uint8_t { kLaneOpen, kLaneSolved, kLaneInvalid, kLaneUnfinished };
 
 // The status of every lane's settled grid: invalid when a unit holds a
 // settled value twice or has a digit that no cell of it can hold, solved
@@ -203,11 +206,10 @@ inline void ClassifyLanes(const Lanes16* cells, Lanes16* invalid, Lanes16* solve
 
 // Solves count grids of 81 masks each (starts, by cell slot), writing each
 // final grid to finals, its sweep count to sweeps and its LaneStatus to
-// statuses; or a sweep count of 0 for a grid that left its lane unsettled (its
-// final grid and status are then not written), which is also what a grid
-// that came to a contradiction gets. A lane whose grid has settled
-// takes the next grid at the next sweep, so every vector stays full until the
-// grids run out.
+// statuses. A grid that came to a contradiction, or left its lane
+// unsettled, gets kLaneUnfinished, the grid its last sweep started from and
+// the sweeps before that one. A lane whose grid has left takes the next grid
+// at the next sweep, so every vector stays full until the grids run out.
 inline void SolveLanes(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps,
                        std::uint8_t* statuses) {
   Lanes16 cells[kCellCount] = {};
@@ -241,13 +243,18 @@ inline void SolveLanes(const std::uint16_t* starts, std::size_t count, std::uint
         any = true;
         continue;
       }
-      sweeps[grid[j]] = settled ? lane_sweeps[j] : 0;
+      // A lane that did not settle hands over the grid its last sweep
+      // started from: the scalar path runs that sweep again, exactly.
+      const Lanes16* handed = settled ? cells : snapshot;
+      sweeps[grid[j]] = settled ? lane_sweeps[j] : lane_sweeps[j] - 1;
       if (settled) {
         if (!classified) ClassifyLanes(cells, &invalid, &solved);
         classified = true;
         statuses[grid[j]] = invalid[j] != 0 ? kLaneInvalid : solved[j] != 0 ? kLaneSolved : kLaneOpen;
-        for (int i = 0; i < kCellCount; ++i) finals[grid[j] * kCellCount + static_cast<std::size_t>(i)] = cells[i][j];
+      } else {
+        statuses[grid[j]] = kLaneUnfinished;
       }
+      for (int i = 0; i < kCellCount; ++i) finals[grid[j] * kCellCount + static_cast<std::size_t>(i)] = handed[i][j];
       load(j);
       any = any || busy[j];
     }

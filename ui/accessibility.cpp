@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include "ui/outcome.h"
 #include "ui/translation.h"
 
 namespace noralim::ui {
@@ -40,15 +41,25 @@ QString CellDescription(const CellText& text) {
 
 QString RunReport(const GridTexts& texts) {
   int settled = 0;
+  int open = 0;
   int empty = 0;
+  int other = 0;  // a letter, '0', a digit of another script, a repeat
   for (const CellText& text : texts) {
-    settled += text.size() == 1 ? 1 : 0;
-    empty += text.empty() ? 1 : 0;
+    const std::optional<DigitSet> digits = WellFormedDigits(text);
+    if (!digits) {
+      ++other;
+    } else {
+      (text.empty() ? empty : text.size() == 1 ? settled : open) += 1;
+    }
   }
-  const int open = kCellCount - settled - empty;
   QString report =
       Tr(QT_TRANSLATE_NOOP("noralim", "Calc finished: %1 of 81 cells settled, %2 open")).arg(settled).arg(open);
   if (empty > 0) report += Tr(QT_TRANSLATE_NOOP("noralim", ", %1 empty")).arg(empty);
+  if (other > 0) {
+    report += Tr(other == 1 ? QT_TRANSLATE_NOOP("noralim", ", %1 not a digit")
+                            : QT_TRANSLATE_NOOP("noralim", ", %1 not digits"))
+                  .arg(other);
+  }
   return report;
 }
 

@@ -3,6 +3,8 @@
 
 #include "ui/advice.h"
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 #include "boards/counting.h"
@@ -38,32 +40,66 @@ QString Unsolvable(int solutions) {
                         : Tr(QT_TRANSLATE_NOOP("noralim", "The grid as it stands has more than one solution."));
 }
 
-// The puzzle of the typed digits has no solution: the typed digits without
-// which it has exactly one are the suspects.
-CheckResult CheckTyped(const DigitCells& puzzle, const CellFlags& typed) {
-  CheckResult result;
-  std::vector<CellIndex> suspects;
+// The cells kept as they are, every other one opened to all nine digits.
+DigitCells Keep(const DigitCells& held, const CellFlags& kept) {
+  DigitCells puzzle{};
+  for (std::size_t k = 0; k < held.size(); ++k) puzzle[k] = kept[k] ? held[k] : kAllDigits;
+  return puzzle;
+}
+
+// The puzzle has no solution: the digits among `suspects` without which it
+// has one are marked; failing those, the ones without which it has any.
+CheckResult Blame(const DigitCells& puzzle, const CellFlags& suspects) {
+  std::array<int, kCellCount> without_it{};  // solutions without the digit
   for (std::size_t k = 0; k < puzzle.size(); ++k) {
-    if (!typed[k]) continue;
+    if (!suspects[k]) continue;
     DigitCells without = puzzle;
     without[k] = kAllDigits;
-    if (CountSolutions(without).solutions == 1) {
-      result.mistakes[k] = true;
-      suspects.push_back(static_cast<CellIndex>(k + 1));
-    }
+    without_it[k] = CountSolutions(without).solutions;
   }
-  if (suspects.empty()) {
+  const bool one = std::find(without_it.begin(), without_it.end(), 1) != without_it.end();
+  CheckResult result;
+  std::vector<CellIndex> wrong;
+  for (std::size_t k = 0; k < puzzle.size(); ++k) {
+    result.mistakes[k] = one ? without_it[k] == 1 : without_it[k] != 0;
+    if (result.mistakes[k]) wrong.push_back(static_cast<CellIndex>(k + 1));
+  }
+  if (wrong.empty()) {
     result.sentence = Tr(QT_TRANSLATE_NOOP("noralim", "The typed digits have no solution together."));
-  } else if (suspects.size() == 1) {
-    const CellIndex i = suspects.front();
-    result.sentence = Tr(QT_TRANSLATE_NOOP("noralim", "The %1 at %2 is wrong: without it the puzzle has one solution."))
-                          .arg(DigitOf(puzzle[static_cast<std::size_t>(i - 1)]))
-                          .arg(PlaceName(i));
+  } else if (wrong.size() == 1) {
+    const CellIndex i = wrong.front();
+    result.sentence =
+        (one ? Tr(QT_TRANSLATE_NOOP("noralim", "The %1 at %2 is wrong: without it the puzzle has one solution."))
+             : Tr(QT_TRANSLATE_NOOP("noralim", "The %1 at %2 is wrong: without it the digits have a solution.")))
+            .arg(DigitOf(puzzle[static_cast<std::size_t>(i - 1)]))
+            .arg(PlaceName(i));
   } else {
     result.sentence =
         Tr(QT_TRANSLATE_NOOP(
                "noralim", "The typed digits have no solution together; without any one of the %1 marked there is one."))
-            .arg(suspects.size());
+            .arg(wrong.size());
+  }
+  return result;
+}
+
+// The cells that disagree with the one solution: settled to another digit,
+// or candidates without its digit.
+CheckResult Compare(const DigitCells& held, const DigitCells& solution) {
+  CheckResult result;
+  std::vector<CellIndex> wrong;
+  for (std::size_t k = 0; k < held.size(); ++k) {
+    result.mistakes[k] = (held[k].Bits() & solution[k].Bits()) == 0 || (Length(held[k]) == 1 && held[k] != solution[k]);
+    if (result.mistakes[k]) wrong.push_back(static_cast<CellIndex>(k + 1));
+  }
+  if (wrong.empty()) {
+    result.sentence = Tr(QT_TRANSLATE_NOOP("noralim", "No mistakes: every cell agrees with the one solution."));
+  } else if (const auto k = static_cast<std::size_t>(wrong.front() - 1); wrong.size() == 1 && Length(held[k]) == 1) {
+    result.sentence =
+        Tr(QT_TRANSLATE_NOOP("noralim", "The %1 at %2 is wrong.")).arg(DigitOf(held[k])).arg(PlaceName(wrong.front()));
+  } else {
+    result.sentence = (wrong.size() == 1 ? Tr(QT_TRANSLATE_NOOP("noralim", "%1 cell disagrees with the one solution."))
+                                         : Tr(QT_TRANSLATE_NOOP("noralim", "%1 cells disagree with the one solution.")))
+                          .arg(wrong.size());
   }
   return result;
 }
@@ -103,37 +139,28 @@ GridTexts TakeStep(const GridTexts& texts, const DigitCells& grid, const Step& s
   return taken;
 }
 
-CheckResult Check(const GridTexts& texts, const CellFlags& typed) {
+CheckResult Check(const GridTexts& texts, const CellFlags& givens, const CellFlags& entries) {
   const auto candidates = Candidates(texts);
   if (const auto* cell = std::get_if<CellIndex>(&candidates)) return {NotDigits(*cell), {}};
-  DigitCells puzzle{};
-  for (std::size_t k = 0; k < texts.size(); ++k) {
-    const DigitSet held = std::get<DigitCells>(candidates)[k];
-    puzzle[k] = typed[k] ? held : kAllDigits;
-  }
-  CheckResult result;
-  const SolutionCount count = CountSolutions(puzzle);
+  const auto& held = std::get<DigitCells>(candidates);
+  // The givens alone, when they decide the puzzle: then no given is blamed
+  // for what an entry explains.
+  DigitCells puzzle = Keep(held, givens);
+  SolutionCount count = CountSolutions(puzzle);
+  if (count.solutions == 0) return Blame(puzzle, givens);
   if (count.solutions == 2) {
-    result.sentence =
-        Tr(QT_TRANSLATE_NOOP("noralim", "The typed digits allow more than one solution: nothing to check against."));
-    return result;
+    CellFlags typed{};
+    for (std::size_t k = 0; k < typed.size(); ++k) typed[k] = givens[k] || entries[k];
+    puzzle = Keep(held, typed);
+    count = CountSolutions(puzzle);
+    if (count.solutions == 0) return Blame(puzzle, entries);
   }
-  if (count.solutions == 0) return CheckTyped(puzzle, typed);
-  int wrong = 0;
-  for (std::size_t k = 0; k < texts.size(); ++k) {
-    const DigitSet held = std::get<DigitCells>(candidates)[k];
-    const DigitSet right = (*count.solution)[k];
-    result.mistakes[k] = (held.Bits() & right.Bits()) == 0 || (Length(held) == 1 && held != right);
-    wrong += result.mistakes[k] ? 1 : 0;
+  if (count.solutions == 2) {
+    return {
+        Tr(QT_TRANSLATE_NOOP("noralim", "The typed digits allow more than one solution: nothing to check against.")),
+        {}};
   }
-  if (wrong == 0) {
-    result.sentence = Tr(QT_TRANSLATE_NOOP("noralim", "No mistakes: every cell agrees with the one solution."));
-  } else {
-    result.sentence = (wrong == 1 ? Tr(QT_TRANSLATE_NOOP("noralim", "%1 cell disagrees with the one solution."))
-                                  : Tr(QT_TRANSLATE_NOOP("noralim", "%1 cells disagree with the one solution.")))
-                          .arg(wrong);
-  }
-  return result;
+  return Compare(held, *count.solution);
 }
 
 }  // namespace noralim::ui

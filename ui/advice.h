@@ -31,15 +31,17 @@ Advice NextStep(const GridTexts& texts);
 GridTexts TakeStep(const GridTexts& texts, const DigitCells& grid, const Step& step);
 
 // The cells that disagree with the puzzle's solution, and the sentence that
-// says what was found. The puzzle is the single digits the user typed
-// (`typed` flags the cells that hold one, and only those): with one
-// solution, every settled cell that differs from it and every cell whose
-// candidates have lost its digit disagree; with none, the typed digits
-// without which there is one.
+// says what was found. The puzzle is the givens (the digits that came with
+// it) when they have one solution, else the givens and the entries (the
+// digits typed since) together; `givens` and `entries` flag settled cells
+// only. With one solution, every settled cell that differs from it and
+// every cell whose candidates have lost its digit disagree. With none, the
+// digits without which there is a solution are blamed: entries, unless the
+// givens alone have none.
 struct CheckResult {
   QString sentence;
   CellFlags mistakes{};
 };
-CheckResult Check(const GridTexts& texts, const CellFlags& typed);
+CheckResult Check(const GridTexts& texts, const CellFlags& givens, const CellFlags& entries);
 
 }  // namespace noralim::ui

@@ -38,13 +38,13 @@ QFont SizedFont(double pixels, bool bold = false) {
   return font;
 }
 
-void DrawCell(QPainter& painter, const QRectF& box, const CellText& text, CellKind kind) {
-  painter.setPen(kind == CellKind::Written ? kWrittenColor : QColor(Qt::black));
+void DrawCell(QPainter& painter, const QRectF& box, const CellText& text, Origin kind) {
+  painter.setPen(kind == Origin::Written ? kWrittenColor : QColor(Qt::black));
   switch (ShownOf(text)) {
     case Shown::Empty:
       return;
     case Shown::Value:
-      painter.setFont(SizedFont(box.height() * 0.62, kind == CellKind::Given));
+      painter.setFont(SizedFont(box.height() * 0.62, kind == Origin::Given));
       painter.drawText(box, Qt::AlignCenter, QString::fromUcs4(text.data(), 1));
       return;
     case Shown::Candidates:
@@ -72,7 +72,7 @@ KeptGrid SolutionGrid(const BookletPuzzle& puzzle) {
   for (int p = 0; p < kCellCount; ++p) {
     const auto k = static_cast<std::size_t>(CellAtPosition(p) - 1);
     grid.texts[k] = CellText(1, static_cast<char32_t>(puzzle.solution[static_cast<std::size_t>(p)]));
-    grid.kinds[k] = IsDigitValue(puzzle.grid.texts[k]) ? CellKind::Given : CellKind::Written;
+    grid.kinds[k] = IsDigitValue(puzzle.grid.texts[k]) ? Origin::Given : Origin::Written;
   }
   return grid;
 }
@@ -211,7 +211,7 @@ std::string GridSvg(const KeptGrid& grid) {
     const CellText& text = grid.texts[k];
     const int x = p % kUnitSize * kCell;
     const int y = p / kUnitSize * kCell;
-    const QString fill = grid.kinds[k] == CellKind::Written ? kWrittenColor.name() : QStringLiteral("black");
+    const QString fill = grid.kinds[k] == Origin::Written ? kWrittenColor.name() : QStringLiteral("black");
     const auto put = [&](int cx, int cy, int size, char32_t digit, bool bold) {
       svg += QStringLiteral(R"(<text x="%1" y="%2" font-size="%3" fill="%4"%5>%6</text>
 )")
@@ -221,7 +221,7 @@ std::string GridSvg(const KeptGrid& grid) {
                  .arg(fill, bold ? QStringLiteral(R"( font-weight="bold")") : QString(), QString::fromUcs4(&digit, 1));
     };
     if (ShownOf(text) == Shown::Value) {
-      put(x + kCell / 2, y + kCell * 3 / 4, 64, text[0], grid.kinds[k] == CellKind::Given);
+      put(x + kCell / 2, y + kCell * 3 / 4, 64, text[0], grid.kinds[k] == Origin::Given);
     } else if (ShownOf(text) == Shown::Candidates) {
       for (const char32_t c : text) {
         const int place = static_cast<int>(c - U'1');

@@ -52,13 +52,18 @@ CellColors ColorsFor(const QPalette& palette) {
   QColor tint = highlight;  // translucent: the text shows through it
   tint.setAlphaF(0.3F);
   const QColor green = QColor::fromHsl(130, 200, 110);
+  // The user's entries in a purple of their own, apart from the givens' text
+  // colour and the runs' link colour (a blue in common palettes).
+  const QColor purple = QColor::fromHsl(295, 170, 115);
   return {Readable(palette.color(QPalette::Active, QPalette::Link), base, 4.5),
+          Readable(purple, base, 4.5),
           Readable(red, conflict_base, 4.5),
           conflict_base,
           highlight,
           tint,
           Readable(QColor::fromHsl(35, 230, 120), base, 3.0),
-          Readable(green, base, 4.5)};
+          Readable(green, base, 4.5),
+          Readable(red, base, 3.0)};
 }
 
 }  // namespace noralim::ui

@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QResizeEvent>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
@@ -17,6 +19,7 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "ui/gridclipboard.h"
 #include "ui/translation.h"
@@ -147,10 +150,13 @@ bool CellField::SetCellTextValue(const CellText& text) {
   return true;
 }
 
-void CellField::FitText(const QFont& font) {
+void CellField::FitText(const QFont& base) {
   // Formats and fonts change here, never the text: nobody is told.
   const QSignalBlocker quiet_edit(this);
   const QSignalBlocker quiet_document(document());
+  base_font_ = base;
+  QFont font = base;
+  font.setPointSizeF(base.pointSizeF() * scale_);
   const QRectF room(QPointF(0, 0), QSizeF(viewport()->size()));
   QRectF box;
   bool fits = false;
@@ -170,6 +176,20 @@ void CellField::FitText(const QFont& font) {
   frame.setTopMargin(fits ? std::max(0.0, (room.height() - box.height()) / 2) : 0.0);
   document()->rootFrame()->setFrameFormat(frame);
   viewport()->update();
+}
+
+void CellField::SetScale(double factor) {
+  if (factor == scale_) return;
+  scale_ = factor;
+  setLineWidth(std::max(1, static_cast<int>(std::lround(factor))));
+  FitText(BaseFont());
+}
+
+void CellField::resizeEvent(QResizeEvent* event) {
+  QTextEdit::resizeEvent(event);
+  // A cell laid out before it had its size (a puzzle loaded before the window
+  // first shows) is laid out again now, as is every cell the window scales.
+  FitText(BaseFont());
 }
 
 bool CellField::AtEdge(Qt::Key direction) const {
@@ -235,15 +255,17 @@ void CellField::focusOutEvent(QFocusEvent* event) {
   viewport()->update();
 }
 
-void CellField::SetMarks(bool written, bool conflict, const CellColors& window) {
-  written_ = written;
+void CellField::SetMarks(Origin origin, bool conflict, const CellColors& window) {
+  origin_ = origin;
   conflict_ = conflict;
   QPalette own = parentWidget() != nullptr ? parentWidget()->palette() : QPalette();
   if (conflict) {
     own.setColor(QPalette::Base, window.conflict_base);
     own.setColor(QPalette::Text, window.conflict);
-  } else if (written) {
+  } else if (origin == Origin::Written) {
     own.setColor(QPalette::Text, window.written);
+  } else if (origin == Origin::Entry) {
+    own.setColor(QPalette::Text, window.entry);
   }
   setPalette(own);
 }
@@ -268,45 +290,54 @@ QRectF CellField::DigitBox(int digit) const {
   if (digit == 0) return {};
   const qsizetype at = toPlainText().indexOf(QChar(u'0' + digit));
   if (at < 0) return {};
-  QTextCursor cursor(document());
-  cursor.setPosition(static_cast<int>(at));
-  const QRect left = cursorRect(cursor);
-  cursor.setPosition(static_cast<int>(at) + 1);
-  const QRect right = cursorRect(cursor);
-  const qreal width = right.top() == left.top() ? right.left() - left.left() : left.height() / 2.0;
-  return {QPointF(left.left(), left.top()), QSizeF(std::max<qreal>(width, 3), left.height())};
+  // The glyph's own edges on its line, also at the end of a wrapped line,
+  // where a caret after it would stand on the next line.
+  const QTextBlock block = document()->findBlock(static_cast<int>(at));
+  const int in_block = static_cast<int>(at) - block.position();
+  const QTextLine line = block.layout()->lineForTextPosition(in_block);
+  if (!line.isValid()) return {};
+  const QPointF origin = document()->documentLayout()->blockBoundingRect(block).topLeft() -
+                         QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  const qreal left = line.cursorToX(in_block);
+  const qreal right = line.cursorToX(in_block + 1);
+  return {origin + QPointF(left, line.y()), QSizeF(std::max<qreal>(right - left, 3 * scale_), line.height())};
 }
 
 void CellField::PaintOverlay(QPainter& painter) const {
   if (overlay_ == Overlay{}) return;
   const CellColors& colors = Colors();
-  const QRectF cell = QRectF(viewport()->rect()).adjusted(1, 1, -1, -1);
+  const qreal s = scale_;
+  const QRectF cell = QRectF(viewport()->rect()).adjusted(s, s, -s, -s);
   if (const QRectF digit = DigitBox(overlay_.highlight); !digit.isEmpty()) {
     painter.fillRect(viewport()->rect(), colors.tint);
-    if (CellTextValue().size() > 1) painter.fillRect(digit.adjusted(0, digit.height() - 2, 0, 0), colors.focus);
+    if (CellTextValue().size() > 1) painter.fillRect(digit.adjusted(0, digit.height() - 2 * s, 0, 0), colors.focus);
   }
   if (overlay_.cause) {
-    painter.setPen(QPen(colors.cause, 2, Qt::DashLine));
-    painter.drawRect(cell.adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(colors.cause, 2 * s, Qt::DashLine));
+    painter.drawRect(cell.adjusted(s, s, -s, -s));
   }
-  painter.setPen(QPen(colors.conflict, 1.5));
+  // A stroke from corner to corner of the digit's glyph, a little past its
+  // sides, so that a narrow digit is still seen crossed rather than
+  // underlined or boxed.
+  painter.setPen(QPen(colors.struck, 1.5 * s, Qt::SolidLine, Qt::RoundCap));
   QString missing;
   for (int d = 1; d <= 9; ++d) {
     if (!ContainsText(overlay_.removed, DigitSet::Of(d))) continue;
     const QRectF box = DigitBox(d);
     if (box.isEmpty()) missing += QChar(u'0' + d);
-    painter.drawLine(box.bottomLeft(), box.topRight());
+    const qreal inset = box.height() / 6;
+    painter.drawLine(box.bottomLeft() + QPointF(-s, -inset), box.topRight() + QPointF(s, inset));
   }
   if (!missing.isEmpty()) {  // an empty cell holds every digit: those that go are named
     painter.drawText(cell, Qt::AlignBottom | Qt::AlignHCenter, QStringLiteral("\u2212") + missing);
   }
   if (overlay_.placed != 0) {
     const QRectF box = DigitBox(overlay_.placed);
-    painter.setPen(QPen(colors.placed, 2));
+    painter.setPen(QPen(colors.placed, 2 * s));
     if (box.isEmpty()) {
       painter.drawText(cell, Qt::AlignCenter, QString(QChar(u'0' + overlay_.placed)));
     } else {
-      painter.drawEllipse(box.adjusted(-2, 0, 2, 0));
+      painter.drawEllipse(box.adjusted(-2 * s, 0, 2 * s, 0));
     }
   }
 }
@@ -319,8 +350,8 @@ void CellField::paintEvent(QPaintEvent* event) {
   if (!hasFocus()) return;
   // The cell with the focus: a frame of the palette's highlight inside the
   // cell's own line, made to stand out from the background by 3:1 at least.
-  painter.setPen(QPen(Colors().focus, 2));
-  painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
+  painter.setPen(QPen(Colors().focus, 2 * scale_));
+  painter.drawRect(QRectF(viewport()->rect()).adjusted(scale_, scale_, -scale_, -scale_));
 }
 
 void CellField::SetMenuActions(QList<QAction*> before, QList<QAction*> after) {
@@ -362,7 +393,9 @@ bool CellField::Takes(const QString& added) const {
 }
 
 void CellField::insertFromMimeData(const QMimeData* source) {
-  if (auto grid = TextToGrid(source->text())) return emit gridPasted(*grid);
+  const auto read = ReadPastedGrid(source->text());
+  if (const auto* grid = std::get_if<GridTexts>(&read)) return emit gridPasted(*grid);
+  if (const auto& refusal = std::get<PasteRefusal>(read); refusal.tenth_row) return emit gridRefused(refusal.message);
   if (Takes(source->text())) insertPlainText(source->text());
 }
 

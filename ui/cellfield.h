@@ -12,6 +12,7 @@
 #include "solver/digitgrid.h"
 #include "solver/gridtexts.h"
 #include "ui/cellcolors.h"
+#include "ui/cellorigin.h"
 
 namespace noralim::ui {
 
@@ -45,16 +46,27 @@ class CellField final : public QTextEdit {
   // back as CR LF. Says whether it did.
   bool SetCellTextValue(const CellText& text);
 
-  // Takes the font (squeezed as far as needed) and lays the text out to fit
-  // the cell. Changes no text and raises no textChanged.
-  void FitText(const QFont& font);
+  // Takes the font, given at the window's base size, scaled to the cell's
+  // size and squeezed as far as needed, and lays the text out to fit the
+  // cell. Changes no text and raises no textChanged.
+  void FitText(const QFont& base);
+  // The font last given to FitText (or set when the cell was made), at the
+  // base size.
+  [[nodiscard]] QFont BaseFont() const { return base_font_.value_or(font()); }
+  // How many times the base layout the window is drawn: the cell's frame,
+  // its font and what is drawn over it grow by this factor. A change lays
+  // the text out again.
+  void SetScale(double factor);
+  [[nodiscard]] double Scale() const { return scale_; }
 
-  // How the text is drawn: as the user's own, as written by a run, and on a
-  // background that marks a conflict; in the colours of the window's
-  // palette (`window`, ColorsFor it), which a change of that palette calls
-  // for again.
-  void SetMarks(bool written, bool conflict, const CellColors& window);
-  [[nodiscard]] bool Written() const { return written_; }
+  // How the text is drawn: by where it came from (the puzzle's givens in the
+  // palette's text colour, the user's entries and a run's writes in colours
+  // of their own), and on a background that marks a conflict; in the colours
+  // of the window's palette (`window`, ColorsFor it), which a change of that
+  // palette calls for again.
+  void SetMarks(Origin origin, bool conflict, const CellColors& window);
+  [[nodiscard]] Origin From() const { return origin_; }
+  [[nodiscard]] bool Written() const { return origin_ == Origin::Written; }
   [[nodiscard]] bool Conflict() const { return conflict_; }
 
   // What is drawn over the text: the digit highlighted in the whole grid
@@ -91,12 +103,17 @@ class CellField final : public QTextEdit {
   // What was pasted into the cell is a whole puzzle: it is meant for the
   // grid, not the cell.
   void gridPasted(const GridTexts& texts);
+  // What was pasted is a grid with a row too many: it goes neither into the
+  // grid nor into the cell.
+  void gridRefused(const QString& why);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // A new size lays the text out again to fit it.
+  void resizeEvent(QResizeEvent* event) override;
   // A new palette: the colours of the overlay and the focus frame are made
   // from it again when next drawn.
   void changeEvent(QEvent* event) override;
@@ -122,11 +139,13 @@ class CellField final : public QTextEdit {
   [[nodiscard]] const CellColors& Colors() const;
 
   mutable std::optional<CellColors> colors_;  // reset on every change of the palette
+  std::optional<QFont> base_font_;
+  double scale_ = 1.0;
 
   Overlay overlay_;
   QList<QAction*> actions_before_;
   QList<QAction*> actions_after_;
-  bool written_ = false;
+  Origin origin_ = Origin::Entry;
   bool conflict_ = false;
 };
 

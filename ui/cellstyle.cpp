@@ -36,7 +36,7 @@ QFont CellFont() {
 
 void ApplyCellStyle(CellField& cell) {
   const CellStyle style = CellStyleFor(cell.CellTextValue().size());
-  QFont font = cell.font();
+  QFont font = cell.BaseFont();
   font.setBold(style.bold);
   font.setPointSizeF(style.points);
   cell.FitText(font);

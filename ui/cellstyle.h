@@ -24,10 +24,10 @@ struct CellStyle {
 // 9 points, falling back on other Gothic faces and the system's fixed font.
 [[nodiscard]] QFont CellFont();
 
-// Sets the cell's weight, then its size, from the length of its text
-// (line breaks count as CR and LF), and lays the text out to fit. Face and
-// family list stay as they are. Changing the font leaves the text alone, so
-// it raises no textChanged.
+// Sets the cell's weight, then its size at the window's base size, from the
+// length of its text (line breaks count as CR and LF), and lays the text out
+// to fit, at the cell's scale. Face and family list stay as they are.
+// Changing the font leaves the text alone, so it raises no textChanged.
 void ApplyCellStyle(CellField& cell);
 
 }  // namespace noralim::ui

@@ -38,8 +38,8 @@ BookletPuzzle Rated(Puzzle puzzle, int number) {
   // The id as JSON text: a string without its quotes.
   std::string seed = puzzle.id.value_or(std::string());
   if (seed.size() >= 2 && seed.front() == '"' && seed.back() == '"') seed = seed.substr(1, seed.size() - 2);
-  BookletPuzzle out{{std::move(puzzle.texts), {}}, number, {}, std::move(seed), {}};
-  out.grid.kinds.fill(CellKind::Given);
+  BookletPuzzle out{{std::move(puzzle.texts), {}, {}}, number, {}, std::move(seed), {}};
+  out.grid.kinds.fill(Origin::Given);
   DigitCells cells{};
   for (std::size_t k = 0; k < cells.size(); ++k) {
     const auto set = ToDigitSet(out.grid.texts[k]);

@@ -11,45 +11,32 @@
 #include "solver/solve.h"
 #include "ui/accessibility.h"
 #include "ui/cellstyle.h"
+#include "ui/scaledlayout.h"
 #include "ui/translation.h"
 
 namespace noralim::ui {
 
-namespace {
-
-// Layout in pixels, 15 twips a pixel. A box is 98 px apart from the next, a
-// cell 33 px square and 32 px from its neighbour inside a box: neighbours in
-// a box share a frame line, and boxes stand one pixel apart.
-constexpr int kBoxStep = 98;
-constexpr int kCellStep = 32;
-constexpr int kCellSize = 33;
-constexpr QSize kClientSize(293, 323);
-
-QRect CellRect(int i) {
-  const int b = (i - 1) / 9;
-  const int p = (i - 1) % 9;
-  return {kBoxStep * (b % 3) + kCellStep * (p % 3), kBoxStep * (b / 3) + kCellStep * (p / 3), kCellSize, kCellSize};
-}
-
-}  // namespace
-
 Form1::Form1(QWidget* parent) : QWidget(parent) {
   InstallAccessibleInterfaces();
   setWindowTitle(QStringLiteral("Noralim"));
-  setFixedSize(kClientSize);
+  // The base layout is the smallest; larger, it grows as a whole.
+  setMinimumSize(kBaseSize);
+  resize(kBaseSize);
   colors_ = ColorsFor(palette());
   CreateCells();
+  // Whatever is typed first is an entry, in the entries' colour.
+  for (CellField* cell : cells_) cell->SetMarks(Origin::Entry, false, colors_);
   CreateButtons();
   announcer_ = new Announcer(this);
   balloon_ = new Balloon(*this);
   CreateActions();
-  grid_ = std::make_unique<WindowGrid>(cells_, closing_, running_);
+  grid_ = std::make_unique<WindowGrid>(cells_, closing_, running_, user_write_);
   services_ = std::make_unique<FormServices>(*cmdExec(kCalcButton), closing_);
   guide_ = std::make_unique<StepGuide>(
       cells_, *grid_, [this](const GridTexts& texts) { TakeTexts(texts); },
       [this](const QString& sentence) { Say(sentence); });
   Form_Load();
-  history_ = std::make_unique<GridHistory>(KeptGrid{ReadTexts(*grid_), kinds_});
+  history_ = std::make_unique<GridHistory>(KeptGrid{ReadTexts(*grid_), Origins(), {}});
 }
 
 Form1::~Form1() {
@@ -63,7 +50,7 @@ void Form1::CreateCells() {
   for (int i = 1; i <= kCellCount; ++i) {
     const auto index = static_cast<CellIndex>(i);
     auto* cell = new CellField(this);
-    cell->setGeometry(CellRect(i));
+    cell->setGeometry(BaseCellRect(i));
     cell->setFont(font);
     cell->setAccessibleName(CellName(index));
     cell->setAccessibleDescription(CellDescription({}));
@@ -72,6 +59,7 @@ void Form1::CreateCells() {
     connect(cell, &CellField::undoRequested, this, &Form1::Undo);
     connect(cell, &CellField::redoRequested, this, &Form1::Redo);
     connect(cell, &CellField::gridPasted, this, &Form1::PasteTexts);
+    connect(cell, &CellField::gridRefused, this, &Form1::RefusePaste);
     // Entering and leaving a cell are the edges of a step of typing into it.
     cell->installEventFilter(this);
     cells_[static_cast<std::size_t>(i - 1)] = cell;
@@ -80,10 +68,9 @@ void Form1::CreateCells() {
 
 void Form1::CreateButtons() {
   const std::array<QString, 2> captions = {QStringLiteral("Calc"), QStringLiteral("Clear")};
-  const std::array<QRect, 2> places = {QRect(0, 296, 147, 25), QRect(150, 296, 139, 25)};
   for (std::size_t k = 0; k < 2; ++k) {
     auto* button = new QPushButton(captions[k], this);
-    button->setGeometry(places[k]);
+    button->setGeometry(BaseButtonRect(static_cast<int>(k)));
     button->installEventFilter(this);
     button->setAccessibleName(captions[k]);
     const auto index = static_cast<std::int16_t>(k);
@@ -97,6 +84,7 @@ void Form1::SetSource(const QString& source) { SetSource(PuzzleSource{source.toS
 void Form1::SetSource(const PuzzleSource& source) {
   source_ = source;
   UpdateTitle();
+  Record();  // the grid shown takes the source, in the history too
   SaveState();
 }
 
@@ -107,14 +95,21 @@ void Form1::UpdateTitle() {
     if (!part.isEmpty()) title += part + QStringLiteral(" \u2014 ");
   }
   setWindowTitle(title + QStringLiteral("Noralim"));
+  // A title bar may cut the title short: over the grid it reads in full.
+  title.chop(3);
+  setToolTip(title);
 }
 
 void Form1::RefreshMarks() {
-  CellFlags conflicts = ConflictingCells(ReadTexts(*grid_));
-  for (std::size_t k = 0; k < conflicts.size(); ++k) {
+  const GridTexts texts = ReadTexts(*grid_);
+  const MarkReasons reasons = ReasonsForMarks(texts, contradicted_, mistakes_);
+  for (std::size_t k = 0; k < reasons.size(); ++k) {
     CellField& cell = *cells_[k];
-    const bool conflict = conflicts[k] || contradicted_[k] || mistakes_[k];
-    if (cell.Conflict() != conflict) cell.SetMarks(cell.Written(), conflict, colors_);
+    const bool conflict = !reasons[k].isEmpty();
+    if (cell.Conflict() != conflict) cell.SetMarks(cell.From(), conflict, colors_);
+    QString description = CellDescription(texts[k]);
+    if (conflict) description += Tr(QT_TRANSLATE_NOOP("noralim", ", marked: %1")).arg(reasons[k]);
+    if (cell.accessibleDescription() != description) cell.setAccessibleDescription(description);
   }
 }
 
@@ -124,7 +119,7 @@ void Form1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::PaletteChange) return;
   colors_ = ColorsFor(palette());
-  for (CellField* cell : cells_) cell->SetMarks(cell->Written(), cell->Conflict(), colors_);
+  for (CellField* cell : cells_) cell->SetMarks(cell->From(), cell->Conflict(), colors_);
 }
 
 void Form1::Form_Load() {
@@ -141,6 +136,11 @@ void Form1::Form_Load() {
 void Form1::cmdExec_Click(std::int16_t index) {
   const bool run = index == kCalcButton;
   const auto command = [&] {
+    if (run) {
+      DismissStep();
+    } else {
+      NewGrid({});
+    }
     const bool outer = std::exchange(user_write_, !run);
     // Runs inside the toolkit's event dispatch: nothing may escape from here.
     try {
@@ -152,8 +152,12 @@ void Form1::cmdExec_Click(std::int16_t index) {
     user_write_ = outer;
   };
   if (step_ == Step::None) return AsStep(run ? Step::Run : Step::Clear, command);
-  // A "Clear" inside a run or a Clear belongs to that step of the history.
-  if (!run && (step_ == Step::Run || step_ == Step::Clear)) return command();
+  // A "Clear" inside a run or a Clear belongs to that step of the history;
+  // the marks it takes away go at once.
+  if (!run && (step_ == Step::Run || step_ == Step::Clear)) {
+    command();
+    return RefreshMarks();
+  }
   QApplication::beep();
 }
 
@@ -172,9 +176,10 @@ void Form1::Ended(SolveResult result) {
 
 void Form1::Announce(const QString& report) {
   // Qt 6.4 has no announcement event: an alert appears with the outcome and
-  // the report, and the report becomes the window's description.
-  announcer_->Announce(outcome_ + QStringLiteral(". ") + report);
-  setAccessibleDescription(report);
+  // the report, and both become the window's description.
+  const QString said = outcome_ + QStringLiteral(". ") + report;
+  announcer_->Announce(said);
+  setAccessibleDescription(said);
 }
 
 void Form1::Text1_Change(CellIndex index) {
@@ -183,18 +188,32 @@ void Form1::Text1_Change(CellIndex index) {
   cell.setAccessibleDescription(CellDescription(cell.CellTextValue()));
   // A run's own write, or the user's edit (typed, pasted, loaded, cleared).
   const bool by_run = grid_->TakeWrite(index) && running_ && !user_write_;
-  if (by_run != cell.Written()) cell.SetMarks(by_run, cell.Conflict(), colors_);
-  kinds_[static_cast<std::size_t>(index - 1)] = KindOfChange(by_run, whole_grid_);
+  // A load or an undo gives its cells their origins once written.
+  const Origin origin = by_run ? Origin::Written : Origin::Entry;
+  if (origin != cell.From()) cell.SetMarks(origin, cell.Conflict(), colors_);
   if (!by_run) {
     contradicted_[static_cast<std::size_t>(index - 1)] = false;
     mistakes_[static_cast<std::size_t>(index - 1)] = false;
-    guide_->Dismiss();
-    balloon_->hide();
+    DismissStep();
     if (!running_ && !std::exchange(outcome_, QString()).isEmpty()) UpdateTitle();
     // A step of the history (a load, a Clear, an undo) marks once, at its end.
     if (step_ == Step::None) RefreshMarks();
   }
   QCoreApplication::processEvents();
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const Scaling scaling = Scaling::For(size());
+  for (int i = 1; i <= kCellCount; ++i) {
+    CellField& cell = *Text1(static_cast<CellIndex>(i));
+    cell.SetScale(scaling.factor);
+    cell.setGeometry(scaling.Map(BaseCellRect(i)));
+  }
+  for (int k = 0; k < 2; ++k) {
+    cmdExec(k)->setFont(scaling.Map(QApplication::font(cmdExec(k))));
+    cmdExec(k)->setGeometry(scaling.Map(BaseButtonRect(k)));
+  }
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

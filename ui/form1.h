@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAction>
+#include <QMenu>
 #include <QPushButton>
 #include <QWidget>
 #include <array>
@@ -20,14 +21,16 @@
 #include "ui/gridhistory.h"
 #include "ui/outcome.h"
 #include "ui/puzzlefiles.h"
+#include "ui/puzzlestock.h"
 #include "ui/statefile.h"
 #include "ui/stepguide.h"
 #include "ui/windowgrid.h"
 
 namespace noralim::ui {
 
-// A fixed layout of 293 x 323 pixels: the cells `Text1`(1..81), box-major,
-// and below them `cmdExec`(0) "Calc" and `cmdExec`(1) "Clear".
+// A fixed layout of 293 x 323 pixels, scaled as a whole to the window's
+// size: the cells `Text1`(1..81), box-major, and below them `cmdExec`(0)
+// "Calc" and `cmdExec`(1) "Clear".
 class Form1 final : public QWidget {
   Q_OBJECT
 
@@ -45,16 +48,24 @@ class Form1 final : public QWidget {
   [[nodiscard]] CellGrid& Grid() const { return *grid_; }
 
   // Writes the texts into the cells, as if typed, as one step of the
-  // history: no solve starts. During a run the texts go in as the user's
-  // edits; while a Clear or another grid is being written, it only beeps.
-  void LoadTexts(const GridTexts& texts);
+  // history: no solve starts. `source` says where the puzzle came from
+  // ("puzzles.txt:4"), shown in the title; without one, the title keeps the
+  // name only when the grid stays as it is. During a run the texts go in as
+  // the user's edits, and a step Next step is taking stops; while a Clear or
+  // another grid is being written, it only beeps.
+  void LoadTexts(const GridTexts& texts, const QString& source = {});
+  // The same from a file's line, which the state keeps to walk the file on.
+  void LoadTexts(const GridTexts& texts, const PuzzleSource& source);
   // Ctrl+Shift+C: the whole grid onto the clipboard as one line.
   void CopyGrid() const;
-  // Ctrl+Shift+V: fills the grid from a puzzle line or JSON line on the
-  // clipboard; beeps and leaves every cell as it is for anything else.
+  // Ctrl+Shift+V: fills the grid from the first puzzle on the clipboard;
+  // for anything else beeps, says what is wrong with it under the window and
+  // leaves every cell as it is.
   void PasteGrid();
   // A whole puzzle pasted into a cell (Ctrl+V): the grid takes it.
   void PasteTexts(const GridTexts& texts);
+  // A paste that holds no grid to take: beeps and says why, when it can.
+  void RefusePaste(const QString& why);
   // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y: a step back or forward in the grid's
   // history, written through the cells' ordinary writes; while any step is
   // being written (a run, a Clear, another grid) they only beep.
@@ -90,6 +101,13 @@ class Form1 final : public QWidget {
   // shown over the cells and said in a sentence; F6 again takes it, as one
   // step of the history, paced like a run. Escape or an edit dismisses it.
   void NextStep();
+  // Ctrl+N, and the context menu's "New puzzle": a puzzle made for the rung
+  // (the one chosen last for Ctrl+N), loaded as one step of the history, its
+  // digits givens; the title names the rung and the seed that makes it again.
+  void NewPuzzle(std::optional<Level> asked = std::nullopt);
+  // Starts making puzzles of the rung chosen last ahead of time, so that
+  // the next one comes at once.
+  void PrepareNewPuzzles();
   // F7: the cells that disagree with the solution of the digits the user
   // typed, marked as conflicts until they are edited; nothing else changes.
   void CheckGrid();
@@ -108,6 +126,8 @@ class Form1 final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
   // A new palette: the cells' colours are made from it again, once.
   void changeEvent(QEvent* event) override;
+  // The base layout drawn at the window's size, times one factor.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void CreateCells();
@@ -123,6 +143,10 @@ class Form1 final : public QWidget {
   void SaveFromDialog();
   // Loads a puzzle of a file as one step; beeps when no load may start.
   void LoadFilePuzzle(const QString& path, const FilePuzzle& found);
+  // The context menu's "New puzzle": one entry a rung.
+  QMenu* CreateNewPuzzleMenu();
+  // The stock of new puzzles, made now if need be.
+  PuzzleStock& Stock();
   // What the window is writing now. The user's edits, and a Clear or a paste
   // within a run, nest inside a step and belong to it; a Clear nests inside a
   // Clear; any other step that arrives while one is written is refused with
@@ -148,17 +172,26 @@ class Form1 final : public QWidget {
   void MoveFocus(CellIndex from, Qt::Key direction) const;
   // The grid as it is now, as the end of a step of the history.
   void Record();
-  // Writes a grid from the history, and marks the cells.
+  // Writes a grid from the history, with its source and origins, and marks
+  // the cells.
   void Restore(const KeptGrid& grid);
   // The window's state to the state file, when it keeps one.
   void SaveState();
   void RestoreState(WindowState state);
-  // Writes every cell that changes, stopping quietly when the window closes
-  // meanwhile; as the user's edits (a load, a paste, an undo), or else as a
-  // run's writes (a step Next step takes).
-  void WriteAll(const GridTexts& texts, bool by_user = true);
+  // Where every cell's text came from, and the same set again (a load makes
+  // its texts givens, an undo brings back the origins of its grid).
+  [[nodiscard]] CellOrigins Origins() const;
+  void SetOrigins(const CellOrigins& origins);
+  // Writes every cell that changes, as the user's edits (a load, a paste, an
+  // undo), stopping quietly when the window closes meanwhile.
+  void WriteAll(const GridTexts& texts);
+  // Another grid begins (a Clear, a load, a paste, an undo or redo), from
+  // `source`: the step shown and the sentence go, and so do the rest of a
+  // step being taken and the marks of the last run and of Check.
+  void NewGrid(const PuzzleSource& source);
   // What a finished run leaves: the cells of its contradiction, marked at
-  // the end of its step; its outcome in the title and told to assistive technology.
+  // the end of its step; its outcome in the title and told to assistive
+  // technology.
   void Ended(SolveResult result);
   // Tells assistive technology how a run ended.
   void Announce(const QString& report);
@@ -170,14 +203,17 @@ class Form1 final : public QWidget {
   void UpdateTitle();
   // Presses "Calc" from the keyboard, wherever the focus is.
   void PressCalc() const;
-  // Writes the texts of a step into the cells that change, as a run's
-  // writes, as one step of the history.
+  // Writes the texts of a step into the cells it changes, as a run's
+  // writes, as one step of the history; a Clear, a load or a paste
+  // meanwhile stops it.
   void TakeTexts(const GridTexts& texts);
   // Tells the user: a sentence under the window, an alert for assistive
   // technology.
   void Say(const QString& sentence);
   // Escape: the step shown, the sentence and the highlight go.
   void Dismiss();
+  // The step shown and the sentence go; the highlight stays.
+  void DismissStep();
 
   WindowGrid::Cells cells_{};
   std::array<QPushButton*, 2> buttons_{};
@@ -187,14 +223,11 @@ class Form1 final : public QWidget {
   bool running_ = false;
   Step step_ = Step::None;
   bool user_write_ = false;  // the cells written now are the user's: a load or a Clear
+  bool taking_ = false;      // a step Next step shows is being written; false stops it
   // The cells a run stopped at (both copies of a repeat, or the cell left
   // with no candidate), until they are edited.
   CellFlags contradicted_{};
   PuzzleSource source_;
-  // Where each cell's text came from; whole_grid_ while a whole grid is
-  // written in (a load, a paste), whose texts are givens.
-  CellKinds kinds_{};
-  bool whole_grid_ = false;
   std::unique_ptr<StateFile> state_file_;
   QString outcome_;       // how the last run ended, until the grid is edited
   CellFlags mistakes_{};  // cells Check found wrong, until they are edited
@@ -205,6 +238,7 @@ class Form1 final : public QWidget {
   Announcer* announcer_ = nullptr;
   Balloon* balloon_ = nullptr;
   std::unique_ptr<StepGuide> guide_;
+  std::unique_ptr<PuzzleStock> stock_;  // made on first use
 };
 
 }  // namespace noralim::ui

@@ -71,15 +71,14 @@ void Form1::OpenNeighbour(bool forward) {
 
 void Form1::LoadFilePuzzle(const QString& path, const FilePuzzle& found) {
   if (!CanStart(Command::Load)) return QApplication::beep();
-  LoadTexts(found.puzzle.texts);
   const QFileInfo file(path);
-  SetSource(PuzzleSource{QStringLiteral("%1:%2").arg(file.fileName()).arg(found.line).toStdString(),
-                         file.absoluteFilePath().toStdString(), found.line});
+  LoadTexts(found.puzzle.texts, PuzzleSource{QStringLiteral("%1:%2").arg(file.fileName()).arg(found.line).toStdString(),
+                                             file.absoluteFilePath().toStdString(), found.line});
 }
 
 bool Form1::SaveFile(const QString& path) {
   Record();  // typing not yet recorded is part of the grid as it stands
-  const auto error = WriteWhole(path, SavedText({ReadTexts(*grid_), kinds_}, FormOfName(path)));
+  const auto error = WriteWhole(path, SavedText({ReadTexts(*grid_), Origins(), {}}, FormOfName(path)));
   if (!error) return true;
   QApplication::beep();
   Say(Tr(QT_TRANSLATE_NOOP("noralim", "Could not save %1: %2")).arg(QFileInfo(path).fileName(), *error));
@@ -89,7 +88,7 @@ bool Form1::SaveFile(const QString& path) {
 void Form1::PrintGrid() {
   QPrinter printer;
   QPrintPreviewDialog preview(&printer, this);
-  const KeptGrid grid{ReadTexts(*grid_), kinds_};
+  const KeptGrid grid{ReadTexts(*grid_), Origins(), {}};
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* paper) {
     QPainter painter(paper);
     const QRectF page = paper->pageLayout().paintRectPixels(paper->resolution());

@@ -53,6 +53,8 @@ void Form1::CreateActions() {
   highlight->addAction(
       command(Tr(QT_TRANSLATE_NOOP("noralim", "None")), {Qt::CTRL | Qt::Key_0}, [this] { HighlightDigit(0); }));
   command({}, {Qt::Key_Escape}, &Form1::Dismiss);
+  command({}, {QKeySequence::New}, [this] { NewPuzzle(); });
+  QMenu* fresh = CreateNewPuzzleMenu();
   // Closing by the keys people use for it, also in the middle of a run.
   command({}, {Qt::CTRL | Qt::Key_W, Qt::CTRL | Qt::Key_Q}, &QWidget::close);
 
@@ -66,7 +68,8 @@ void Form1::CreateActions() {
                                                                 {check, Command::Check}}};
   const QList<QAction*> files = CreateFileActions();
   for (CellField* cell : cells_) {
-    cell->SetMenuActions({undo, redo}, QList<QAction*>{copy, paste, next, check, highlight->menuAction()} + files);
+    cell->SetMenuActions(
+        {undo, redo}, QList<QAction*>{copy, paste, next, check, highlight->menuAction(), fresh->menuAction()} + files);
     connect(cell, &CellField::menuAboutToShow, this, [=, this] {
       Record();  // as undo and redo do first: typing not yet recorded is a step
       for (const auto& [action, what] : guarded) action->setEnabled(CanStart(what));
@@ -125,9 +128,13 @@ void Form1::CheckGrid() {
   if (!CanStart(Command::Check)) return QApplication::beep();
   guide_->Dismiss();
   const GridTexts texts = ReadTexts(*grid_);
-  CellFlags typed{};
-  for (std::size_t k = 0; k < texts.size(); ++k) typed[k] = texts[k].size() == 1 && !cells_[k]->Written();
-  const CheckResult result = Check(texts, typed);
+  CellFlags givens{};
+  CellFlags entries{};
+  for (std::size_t k = 0; k < texts.size(); ++k) {
+    givens[k] = texts[k].size() == 1 && cells_[k]->From() == Origin::Given;
+    entries[k] = texts[k].size() == 1 && cells_[k]->From() == Origin::Entry;
+  }
+  const CheckResult result = Check(texts, givens, entries);
   mistakes_ = result.mistakes;
   RefreshMarks();
   Say(result.sentence);
@@ -139,9 +146,13 @@ void Form1::Say(const QString& sentence) {
 }
 
 void Form1::Dismiss() {
-  guide_->Dismiss();
+  DismissStep();
   HighlightDigit(0);
-  balloon_->hide();
+}
+
+void Form1::DismissStep() {
+  guide_->Dismiss();
+  balloon_->Dismiss();
 }
 
 void Form1::MoveFocus(CellIndex from, Qt::Key direction) const {

@@ -11,12 +11,13 @@
 #include "reader/reader.h"
 #include "reader/writer.h"
 #include "solver/solve.h"
+#include "ui/startup.h"
 
 namespace noralim::ui {
 
 QString GridToLine(const CellGrid& grid) { return QString::fromStdString(GridLine(ReadTexts(grid))); }
 
-std::optional<GridTexts> TextToGrid(const QString& text) {
+std::variant<GridTexts, PasteRefusal> ReadPastedGrid(const QString& text) {
   const std::string bytes = text.toStdString();
   // A grid copied as a JSON line is read as one line, so that every grid the
   // window holds pastes back, however far past the longest line a file may
@@ -29,7 +30,13 @@ std::optional<GridTexts> TextToGrid(const QString& text) {
   }
   GridRead read = ReadGrid(bytes, "clipboard");
   if (auto* puzzle = std::get_if<Puzzle>(&read.result)) return std::move(puzzle->texts);
-  return std::nullopt;
+  if (const auto* rejected = std::get_if<Rejected>(&read.result)) {
+    // Formats compared by their text: a literal's address may differ from
+    // one translation unit to another.
+    const bool tenth_row = std::string_view(rejected->format) == messages::kTenthRow;
+    return PasteRefusal{QString::fromStdString(Translated(*rejected)), tenth_row};
+  }
+  return PasteRefusal{};
 }
 
 void WriteTexts(CellGrid& grid, const GridTexts& texts) {

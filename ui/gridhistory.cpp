@@ -10,17 +10,18 @@ namespace noralim::ui {
 namespace {
 
 std::size_t BytesOf(const Change& change) {
-  std::size_t bytes = 0;
-  for (const CellChange& cell : change) bytes += sizeof cell + cell.before.size() + cell.after.size();
+  std::size_t bytes = change.source_before.size() + change.source_after.size();
+  for (const CellChange& cell : change.cells) bytes += sizeof cell + cell.before.size() + cell.after.size();
   return bytes;
 }
 
 Change Between(const KeptGrid& from, const KeptGrid& to) {
   Change change;
+  if (from.source != to.source) change = {{}, from.source, to.source};
   for (std::size_t k = 0; k < from.texts.size(); ++k) {
     if (from.texts[k] == to.texts[k] && from.kinds[k] == to.kinds[k]) continue;
-    change.push_back({static_cast<CellIndex>(k + 1), from.kinds[k], to.kinds[k], EncodeUtf8(from.texts[k]),
-                      EncodeUtf8(to.texts[k])});
+    change.cells.push_back({static_cast<CellIndex>(k + 1), from.kinds[k], to.kinds[k], EncodeUtf8(from.texts[k]),
+                            EncodeUtf8(to.texts[k])});
   }
   return change;
 }
@@ -31,7 +32,7 @@ std::optional<GridHistory> GridHistory::Rebuild(KeptGrid current, std::vector<Sh
   if (at > steps.size() || steps.size() > kSteps) return std::nullopt;
   GridHistory history(std::move(current));
   for (SharedChange& step : steps) {
-    if (step == nullptr || step->empty()) return std::nullopt;
+    if (step == nullptr) return std::nullopt;
     history.bytes_ += BytesOf(*step);
     history.steps_.push_back(std::move(step));
   }
@@ -50,6 +51,10 @@ std::optional<GridHistory> GridHistory::Rebuild(KeptGrid current, std::vector<Sh
 
 bool GridHistory::Record(const KeptGrid& grid) {
   if (grid == current_) return false;
+  if (grid.texts == current_.texts && at_ > 0) {
+    Retake(grid);
+    return true;
+  }
   for (std::size_t k = at_; k < steps_.size(); ++k) bytes_ -= BytesOf(*steps_[k]);
   steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(at_), steps_.end());
   auto step = std::make_shared<const Change>(Between(current_, grid));
@@ -69,8 +74,30 @@ void GridHistory::Forget() {
   }
 }
 
+void GridHistory::Retake(const KeptGrid& grid) {
+  KeptGrid before = current_;
+  Apply(*steps_[at_ - 1], false);
+  std::swap(before, current_);
+  const auto replace = [this](std::size_t k, Change change) {
+    bytes_ -= BytesOf(*steps_[k]);
+    bytes_ += BytesOf(change);
+    steps_[k] = std::make_shared<const Change>(std::move(change));
+  };
+  replace(at_ - 1, Between(before, grid));
+  if (at_ < steps_.size()) {
+    KeptGrid after = current_;
+    Apply(*steps_[at_], true);
+    std::swap(after, current_);
+    replace(at_, Between(grid, after));
+  }
+  current_ = grid;
+}
+
 bool GridHistory::Apply(const Change& change, bool forward) {
-  for (const CellChange& cell : change) {
+  // A step that keeps the source leaves it as it is.
+  if (change.source_before != change.source_after)
+    current_.source = forward ? change.source_after : change.source_before;
+  for (const CellChange& cell : change.cells) {
     if (cell.cell < 1 || cell.cell > kCellCount) return false;
     const auto k = static_cast<std::size_t>(cell.cell - 1);
     const std::string& from = forward ? cell.before : cell.after;

@@ -12,28 +12,36 @@
 #include <vector>
 
 #include "solver/gridtexts.h"
-#include "ui/cellkinds.h"
+#include "ui/cellorigin.h"
 
 namespace noralim::ui {
 
-// The 81 texts and where each came from.
+// The 81 texts, where each came from, and where the puzzle came from
+// ("puzzles.txt:4", "Easy, seed 7"; UTF-8, empty for none).
 struct KeptGrid {
   GridTexts texts;
-  CellKinds kinds{};
+  CellOrigins kinds{};
+  std::string source;
   friend bool operator==(const KeptGrid&, const KeptGrid&) = default;
 };
 
 // One cell a step changed, its texts in UTF-8.
 struct CellChange {
   CellIndex cell = 1;
-  CellKind kind_before = CellKind::Entry;
-  CellKind kind_after = CellKind::Entry;
+  Origin kind_before = Origin::Entry;
+  Origin kind_after = Origin::Entry;
   std::string before;
   std::string after;
   friend bool operator==(const CellChange&, const CellChange&) = default;
 };
-// The cells one step changed, ascending; shared, as it never changes once made.
-using Change = std::vector<CellChange>;
+// The cells one step changed, ascending, and the puzzle's source before and
+// after it; shared, as it never changes once made.
+struct Change {
+  std::vector<CellChange> cells;
+  std::string source_before;
+  std::string source_after;
+  friend bool operator==(const Change&, const Change&) = default;
+};
 using SharedChange = std::shared_ptr<const Change>;
 
 // One step for each change the user can undo: a "Calc" run, a "Clear", a
@@ -43,6 +51,8 @@ using SharedChange = std::shared_ptr<const Change>;
 // whole; each step keeps the cells it changed, so that a long history of
 // small steps costs little, and the oldest steps go when there are more than
 // kSteps or they take more than kMaxBytes (the newest step always stays).
+// A grid whose texts equal the current ones is no step, but takes the
+// sources and origins given with it.
 class GridHistory {
  public:
   static constexpr std::size_t kSteps = 100;
@@ -75,6 +85,9 @@ class GridHistory {
   // Writes one side of a change into the current grid; false when the other
   // side is not what the grid holds.
   bool Apply(const Change& change, bool forward);
+  // The current grid takes `grid`'s origins and source, the steps on either
+  // side of it rewritten to match.
+  void Retake(const KeptGrid& grid);
   void Forget();
 
   KeptGrid current_;

@@ -3,6 +3,8 @@
 
 #include "ui/gridwords.h"
 
+#include <algorithm>
+
 #include "ui/translation.h"
 
 namespace noralim::ui {
@@ -22,6 +24,8 @@ QString UnitName(UnitKind kind, UnitNumber n) {
 QString PlaceName(CellIndex i) {
   return Tr(QT_TRANSLATE_NOOP("noralim", "row %1, column %2")).arg(RowOf(i)).arg(ColumnOf(i));
 }
+
+QString ShortPlace(CellIndex i) { return Tr(QT_TRANSLATE_NOOP("noralim", "r%1c%2")).arg(RowOf(i)).arg(ColumnOf(i)); }
 
 QString ListOf(const QStringList& items) {
   if (items.size() <= 1) return items.value(0);
@@ -53,14 +57,31 @@ QString LinesName(UnitKind kind, const std::vector<UnitNumber>& numbers) {
 }
 
 QString PlacesIn(UnitKind kind, const std::vector<CellIndex>& cells) {
-  std::vector<UnitNumber> lines;
+  std::vector<UnitNumber> rows;
+  std::vector<UnitNumber> columns;
   QStringList places;
   for (const CellIndex i : cells) {
-    lines.push_back(static_cast<UnitNumber>(kind == UnitKind::Row ? ColumnOf(i) : RowOf(i)));
-    places << PlaceName(i);
+    rows.push_back(static_cast<UnitNumber>(RowOf(i)));
+    columns.push_back(static_cast<UnitNumber>(ColumnOf(i)));
+    places << ShortPlace(i);
   }
-  if (kind == UnitKind::Box) return ListOf(places);
-  return LinesName(kind == UnitKind::Row ? UnitKind::Column : UnitKind::Row, lines);
+  if (kind == UnitKind::Row) return LinesName(UnitKind::Column, columns);
+  if (kind == UnitKind::Column) return LinesName(UnitKind::Row, rows);
+  // In a box, cells on one line are named by that line, others one by one.
+  const auto all_same = [](const std::vector<UnitNumber>& numbers) {
+    return std::all_of(numbers.begin(), numbers.end(), [&](UnitNumber n) { return n == numbers.front(); });
+  };
+  if (cells.size() > 1 && all_same(rows)) {
+    return Of(LinesName(UnitKind::Column, columns), UnitName(UnitKind::Row, rows.front()));
+  }
+  if (cells.size() > 1 && all_same(columns)) {
+    return Of(LinesName(UnitKind::Row, rows), UnitName(UnitKind::Column, columns.front()));
+  }
+  return ListOf(places);
+}
+
+QString Of(const QString& part, const QString& whole) {
+  return Tr(QT_TRANSLATE_NOOP("noralim", "%1 of %2")).arg(part, whole);
 }
 
 }  // namespace noralim::ui

@@ -97,6 +97,7 @@ int main(int argc, char** argv) {
   toolkit_argv.push_back(nullptr);
   int toolkit_argc = static_cast<int>(toolkit_args.size());
 
+  QuietFontFallbackNotes();
   QApplication app(toolkit_argc, toolkit_argv.data());
   QCoreApplication::installTranslator(&ProgramTranslator());
   QApplication::setApplicationName(QStringLiteral("Noralim"));

@@ -96,14 +96,26 @@ std::optional<DigitSet> WellFormedDigits(const CellText& text) {
   return DigitSet::FromBits(static_cast<std::uint16_t>(seen));
 }
 
-CellFlags ConflictingCells(const GridTexts& texts) {
-  CellFlags flags{};
-  for (std::size_t k = 0; k < texts.size(); ++k) flags[k] = !WellFormedDigits(texts[k]);
-  ForEachRepeat(texts, [&](UnitKind /*kind*/, UnitNumber /*n*/, CellIndex a, CellIndex b) {
-    flags[static_cast<std::size_t>(a - 1)] = flags[static_cast<std::size_t>(b - 1)] = true;
+MarkReasons ReasonsForMarks(const GridTexts& texts, const CellFlags& stopped, const CellFlags& wrong) {
+  MarkReasons reasons;
+  const auto add = [&](std::size_t k, const QString& reason) {
+    reasons[k] += (reasons[k].isEmpty() ? QString() : QStringLiteral("; ")) + reason;
+  };
+  for (std::size_t k = 0; k < texts.size(); ++k) {
+    if (!WellFormedDigits(texts[k])) add(k, Tr(QT_TRANSLATE_NOOP("noralim", "not a digit or candidates")));
+  }
+  ForEachRepeat(texts, [&](UnitKind kind, UnitNumber n, CellIndex a, CellIndex b) {
+    const char32_t value = texts[static_cast<std::size_t>(a - 1)][0];
+    const QString twice =
+        Tr(QT_TRANSLATE_NOOP("noralim", "%1 twice in %2")).arg(QString::fromUcs4(&value, 1), UnitName(kind, n));
+    for (const CellIndex i : {a, b}) add(static_cast<std::size_t>(i - 1), twice);
     return false;
   });
-  return flags;
+  for (std::size_t k = 0; k < texts.size(); ++k) {
+    if (stopped[k]) add(k, Tr(QT_TRANSLATE_NOOP("noralim", "Calc stopped here at a contradiction")));
+    if (wrong[k]) add(k, Tr(QT_TRANSLATE_NOOP("noralim", "Check found it wrong")));
+  }
+  return reasons;
 }
 
 }  // namespace noralim::ui

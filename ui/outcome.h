@@ -29,8 +29,10 @@ QString Outcome(const GridTexts& texts, SolveResult result);
 // any other text.
 std::optional<DigitSet> WellFormedDigits(const CellText& text);
 
-// The cells whose texts are not well formed, and the settled cells whose
-// text another settled cell of one of their units repeats.
-CellFlags ConflictingCells(const GridTexts& texts);
+// Why each cell is marked, in words ("5 twice in row 3", "not a digit or
+// candidates"), or empty for a cell that is not: the conflicts of the
+// texts, the cells a run stopped at (`stopped`) and those Check found wrong.
+using MarkReasons = std::array<QString, kCellCount>;
+MarkReasons ReasonsForMarks(const GridTexts& texts, const CellFlags& stopped, const CellFlags& wrong);
 
 }  // namespace noralim::ui

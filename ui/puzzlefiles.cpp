@@ -121,7 +121,7 @@ std::string SavedText(const KeptGrid& grid, SavedForm form) {
   std::string text;
   for (int p = 0; p < kCellCount; ++p) {
     const auto k = static_cast<std::size_t>(CellAtPosition(p) - 1);
-    const bool kept = grid.kinds[k] != CellKind::Written && IsDigitValue(grid.texts[k]);
+    const bool kept = grid.kinds[k] != Origin::Written && IsDigitValue(grid.texts[k]);
     text.push_back(kept ? static_cast<char>(grid.texts[k][0]) : '.');
     if (form == SavedForm::Rows && p % kUnitSize == kUnitSize - 1) text.push_back('\n');
   }

@@ -3,8 +3,11 @@
 
 #include "ui/startup.h"
 
+#include <QEvent>
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
@@ -13,6 +16,7 @@
 #include "ui/form1.h"
 #include "ui/puzzlefiles.h"
 #include "ui/translation.h"
+#include "ui/usersettings.h"
 
 namespace noralim::ui {
 
@@ -27,6 +31,7 @@ const char* const kWindowUsage =
                       "\"Clear\" empties the grid. The title then says how the run ended.\n"
                       "\n"
                       "  PUZZLE      81 characters row-major ('1'-'9' givens; '.', '0' or '-' empty)\n"
+                      "              or a JSON line (an array of 81 strings, or {\"cells\": [...]})\n"
                       "  FILE        the first puzzle in FILE is loaded: a puzzle line, a JSON line,\n"
                       "              nine rows (with borders, as web pages, .sdk and .ss files have\n"
                       "              them) or 729 candidates\n"
@@ -119,9 +124,13 @@ StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands,
   window.source = operand.substr(operand.find_last_of("/\\") + 1);
   std::error_code error;
   std::string file = operand;
-  if (const auto colon = operand.rfind(':'); !std::filesystem::exists(operand, error) && colon != std::string::npos) {
-    file = operand.substr(0, colon);
-    window.source_line = std::stol(operand.substr(colon + 1));
+  if (!std::filesystem::exists(operand, error)) {
+    // FILE:LINE, or else a JSON line, which names no file to walk through.
+    const auto colon = operand.rfind(':');
+    file = colon == std::string::npos ? std::string() : operand.substr(0, colon);
+    if (file.empty() || !std::filesystem::exists(file, error)) return window;
+    const std::string_view line = std::string_view(operand).substr(colon + 1);
+    std::from_chars(line.data(), line.data() + line.size(), window.source_line);
   }
   window.source_file = std::filesystem::absolute(file, error).string();
   // The line the file's first puzzle starts on, from which Alt+Right goes on.
@@ -132,7 +141,35 @@ StartupCommand Open(OpenWindow window, const std::vector<std::string>& operands,
   return window;
 }
 
+constexpr QLatin1String kGeometryKey("window/geometry");
+
+// Writes the window's size, place and maximised state when it is closed.
+class SizeKeeper final : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Close) {
+      UserSettings().setValue(kGeometryKey, static_cast<QWidget*>(watched)->saveGeometry());
+    }
+    return false;
+  }
+};
+
+// The message handler that was in place before QuietFontFallbackNotes.
+QtMessageHandler& OuterHandler() {
+  static QtMessageHandler outer = nullptr;
+  return outer;
+}
+
+void QuietFontNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.trimmed().startsWith(QLatin1String("OpenType support missing for"))) return;
+  if (OuterHandler() != nullptr) return OuterHandler()(type, context, message);
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 }  // namespace
+
+void QuietFontFallbackNotes() { OuterHandler() = qInstallMessageHandler(QuietFontNotes); }
 
 std::string Translated(const Rejected& rejected) {
   const QString what = TranslatedMessage(rejected.format, rejected.args);
@@ -220,14 +257,17 @@ StartupCommand ParseStartup(const std::vector<std::string>& args, std::size_t ma
 
 std::unique_ptr<Form1> OpenForm(const OpenWindow& command) {
   auto form = std::make_unique<Form1>();
+  // The size the window had when it was last closed, if any.
+  form->restoreGeometry(UserSettings().value(kGeometryKey).toByteArray());
+  form->installEventFilter(new SizeKeeper(form.get()));
   form->SetPace(command.pace);
+  form->PrepareNewPuzzles();
   // Shown first, so that a notice about the state appears under the window.
   form->show();
   if (command.keep_state) form->KeepState(std::make_unique<StateFile>(StateFile::DefaultPath()));
   if (command.texts) {
     // One more step: the grid left last time is one undo away.
-    form->LoadTexts(*command.texts);
-    form->SetSource(PuzzleSource{command.source, command.source_file, command.source_line});
+    form->LoadTexts(*command.texts, PuzzleSource{command.source, command.source_file, command.source_line});
   }
   return form;
 }

@@ -62,9 +62,19 @@ std::string Translated(const Rejected& rejected);
 // A usage error in the user's language, with the pointer to --help.
 std::string UsageMessage(const UsageError& error);
 
-// The window as the program opens it, shown, with the operand's puzzle in its
-// cells when there was one. Needs the toolkit's application object.
+// The window as the program opens it, shown, at the size it had when it was
+// last closed (kept in the user's settings as it closes), with the operand's
+// puzzle in its cells when there was one. Needs the toolkit's application
+// object.
 std::unique_ptr<Form1> OpenForm(const OpenWindow& command);
+
+// Keeps out of stderr the toolkit's note, for each fallback face and size it
+// tries, that the face cannot shape a script such as Syriac or Thaana: a
+// cell's text may be any junk pasted into it, which holds many such
+// scripts, and every size a cell's text is fitted at would repeat the notes
+// by the hundred. They tell a user nothing to act on; every other message
+// goes where it went before.
+void QuietFontFallbackNotes();
 
 extern const char* const kWindowUsage;
 

@@ -3,6 +3,7 @@
 
 // {"noralim":"state","version":1,"cells":[81 texts, box-major],"kinds":"gew..",
 //  "steps":[[[cell,"kinds before and after","before","after"],...],...],"at":N,
+//  (a step that changes the puzzle's source: {"cells":[...],"source":[before,after]})
 //  "source":{"title":..,"file":..,"line":N},"outcome":"..","highlight":D}
 // A kind is a letter: 'g' given, 'e' entry, 'w' written.
 #include "ui/statecodec.h"
@@ -20,34 +21,42 @@ using nlohmann::json;
 
 constexpr std::string_view kKindLetters = "egw";
 
-char KindLetter(CellKind kind) { return kKindLetters[static_cast<std::size_t>(kind)]; }
+char KindLetter(Origin kind) { return kKindLetters[static_cast<std::size_t>(kind)]; }
 
-CellKind KindOf(char letter) {
+Origin KindOf(char letter) {
   const auto at = kKindLetters.find(letter);
   if (at == std::string_view::npos) {
     throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "a cell's kind is not one of g, e, w"));
   }
-  return static_cast<CellKind>(at);
+  return static_cast<Origin>(at);
 }
 
 json StepJson(const Change& change) {
   json cells = json::array();
-  for (const CellChange& cell : change) {
+  for (const CellChange& cell : change.cells) {
     const std::string kinds = {KindLetter(cell.kind_before), KindLetter(cell.kind_after)};
     cells.push_back(json::array({cell.cell, kinds, cell.before, cell.after}));
   }
-  return cells;
+  if (change.source_before == change.source_after) return cells;
+  return {{"cells", std::move(cells)}, {"source", json::array({change.source_before, change.source_after})}};
 }
 
-SharedChange StepOf(const json& cells) {
+SharedChange StepOf(const json& step) {
   Change change;
-  for (const json& cell : cells.get_ref<const json::array_t&>()) {
+  const json* cells = &step;
+  if (step.is_object()) {
+    cells = &step.at("cells");
+    const json& sources = step.at("source");
+    change.source_before = sources.at(0).get<std::string>();
+    change.source_after = sources.at(1).get<std::string>();
+  }
+  for (const json& cell : cells->get_ref<const json::array_t&>()) {
     const auto& kinds = cell.at(1).get_ref<const std::string&>();
     if (cell.size() != 4 || kinds.size() != 2) {
       throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "a changed cell is not 4 values"));
     }
-    change.push_back({cell.at(0).get<CellIndex>(), KindOf(kinds[0]), KindOf(kinds[1]), cell.at(2).get<std::string>(),
-                      cell.at(3).get<std::string>()});
+    change.cells.push_back({cell.at(0).get<CellIndex>(), KindOf(kinds[0]), KindOf(kinds[1]),
+                            cell.at(2).get<std::string>(), cell.at(3).get<std::string>()});
   }
   return std::make_shared<const Change>(std::move(change));
 }
@@ -75,15 +84,17 @@ WindowState StateOf(const json& state) {
   if (state.at("version").get<int>() > kStateVersion) {
     throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "written by a newer version"));
   }
+  const json& source = state.at("source");
+  KeptGrid grid = GridOf(state);
+  grid.source = source.at("title").get<std::string>();
   std::vector<SharedChange> steps;
   for (const json& step : state.at("steps").get_ref<const json::array_t&>()) steps.push_back(StepOf(step));
-  auto history = GridHistory::Rebuild(GridOf(state), std::move(steps), state.at("at").get<std::size_t>());
+  auto history = GridHistory::Rebuild(std::move(grid), std::move(steps), state.at("at").get<std::size_t>());
   if (!history) throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "the steps do not fit the grid"));
   WindowState out{std::move(*history), {}, {}, state.at("highlight").get<int>()};
   if (out.highlight < 0 || out.highlight > kUnitSize) {
     throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "no digit to highlight"));
   }
-  const json& source = state.at("source");
   out.source = {source.at("title").get<std::string>(), source.at("file").get<std::string>(),
                 source.at("line").get<long>()};
   out.outcome = state.at("outcome").get<std::string>();

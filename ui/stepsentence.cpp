@@ -37,9 +37,10 @@ const char* SubsetName(Technique technique) {
 
 QString Single(const Step& step) {
   const Placement& placed = *step.placement;
-  return Tr(QT_TRANSLATE_NOOP("noralim", "Hidden single: %1 fits only at %2 in %3, so it goes there."))
+  const UnitRef& unit = step.units[0];
+  return Tr(QT_TRANSLATE_NOOP("noralim", "Hidden single: %1 fits only in %2, so it goes there."))
       .arg(placed.digit)
-      .arg(PlaceName(placed.cell), UnitName(step.units[0].kind, step.units[0].number));
+      .arg(Of(PlacesIn(unit.kind, {placed.cell}), UnitName(unit.kind, unit.number)));
 }
 
 QString Locked(const Step& step) {
@@ -82,7 +83,7 @@ QString Wing(const Step& step, const DigitCells& grid) {
   const auto cell = [&](std::size_t k) {
     const CellIndex i = step.cells[k];
     return Tr(QT_TRANSLATE_NOOP("noralim", "%1 (%2)"))
-        .arg(PlaceName(i), DigitsSpaced(grid[static_cast<std::size_t>(i - 1)]));
+        .arg(ShortPlace(i), DigitsSpaced(grid[static_cast<std::size_t>(i - 1)]));
   };
   const char* text =
       step.technique == Technique::XyWing

@@ -21,7 +21,7 @@ void WindowGrid::SetCellText(CellIndex i, const CellText& text) {
   writing_ = 0;
   // The change notification processes events, and a close may be among them.
   if (closing_) throw SolveStopped();
-  if (changed && running_ && pace_ > 0) {
+  if (changed && running_ && !by_user_ && pace_ > 0) {
     Pause();
     if (closing_) throw SolveStopped();
   }

@@ -20,17 +20,19 @@ class WindowGrid final : public CellGrid {
  public:
   using Cells = std::array<CellField*, kCellCount>;
 
-  // cells, closing and running belong to the window and outlive the grid;
-  // closing is set once the window is being closed, running while a "Calc"
-  // run is under way.
-  WindowGrid(const Cells& cells, const bool& closing, const bool& running)
-      : cells_(cells), closing_(closing), running_(running) {}
+  // cells and the flags belong to the window and outlive the grid; closing
+  // is set once the window is being closed, running while a "Calc" run is
+  // under way, by_user while the user's texts go in (a Clear or a paste
+  // within a run).
+  WindowGrid(const Cells& cells, const bool& closing, const bool& running, const bool& by_user)
+      : cells_(cells), closing_(closing), running_(running), by_user_(by_user) {}
 
   [[nodiscard]] CellText GetCellText(CellIndex i) const override;
   // Throws SolveStopped instead of writing once the window is closing, and
   // right after a write whose change notification saw the window close.
   // With a pace set, a write of a run that changes a cell is followed by a
-  // pause of that many milliseconds in which events go on being processed.
+  // pause of that many milliseconds in which events go on being processed;
+  // the user's writes within a run go at once.
   void SetCellText(CellIndex i, const CellText& text) override;
 
   // Whether the change of cell i being reported now comes from a write of
@@ -49,6 +51,7 @@ class WindowGrid final : public CellGrid {
   const Cells& cells_;
   const bool& closing_;
   const bool& running_;
+  const bool& by_user_;
   int pace_ = 0;
   CellIndex writing_ = 0;  // the cell whose write is being reported, or 0
   QEventLoop* pause_ = nullptr;

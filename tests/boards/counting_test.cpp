@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Copyright 2026 The Noralim developers
 
-// The solution counter and the rating against plain references, on a sample
-// of Royle's 17-clue puzzles (tests/data/puzzles17.txt) as given, with one
-// clue taken away and with one wrong clue added: a backtracking search that
-// tries every digit of the cell with fewest choices, and the ladder taken
-// one step at a time in a shuffled order, as StepsOf lists the steps.
+// The solution counter, the rating and the rating within a level against
+// plain references, on a sample of Royle's 17-clue puzzles
+// (tests/data/puzzles17.txt) as given, with one clue taken away and with one
+// wrong clue added: a backtracking search that tries every digit of the cell
+// with fewest choices, and the ladder taken one step at a time in a shuffled
+// order, as StepsOf lists the steps.
 #include "boards/counting.h"
 
 #include <gtest/gtest.h>
@@ -190,6 +191,10 @@ TEST(CountingTest, AgreesWithBacktrackingAndTheLadderStepByStep) {
     EXPECT_EQ(rating.solutions, expected.solutions);
     EXPECT_EQ(rating.solution, expected.solution);
     EXPECT_EQ(rating.level, slow.level);
+    for (int highest = 1; highest <= kLevelCount; ++highest) {
+      const bool within = rating.level && static_cast<int>(*rating.level) <= highest;
+      EXPECT_EQ(RateWithin(grids[k], static_cast<Level>(highest)), within ? rating.level : std::nullopt) << highest;
+    }
     ++by_count[static_cast<std::size_t>(expected.solutions)];
   }
   for (const int n : by_count) EXPECT_GT(n, 0);  // the sample has grids with 0, 1 and 2 solutions

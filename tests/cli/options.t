@@ -11,7 +11,7 @@ written is an error.
 
   $ noralim-solve --help | head -n 2
   Usage: noralim-solve [OPTION]... [FILE]...
-  Narrows 9x9 number-place (sudoku) puzzles by propagation, one puzzle a line:
+    or:  noralim-solve --generate N [--rating LEVEL] [--symmetry NAME] [--minimal]
   $ noralim-solve -h | head -n 1
   Usage: noralim-solve [OPTION]... [FILE]...
   $ noralim-solve --version
@@ -68,7 +68,10 @@ A usage error is one line, and a pointer to --help.
   noralim-solve: -j takes a number of threads from 1 to 256
   $ noralim-solve --jobs=257 2>&1 | head -n 1
   noralim-solve: -j takes a number of threads from 1 to 256
-  $ noralim-solve -jx 2>&1 | head -n 1
+  $ for j in -jx '-j 4x' '-j 04x' --jobs=2.0; do noralim-solve $j -p 1 2>&1 | head -n 1; done
+  noralim-solve: -j takes a number of threads from 1 to 256
+  noralim-solve: -j takes a number of threads from 1 to 256
+  noralim-solve: -j takes a number of threads from 1 to 256
   noralim-solve: -j takes a number of threads from 1 to 256
 
 --trace implies --json and lists every write, as [cell, text].
@@ -82,7 +85,7 @@ takes every one of them.
 
   $ options() { tr -d '\\' | grep -o -- '\(^\| \)\(--[a-z]*\|-[a-z]\+\)' | tr -d ' ' | grep -vx -- '-platform\|-style\|-reverse' | sort -u; }
   $ noralim-solve --help | options | tr '\n' ' '
-  -- --help --jobs --json --puzzle --rate --summary --trace --version -h -j -p  (no-eol)
+  -- --generate --help --jobs --json --minimal --puzzle --rate --rating --seed --summary --symmetry --trace --version -h -j -p  (no-eol)
   $ diff <(noralim-solve --help | options) <(sed -n '/^.SH SYNOPSIS/,/^.SH DIAGNOSTICS/p' "$ROOT/docs/man/noralim-solve.1.in" | options)
   $ for o in $(noralim-solve --help | options); do noralim-solve $o < /dev/null 2>&1 | grep 'unknown'; done
   [1]

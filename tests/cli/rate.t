@@ -39,6 +39,9 @@ else is named, as the reader names what it cannot take.
   $ echo '["a"'$(printf ',""%.0s' {2..81})']' | noralim-solve --rate
   -:1: cell 1 is not digits, which --rate needs
   [1]
+  $ echo '["1"'$(printf ',""%.0s' {2..11})',"1x"'$(printf ',""%.0s' {13..39})',"0"'$(printf ',""%.0s' {41..81})']' | noralim-solve --rate
+  -:1: cell 12 is not digits, which --rate needs
+  [1]
 
 --summary counts the solutions and the ratings too.
 

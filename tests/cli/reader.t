@@ -86,3 +86,8 @@ and the lines after it keep their numbers.
   -:2: line longer than 1048576 bytes
   ................................................................................. open 2
   [1]
+  $ { head -c 3000000 /dev/zero | tr '\0' 1; echo; echo "${EMPTY}x"; echo "$EMPTY"; } | noralim-solve
+  -:1: line longer than 1048576 bytes
+  -:2: unexpected character 'x' at column 82
+  ................................................................................. open 2
+  [1]

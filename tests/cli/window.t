@@ -37,14 +37,23 @@ operands first.
   $ noralim $(printf '%080d' 0)
   puzzle: expected 81 cells, got 80
   [2]
+  $ noralim '["1"]'
+  puzzle: expected 81 cells, got 1
+  [2]
   $ noralim --pace 1001
   noralim: --pace takes a number of milliseconds from 0 to 1000
   Try 'noralim --help' for more information.
   [2]
-  $ noralim --pace=slow
+  $ for pace in --pace=slow --pace=100ms '--pace 1e2'; do noralim $pace; echo $?; done
   noralim: --pace takes a number of milliseconds from 0 to 1000
   Try 'noralim --help' for more information.
-  [2]
+  2
+  noralim: --pace takes a number of milliseconds from 0 to 1000
+  Try 'noralim --help' for more information.
+  2
+  noralim: --pace takes a number of milliseconds from 0 to 1000
+  Try 'noralim --help' for more information.
+  2
 
 With no display the window says so in one line; the toolkit's options reach
 it as it reads them, with one dash or two, the value after = or apart.
@@ -58,6 +67,11 @@ it as it reads them, with one dash or two, the value after = or apart.
   [2]
   $ for p in -platform=offscreen '--platform offscreen'; do timeout 2 noralim $p --style=fusion 2>/dev/null; echo $?; done
   124
+  124
+
+A JSON line is a puzzle operand too, however long it is for a file name.
+
+  $ XDG_DATA_HOME="$PWD/json" timeout 2 noralim -platform offscreen "{\"cells\": [\"5\"$(printf ', "123456789"%.0s' $(seq 80))]}" 2>/dev/null; echo $?
   124
 
 A file, or a line of it, that holds no puzzle: the message names the file and

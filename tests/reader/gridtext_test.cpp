@@ -66,6 +66,11 @@ TEST(GridTextTest, ReadsEveryFormFromTheClipboardAndFromAFile) {
   // A line longer than any line of a file is taken.
   const std::string overlong(LineReader::kMaxLineBytes + 1, '.');
   EXPECT_EQ(Shown(ReadGrid("\n" + overlong, "text").result), "text:2: line longer than 1048576 bytes");
+  // After a grid's nine rows, such a line only ends the grid.
+  std::string nine;
+  for (int row = 0; row < 9; ++row) nine += "123456789\n";
+  EXPECT_EQ(Shown(ReadGrid(nine + overlong, "text").result),
+            GridLine(std::get<Puzzle>(ReadGrid(nine, "").result).texts));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Copyright 2026 The Noralim developers
 
-// Finding a puzzle from an operand. What is said when there is none shows in
+// Finding a puzzle from an operand: a puzzle line, a JSON line, a file or a
+// line of a file. What is said when there is none shows in
 // tests/cli/window.t.
 #include "reader/source.h"
 
@@ -10,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "reader/writer.h"
 
 namespace noralim {
 namespace {
@@ -21,14 +24,23 @@ TEST(LoadPuzzleTest, FindsALiteralPuzzleAFileOrALineOfAFile) {
   std::ofstream(p) << "# comment\n\n2" << std::string(80, '.') << "\n"
                    << std::string(80, '.') << "\n3" << std::string(80, '.') << "\n";
   std::ofstream(dir / "p.txt:4") << "4" << std::string(80, '.') << "\n";
+  std::string cells = R"({"cells": ["5")";
+  for (int k = 1; k < kCellCount; ++k) cells += R"(, "")";
+  cells += "]}";
+  const std::string empty80(80, '.');
   const struct {
     std::string operand;
-    char32_t cell1;
-  } cases[] = {{"1" + std::string(80, '.'), U'1'}, {p, U'2'}, {p + ":5", U'3'}, {p + ":4", U'4'}};
+    std::string line;
+  } cases[] = {{"1" + empty80, "1" + empty80},
+               {"1" + std::string(80, '-'), "1" + empty80},
+               {p, "2" + empty80},
+               {p + ":5", "3" + empty80},
+               {p + ":4", "4" + empty80},
+               {cells, "5" + empty80}};
   for (const auto& c : cases) {
     const auto result = LoadPuzzle(c.operand, 1);
     ASSERT_TRUE(std::holds_alternative<Puzzle>(result)) << c.operand << ": " << Describe(std::get<Rejected>(result));
-    EXPECT_EQ(std::get<Puzzle>(result).texts[0], CellText(1, c.cell1)) << c.operand;
+    EXPECT_EQ(GridLine(std::get<Puzzle>(result).texts), c.line) << c.operand;
   }
   std::filesystem::remove_all(dir);
 }

@@ -9,9 +9,19 @@ namespace noralim {
 namespace {
 
 TEST(CellTextTest, RemoveAllTakesEveryCopyComparingExactly) {
-  const std::u32string cases[][3] = {
-      {U"123456789", U"5", U"12346789"}, {U"555", U"5", U""},         {U"", U"5", U""},    {U"5195", U"5", U"19"},
-      {U"5\r\n", U"5", U"\r\n"},         {U"12345", U"５", U"12345"}, {U"aA", U"a", U"A"}, {U"aaa", U"aa", U"a"}};
+  const std::u32string cases[][3] = {{U"123456789", U"5", U"12346789"},
+                                     {U"555", U"5", U""},
+                                     {U"", U"5", U""},
+                                     {U"5195", U"5", U"19"},
+                                     {U"5\r\n", U"5", U"\r\n"},
+                                     {U"12345", U"５", U"12345"},
+                                     {U"aA", U"a", U"A"},
+                                     {U"aaa", U"aa", U"a"},
+                                     // Longer texts: copies taken left to right, each once, none made by a removal.
+                                     {U"aaaa", U"aa", U""},
+                                     {U"ababa", U"aba", U"ba"},
+                                     {U"aabb", U"ab", U"ab"},
+                                     {U"1212", U"12", U""}};
   for (const auto& [from, remove, expected] : cases) EXPECT_EQ(RemoveAll(from, remove), expected) << EncodeUtf8(from);
   EXPECT_TRUE(ContainsText(U"12", U"2"));
   EXPECT_FALSE(ContainsText(U"２", U"2"));

@@ -3,8 +3,9 @@
 
 // One pass over one unit, from tests/data/passes.jsonl: the unit's texts
 // after the pass, the order of its writes and, where it stops at one, its
-// contradiction, as positions 1 to 9 in the unit (0 for no other cell). Box rows run on every box; line rows on every column and every row,
-// which share one pass.
+// contradiction, as positions 1 to 9 in the unit (0 for no other cell).
+// Box rows run on every box; line rows on every column and every row, which
+// share one pass.
 #include "solver/passes.h"
 
 #include <gtest/gtest.h>

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QPointer>
+#include <QToolTip>
 #include <QtTest>
 #include <vector>
 
@@ -110,7 +111,7 @@ class RunsTest : public QObject {
     // What the alert at the end of the run points to (the offscreen platform
     // has no accessibility bridge to see the alert itself).
     QCOMPARE(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Description),
-             QStringLiteral("Calc finished: 81 of 81 cells settled, 0 open"));
+             QStringLiteral("solved in 7 sweeps. Calc finished: 81 of 81 cells settled, 0 open"));
     QTest::keyClick(form.Text1(1), Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(ReadAll(form) == Texts(kTwentyEight));
     QTest::keyClick(form.Text1(1), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -147,6 +148,10 @@ class RunsTest : public QObject {
     form.LoadTexts(start);
     QTest::keyClick(form.Text1(1), Qt::Key_F5);
     QCOMPARE(form.windowTitle(), title);
+    // In full over the grid, where a title bar may cut it short.
+    QHelpEvent hover(QEvent::ToolTip, QPoint(4, 4), form.Text1(41)->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(form.Text1(41)->viewport(), &hover);
+    QCOMPARE(QToolTip::text() + QStringLiteral(" \u2014 Noralim"), title);
     for (CellIndex i = 1; i <= noralim::kCellCount; ++i) {
       const auto k = static_cast<std::size_t>(i - 1);
       const bool changed = ReadAll(form)[k] != start[k];
@@ -156,7 +161,57 @@ class RunsTest : public QObject {
     }
     TypeInto(form.Text1(81), QStringLiteral("x"));
     QCOMPARE(form.windowTitle(), QStringLiteral("Noralim"));
+    QVERIFY(form.toolTip().isEmpty());
     QVERIFY(form.Text1(81)->Conflict() && !form.Text1(81)->Written());
+    QTest::mouseClick(form.cmdExec(1), Qt::LeftButton);  // no mark outlives a Clear, on any cell
+    for (CellIndex i = 1; i <= noralim::kCellCount; ++i) QVERIFY(!form.Text1(i)->Conflict());
+  }
+
+  // A step of Next step is written into the cells it changes alone, as a run
+  // is, and leaves no outcome in the title; a Clear or a paste while it is
+  // written stops the rest of it, typing elsewhere stays.
+  void aStepBeingTakenGivesWayToTheUser_data() {
+    QTest::addColumn<QString>("edit");
+    for (const char* edit : {"Clear", "paste", "typing"}) QTest::newRow(edit) << edit;
+  }
+  void aStepBeingTakenGivesWayToTheUser() {
+    QFETCH(QString, edit);
+    Form1 form;
+    form.show();
+    // Pointing: 9 goes from column 7 outside box 3, in several cells.
+    form.LoadTexts(Texts(".......124...9...........5..7.2.....6.....4.....1.8....18..........3.7..5.2......"),
+                   QStringLiteral("steps.txt"));
+    QTest::keyClick(form.Text1(1), Qt::Key_F5);
+    const GridTexts before = ReadAll(form);
+    QTest::keyClick(form.Text1(1), Qt::Key_F6);
+    QTest::keyClick(form.Text1(1), Qt::Key_F6);
+    GridTexts expected = ReadAll(form);
+    QCOMPARE(form.windowTitle(), QStringLiteral("steps.txt \u2014 Noralim"));
+    int changed = 0;
+    for (CellIndex i = 1; i <= noralim::kCellCount; ++i) {
+      const auto k = static_cast<std::size_t>(i - 1);
+      if (expected[k] == before[k]) continue;
+      ++changed;
+      QVERIFY(form.Text1(i)->Written());
+    }
+    QVERIFY(changed > 1 && expected[80] == before[80]);
+    QTest::keyClick(form.Text1(1), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(ReadAll(form) == before);
+    if (edit == "Clear") expected = GridTexts{};
+    if (edit == "paste") expected = Texts(kTwentyEight);
+    if (edit == "typing") expected[80] = noralim::CellText(1, U'5');
+    QGuiApplication::clipboard()->setText(kTwentyEight);
+    QTest::keyClick(form.Text1(1), Qt::Key_F6);
+    OnEveryChange(form, this, [&](int n) {
+      if (n != 1) return;
+      if (edit == "Clear") QTest::mouseClick(form.cmdExec(1), Qt::LeftButton);
+      if (edit == "paste") QTest::keyClick(form.Text1(1), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+      if (edit != "typing") return;
+      QTest::keyClick(form.Text1(81), Qt::Key_A, Qt::ControlModifier);
+      TypeInto(form.Text1(81), QStringLiteral("5"));
+    });
+    QTest::keyClick(form.Text1(1), Qt::Key_F6);
+    QVERIFY(ReadAll(form) == expected && Idle(form));
   }
 
   // Space on "Calc", then Space again while it runs, does not reach "Clear":

@@ -15,10 +15,10 @@
 
 using noralim::CellText;
 using noralim::GridTexts;
-using noralim::ui::CellKind;
 using noralim::ui::Form1;
 using noralim::ui::GridHistory;
 using noralim::ui::KeptGrid;
+using noralim::ui::Origin;
 using noralim::ui::StateFile;
 using noralim::ui::WindowState;
 using namespace noralim::uitest;
@@ -26,24 +26,25 @@ using namespace noralim::uitest;
 namespace {
 
 // A puzzle as it comes in: every text a given.
-KeptGrid Kept(const QString& line) {
-  KeptGrid grid{Texts(line), {}};
-  grid.kinds.fill(CellKind::Given);
+KeptGrid Kept(const QString& line, std::string source) {
+  KeptGrid grid{Texts(line), {}, std::move(source)};
+  grid.kinds.fill(Origin::Given);
   return grid;
 }
 
-// A history of four steps, one of them undone, with texts of every kind.
+// A history of four steps, one of them undone, with texts of every kind and
+// the puzzle's source changing.
 WindowState SampleState() {
   GridHistory history(KeptGrid{});
-  history.Record(Kept(kTwentyEight));
+  history.Record(Kept(kTwentyEight, "puzzles.txt:4"));
   KeptGrid typed = history.Current();
   typed.texts[1] = U"5\r\n\U0001F600\"\\";
-  typed.kinds[1] = CellKind::Entry;
+  typed.kinds[1] = Origin::Entry;
   history.Record(typed);
   typed.texts[2] = U"1379";
-  typed.kinds[2] = CellKind::Written;
+  typed.kinds[2] = Origin::Written;
   history.Record(typed);
-  history.Record(Kept(kContradictory));
+  history.Record(Kept(kContradictory, "puzzles.txt:14"));
   history.Undo();
   return {history, {"puzzles.txt:4", "/tmp/puzzles.txt", 4}, "solved in 7 sweeps", 5};
 }
@@ -191,7 +192,7 @@ class StateTest : public QObject {
     const QByteArray five = "5" + QByteArray(80, '.');
     file.write("# three\n" + QByteArray(kTwentyEight) + "\noops\n");
     for (int row = 0; row < 9; ++row) file.write(QByteArray(kContradictory).mid(qsizetype{9} * row, 9) + "\n");
-    file.write(five + "\n");
+    file.write("\n" + five + "\n");  // a blank line, or it would be a tenth row
     file.close();
     // Opened as the operand: its first puzzle, from which Alt+Right goes on.
     auto open = std::get<noralim::ui::OpenWindow>(
@@ -207,7 +208,7 @@ class StateTest : public QObject {
     key(Qt::Key_Right, Texts(kContradictory));  // the rejected line passed over
     key(Qt::Key_Right, Texts(five));
     key(Qt::Key_Right, Texts(five));  // no further
-    QCOMPARE(form.windowTitle(), QStringLiteral("three.txt:13 \u2014 Noralim"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("three.txt:14 \u2014 Noralim"));
     key(Qt::Key_Left, Texts(kContradictory));
     form.Undo();
     QVERIFY(ReadAll(form) == Texts(five));

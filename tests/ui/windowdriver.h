@@ -5,8 +5,10 @@
 // would, and the idle state.
 #pragma once
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -32,6 +34,20 @@ inline GridTexts ReadAll(const ui::Form1& form) { return ReadTexts(form.Grid());
 // application-wide override.
 inline bool Idle(const ui::Form1& form) {
   return QGuiApplication::overrideCursor() == nullptr && form.cmdExec(kCalcButton)->isEnabled();
+}
+
+// The balloon that says a sentence under the window, shown or not.
+inline QLabel* Balloon() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) return label;
+  }
+  return nullptr;
+}
+
+// The sentence under the window, or empty when none shows.
+inline QString Said() {
+  const QLabel* balloon = Balloon();
+  return balloon != nullptr && balloon->isVisible() ? balloon->text() : QString();
 }
 
 // Types text key by key, each key carrying one character as a keyboard or

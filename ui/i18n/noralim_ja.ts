@@ -68,6 +68,14 @@
         <translation>、空き %1 マス</translation>
     </message>
     <message>
+        <source>, %1 not a digit</source>
+        <translation>、数字以外 %1 マス</translation>
+    </message>
+    <message>
+        <source>, %1 not digits</source>
+        <translation>、数字以外 %1 マス</translation>
+    </message>
+    <message>
         <source>a cell holds more than %1 characters</source>
         <translation>%1 文字を超えるマスがあります</translation>
     </message>
@@ -142,6 +150,10 @@
     <message>
         <source>expected 9 rows, got %1</source>
         <translation>9 行のはずが %1 行しかありません</translation>
+    </message>
+    <message>
+        <source>a tenth row: a grid has 9 rows (a blank line ends one)</source>
+        <translation>10 行目があります: 盤面は 9 行です（空行で盤面が終わります）</translation>
     </message>
     <message>
         <source>digit %1 out of place at column %2 (only %3 or a blank goes there)</source>
@@ -308,6 +320,42 @@
         <translation>%2 の %1 が誤りです。これを除くとパズルの解は一つです。</translation>
     </message>
     <message>
+        <source>The %1 at %2 is wrong: without it the digits have a solution.</source>
+        <translation>%2 の %1 が誤りです。これを除くと数字に解があります。</translation>
+    </message>
+    <message>
+        <source>The %1 at %2 is wrong.</source>
+        <translation>%2 の %1 が誤りです。</translation>
+    </message>
+    <message>
+        <source>New &amp;puzzle</source>
+        <translation>新しい問題(&amp;P)</translation>
+    </message>
+    <message>
+        <source>%1, seed %2</source>
+        <translation>%1、シード %2</translation>
+    </message>
+    <message>
+        <source>not a digit or candidates</source>
+        <translation>数字でも候補でもありません</translation>
+    </message>
+    <message>
+        <source>%1 twice in %2</source>
+        <translation>%2に %1 が二つ</translation>
+    </message>
+    <message>
+        <source>Calc stopped here at a contradiction</source>
+        <translation>Calc がここで矛盾に行き当たりました</translation>
+    </message>
+    <message>
+        <source>Check found it wrong</source>
+        <translation>チェックで誤りと判定</translation>
+    </message>
+    <message>
+        <source>, marked: %1</source>
+        <translation>、印: %1</translation>
+    </message>
+    <message>
         <source>The typed digits have no solution together; without any one of the %1 marked there is one.</source>
         <translation>入力した数字の組み合わせには解がありません。印をつけた %1 マスのどれか一つを除くと解が一つになります。</translation>
     </message>
@@ -356,6 +404,10 @@
         <translation>%1行 %2列</translation>
     </message>
     <message>
+        <source>r%1c%2</source>
+        <translation>%1行%2列</translation>
+    </message>
+    <message>
         <source>, </source>
         <translation>、</translation>
     </message>
@@ -370,6 +422,10 @@
     <message>
         <source>columns %1</source>
         <translation>%1 列</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2の%1</translation>
     </message>
     <message>
         <source>Naked pair</source>
@@ -408,8 +464,8 @@
         <translation>ジェリーフィッシュ</translation>
     </message>
     <message>
-        <source>Hidden single: %1 fits only at %2 in %3, so it goes there.</source>
-        <translation>隠れシングル: %3 で %1 が入るのは %2 だけなので、そこに入ります。</translation>
+        <source>Hidden single: %1 fits only in %2, so it goes there.</source>
+        <translation>隠れシングル: %1 が入るのは %2 だけなので、そこに入ります。</translation>
     </message>
     <message>
         <source>Pointing: in %1, %2 fits only in %3, so %2 goes from the rest of %3.</source>
@@ -524,6 +580,7 @@ press &quot;Calc&quot; (or F5, or Ctrl+Enter) to narrow every cell to its candid
 &quot;Clear&quot; empties the grid. The title then says how the run ended.
 
   PUZZLE      81 characters row-major (&apos;1&apos;-&apos;9&apos; givens; &apos;.&apos;, &apos;0&apos; or &apos;-&apos; empty)
+              or a JSON line (an array of 81 strings, or {&quot;cells&quot;: [...]})
   FILE        the first puzzle in FILE is loaded: a puzzle line, a JSON line,
               nine rows (with borders, as web pages, .sdk and .ss files have
               them) or 729 candidates
@@ -566,6 +623,7 @@ or help or version text that cannot be written.
 込まれます。「Clear」で盤面を空にします。結果はタイトルに表示されます。
 
   PUZZLE      行ごとに並べた 81 文字（&apos;1&apos;〜&apos;9&apos; はヒント、&apos;.&apos;、&apos;0&apos;、&apos;-&apos; は空きマス）
+              または JSON 行（81 個の文字列の配列か {&quot;cells&quot;: [...]}）
   FILE        FILE の最初のパズルを読み込みます: パズル行、JSON 行、9 行の盤面
               （Web ページや .sdk、.ss ファイルのような罫線つき）、729 文字の候補
   FILE:LINE   FILE の LINE 行目から始まるパズルを読み込みます
