@@ -169,7 +169,7 @@ GridRead GridReader::At(Rejected rejected, long number) const {
 
 GridRead GridReader::Finish() const {
   if (start_ == 0) return GridRead{Skipped{}, 0};
-  if (Complete()) return GridRead{Puzzle{texts_, std::nullopt}, start_};
+  if (Complete()) return GridRead{Puzzle{texts_, std::nullopt, std::nullopt}, start_};
   return At(Rejected{{}, messages::kRowCount, {std::to_string(rows_)}}, start_);
 }
 

@@ -115,6 +115,7 @@ LineResult ReadJsonLine(std::string_view line) {
   if (value.is_array()) return ReadCells(value, Puzzle{});
   Puzzle puzzle;
   if (const auto id = value.find("id"); id != value.end()) puzzle.id = id->dump();
+  if (const auto seed = value.find("seed"); seed != value.end()) puzzle.seed = seed->dump();
   const auto cells = value.find("cells");
   if (cells == value.end()) return Rejected{{}, messages::kNoCells, {}};
   return ReadCells(*cells, std::move(puzzle));

@@ -16,11 +16,13 @@
 
 namespace noralim {
 
-// An accepted line: the 81 texts by cell index - 1, and the "id" of a JSON
-// object line when it had one, as compact JSON text (object keys sorted).
+// An accepted line: the 81 texts by cell index - 1, and the "id" and "seed"
+// of a JSON object line when it had them, as compact JSON text (object keys
+// sorted).
 struct Puzzle {
   GridTexts texts;
   std::optional<std::string> id;
+  std::optional<std::string> seed;
 };
 
 // A blank or comment line.

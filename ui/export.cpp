@@ -36,7 +36,8 @@ std::variant<std::vector<Puzzle>, Rejected> PuzzlesOf(const std::string& operand
 // A puzzle numbered and rated, with its solution when it has one.
 BookletPuzzle Rated(Puzzle puzzle, int number) {
   // The id as JSON text: a string without its quotes.
-  std::string seed = puzzle.id.value_or(std::string());
+  // A generated puzzle's own seed, else the line's id.
+  std::string seed = puzzle.seed ? *puzzle.seed : puzzle.id.value_or(std::string());
   if (seed.size() >= 2 && seed.front() == '"' && seed.back() == '"') seed = seed.substr(1, seed.size() - 2);
   BookletPuzzle out{{std::move(puzzle.texts), {}, {}}, number, {}, std::move(seed), {}};
   out.grid.kinds.fill(Origin::Given);

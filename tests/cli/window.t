@@ -171,6 +171,9 @@ leaves nothing at OUT.
   Puzzle 4 \xc2\xb7 locked (esc)
   $ pdftotext -f 4 -l 4 out.pdf - | grep -c -x 849713625175269384236458971713982546524136798968574213452391867381627459697845132
   1
+  $ noralim-solve --generate 1 --json --seed 7 2>/dev/null > made.json
+  $ noralim --export made.pdf made.json && pdftotext made.pdf - | grep -c 'seed 7'
+  1
   $ noralim --export one.svg ten.txt:1 && grep -c '<text' one.svg
   28
   $ noralim --export=gone.pdf ten.txt missing.txt; ls gone.pdf
