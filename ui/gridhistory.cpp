@@ -95,8 +95,9 @@ void GridHistory::Retake(const KeptGrid& grid) {
 
 bool GridHistory::Apply(const Change& change, bool forward) {
   // A step that keeps the source leaves it as it is.
-  if (change.source_before != change.source_after)
+  if (change.source_before != change.source_after) {
     current_.source = forward ? change.source_after : change.source_before;
+  }
   for (const CellChange& cell : change.cells) {
     if (cell.cell < 1 || cell.cell > kCellCount) return false;
     const auto k = static_cast<std::size_t>(cell.cell - 1);
