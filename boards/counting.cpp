@@ -4,7 +4,8 @@
 // The solution counter: depth-first search over the candidate boards, each
 // node first narrowed by settled cells and hidden singles until they change
 // nothing, then split on a cell with the fewest candidates (two, almost
-// always), one branch per digit.
+// always), one branch per digit. A search that runs long narrows harder and
+// splits where its branches failed.
 #include "boards/counting.h"
 
 #include "boards/board.h"
@@ -171,44 +172,86 @@ bool Augment(const std::array<std::uint16_t, 9>& places, std::array<int, 9>& dig
   return false;
 }
 
-// Whether every unit can give its nine digits a place each (a perfect
-// matching of digits to places, by augmenting paths). Singles and locked
-// candidates miss a unit whose seven cells have five digits between them;
-// a search that does not look for it may find it again in every branch.
-bool EveryUnitMatchable(const Grid& g) {
+// The first unit that cannot give its nine digits a place each (a perfect
+// matching of digits to places, by augmenting paths), or -1 when every unit
+// can. Singles and locked candidates miss a unit whose seven cells have five
+// digits between them; a search that does not look for it may find it again
+// in every branch.
+int UnmatchableUnit(const Grid& g) {
   std::array<std::array<std::uint16_t, 9>, kUnits> places{};  // [unit][digit]
   for (int d = 0; d < 9; ++d) {
     const std::array<std::uint16_t, kUnits> of_digit = ladder::UnitPlaces(g[d]);
     for (int u = 0; u < kUnits; ++u) places[u][d] = of_digit[u];
   }
-  for (const std::array<std::uint16_t, 9>& unit : places) {
+  for (int u = 0; u < kUnits; ++u) {
     std::array<int, 9> digit_at{};
     digit_at.fill(-1);
     for (int d = 0; d < 9; ++d) {
       unsigned tried = 0;
-      if (!Augment(unit, digit_at, d, tried)) return false;
+      if (!Augment(places[u], digit_at, d, tried)) return u;
     }
   }
-  return true;
+  return -1;
 }
+
+// How often each unit was where a branch failed. A contradiction that needs
+// several units to show (five digits that two boxes and a row cannot all
+// hold) is found only deep down; splitting on cells far from it repeats that
+// search in every branch, so a long search splits where branches failed.
+class Blame {
+ public:
+  void Unit(int u) { ++weight_[static_cast<std::size_t>(u)]; }
+
+  // The units of a node that failed: those of its empty cells, and those
+  // where a digit has no place.
+  void Failed(const Grid& g) {
+    ForEachCell(kAll & ~Cover(g).once, [&](int pos) {
+      for (const UnitKind kind : kUnitKinds) Unit(UnitOf(pos, kind));
+    });
+    for (int d = 0; d < 9; ++d) {
+      const std::array<std::uint16_t, kUnits> places = ladder::UnitPlaces(g[d]);
+      for (int u = 0; u < kUnits; ++u) {
+        if (places[static_cast<std::size_t>(u)] == 0) Unit(u);
+      }
+    }
+  }
+
+  // The open cell with the fewest candidates for the blame on its units.
+  [[nodiscard]] int SplitCell(const Node& n) const {
+    int best = -1;
+    unsigned best_count = 0;
+    unsigned best_weight = 0;
+    ForEachCell(kAll & ~n.done, [&](int pos) {
+      const Board cell = CellBoard(pos);
+      unsigned count = 0;
+      for (const Board b : n.cand) count += Any(b & cell) ? 1U : 0U;
+      unsigned weight = 1;
+      for (const UnitKind kind : kUnitKinds) weight += weight_[static_cast<std::size_t>(UnitOf(pos, kind))];
+      if (best < 0 || count * best_weight < best_count * weight) {
+        best = pos;
+        best_count = count;
+        best_weight = weight;
+      }
+    });
+    return best;
+  }
+
+ private:
+  std::array<unsigned, kUnits> weight_{};
+};
 
 class Search {
  public:
   explicit Search(Grid* solution) : solution_(solution) {}
 
-  // Narrows the node in place, then splits it. Pointing and claiming
-  // would split less often, but below a root closed under them they cost
-  // more than the nodes they save.
+  // Narrows the node in place, then splits it.
   void Run(Node& n) {
-    if (!Propagate(n, Singles::AllUnitsChecked)) return;
-    // A puzzle's search ends in a few dozen nodes; one that goes on is
-    // checked the costlier way at every node from then on.
-    if (++nodes_ > kCheapNodes && !EveryUnitMatchable(n.cand)) return;
+    if (!Narrow(n)) return;
     if (!Any(kAll & ~n.done)) {
       if (++found_ == 1 && solution_ != nullptr) *solution_ = n.cand;
       return;
     }
-    const int pos = SplitCell(n);
+    const int pos = nodes_ > kCheapNodes ? blame_.SplitCell(n) : SplitCell(n);
     const Board cell = CellBoard(pos);
     unsigned digits = 0;
     for (int d = 0; d < 9; ++d) digits |= static_cast<unsigned>(Any(n.cand[d] & cell)) << d;
@@ -225,9 +268,29 @@ class Search {
  private:
   static constexpr long kCheapNodes = 256;
 
+  // A puzzle's search ends in a few dozen nodes, each closed under singles
+  // alone: pointing and claiming would split less often, but below a root
+  // closed under them they cost more than the nodes they save. A search
+  // that goes on has met a contradiction that singles see only deep down;
+  // from then on every node is closed under pointing and claiming too, has
+  // every unit's matching checked, and blames the units where it fails.
+  bool Narrow(Node& n) {
+    if (++nodes_ <= kCheapNodes) return Propagate(n, Singles::AllUnitsChecked);
+    if (!CloseUnderLocked(n)) {
+      blame_.Failed(n.cand);
+      return false;
+    }
+    if (const int u = UnmatchableUnit(n.cand); u >= 0) {
+      blame_.Unit(u);
+      return false;
+    }
+    return true;
+  }
+
   Grid* solution_;
   int found_ = 0;
   long nodes_ = 0;
+  Blame blame_;
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 // A kind is a letter: 'g' given, 'e' entry, 'w' written.
 #include "ui/statecodec.h"
 
+#include <cstdint>
 #include <nlohmann/json.hpp>
 #include <utility>
 
@@ -29,6 +30,19 @@ Origin KindOf(char letter) {
     throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "a cell's kind is not one of g, e, w"));
   }
   return static_cast<Origin>(at);
+}
+
+// An integer of type T, or an error for a fraction, a string or a value out
+// of T's range: the library's own conversion truncates a float silently and
+// leaves one out of range undefined.
+template <class T>
+T IntegerOf(const json& value) {
+  const bool fits = value.is_number_unsigned()  ? std::in_range<T>(value.get<std::uint64_t>())
+                    : value.is_number_integer() ? std::in_range<T>(value.get<std::int64_t>())
+                                                : false;
+  if (!fits) throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "a number is out of range"));
+  return value.is_number_unsigned() ? static_cast<T>(value.get<std::uint64_t>())
+                                    : static_cast<T>(value.get<std::int64_t>());
 }
 
 json StepJson(const Change& change) {
@@ -55,7 +69,7 @@ SharedChange StepOf(const json& step) {
     if (cell.size() != 4 || kinds.size() != 2) {
       throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "a changed cell is not 4 values"));
     }
-    change.cells.push_back({cell.at(0).get<CellIndex>(), KindOf(kinds[0]), KindOf(kinds[1]),
+    change.cells.push_back({IntegerOf<CellIndex>(cell.at(0)), KindOf(kinds[0]), KindOf(kinds[1]),
                             cell.at(2).get<std::string>(), cell.at(3).get<std::string>()});
   }
   return std::make_shared<const Change>(std::move(change));
@@ -81,7 +95,7 @@ WindowState StateOf(const json& state) {
   if (state.at("noralim") != "state") {
     throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "not a state of this program"));
   }
-  if (state.at("version").get<int>() > kStateVersion) {
+  if (IntegerOf<int>(state.at("version")) > kStateVersion) {
     throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "written by a newer version"));
   }
   const json& source = state.at("source");
@@ -89,14 +103,14 @@ WindowState StateOf(const json& state) {
   grid.source = source.at("title").get<std::string>();
   std::vector<SharedChange> steps;
   for (const json& step : state.at("steps").get_ref<const json::array_t&>()) steps.push_back(StepOf(step));
-  auto history = GridHistory::Rebuild(std::move(grid), std::move(steps), state.at("at").get<std::size_t>());
+  auto history = GridHistory::Rebuild(std::move(grid), std::move(steps), IntegerOf<std::size_t>(state.at("at")));
   if (!history) throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "the steps do not fit the grid"));
-  WindowState out{std::move(*history), {}, {}, state.at("highlight").get<int>()};
+  WindowState out{std::move(*history), {}, {}, IntegerOf<int>(state.at("highlight"))};
   if (out.highlight < 0 || out.highlight > kUnitSize) {
     throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "no digit to highlight"));
   }
   out.source = {source.at("title").get<std::string>(), source.at("file").get<std::string>(),
-                source.at("line").get<long>()};
+                IntegerOf<long>(source.at("line"))};
   out.outcome = state.at("outcome").get<std::string>();
   return out;
 }

@@ -87,6 +87,12 @@ class StateTest : public QObject {
     QTest::newRow("junk") << QByteArray("\x00\xff junk", 7);
     QTest::newRow("cut short") << state.left(state.size() / 2);
     QTest::newRow("from a newer version") << newer;
+    QByteArray huge = state;
+    huge.replace("\"version\":1", "\"version\":7.7e80");
+    QTest::newRow("a version out of every range") << huge;
+    QByteArray fraction = state;
+    fraction.replace("\"highlight\":5", "\"highlight\":5.5");
+    QTest::newRow("a fraction for a digit") << fraction;
     QTest::newRow("steps that do not fit") << unfitting;
     QTest::newRow("nested deep") << QByteArray(100000, '[');
   }
