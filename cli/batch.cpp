@@ -5,15 +5,20 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "cli/console.h"
 #include "cli/messages.h"
 #include "cli/pipeline.h"
 #include "cli/summary.h"
+#include "reader/gridtext.h"
 #include "reader/linereader.h"
 #include "reader/reader.h"
+#include "reader/writer.h"
 
 namespace noralim::cli {
 
@@ -39,18 +44,25 @@ class Batch {
       if (in == nullptr) return EndSource(Open(name), name + ": " + std::strerror(errno));
     }
     LineReader reader(in);
+    rows_.reset();
     LineBatch* batch = &Open(name);
     while (!write_failed_) {
       InputLine& line = Next(*batch);
       const LineReader::Status status = reader.Next(&line.text);
       line.number = reader.LineNumber();
       line.too_long = status == LineReader::Status::TooLong;
+      line.rejection.clear();
       if (status == LineReader::Status::End || status == LineReader::Status::Error) {
-        --batch->count;  // the line asked for is not there
+        if (rows_) {
+          TakeGrid(rows_->Finish(), line);
+        } else {
+          --batch->count;  // the line asked for is not there
+        }
         if (status == LineReader::Status::End) return pipeline_.Submit();
         return EndSource(*batch, name + ": read error: " + std::strerror(errno));
       }
-      if (batch->count == kBatchLines) {
+      if (!line.too_long) Rows(*batch, name);
+      if (batch->count >= kBatchLines) {
         pipeline_.Submit();
         batch = &Open(name);
       }
@@ -63,7 +75,7 @@ class Batch {
     long number = 0;
     for (const std::string& puzzle : puzzles) {
       if (write_failed_) return;
-      Next(*batch) = {++number, puzzle, false};
+      Next(*batch) = {++number, puzzle, false, {}};
       if (batch->count == kBatchLines) {
         pipeline_.Submit();
         batch = &Open("-p");
@@ -94,6 +106,48 @@ class Batch {
     batch.count = 0;
     batch.failure.clear();
     return batch;
+  }
+
+  // A grid of nine rows (as .sdk and .ss files and forum posts write it)
+  // among the lines: the line that starts it and those after it go to a
+  // GridReader, and the grid goes to the workers as one JSON line numbered
+  // where it starts, or as the reader's refusal. The batch's last line is
+  // the one just read.
+  void Rows(LineBatch& batch, const std::string& name) {
+    InputLine& line = batch.lines[batch.count - 1];
+    if (!rows_) {
+      if (!StartsRows(line.text)) return;
+      rows_.emplace(name, true);
+    }
+    std::optional<GridRead> read = rows_->Add(line.text, line.number);
+    if (!read) {
+      --batch.count;  // the grid wants more lines
+      return;
+    }
+    // A complete grid ends at the first line that is none of its own, which
+    // is read on its own after it.
+    const bool line_after = rows_->Complete() && std::holds_alternative<Puzzle>(read->result);
+    InputLine after = line_after ? std::move(line) : InputLine{};
+    TakeGrid(std::move(*read), line);
+    if (line_after) {
+      Next(batch) = std::move(after);
+      Rows(batch, name);
+    }
+  }
+
+  // The grid just read, into the line that goes to the workers in its place.
+  void TakeGrid(GridRead read, InputLine& line) {
+    rows_.reset();
+    line.number = read.line;
+    line.too_long = false;
+    line.text.clear();
+    line.rejection.clear();
+    if (auto* rejected = std::get_if<Rejected>(&read.result)) {
+      rejected->where.clear();
+      line.rejection = Describe(*rejected);
+    } else if (auto* puzzle = std::get_if<Puzzle>(&read.result)) {
+      line.text = GridLine(puzzle->texts);
+    }
   }
 
   // Submits the batch as the last of its source, with why the source ends:
@@ -161,6 +215,7 @@ class Batch {
   Summary summary_;
   std::string buffer_;
   int exit_status_ = 0;
+  std::optional<GridReader> rows_;  // the grid of rows being read, if any
   bool write_failed_ = false;
   Pipeline pipeline_;  // last: its workers stop before the rest goes
 };

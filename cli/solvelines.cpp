@@ -70,6 +70,10 @@ void LineSolver::Read(std::size_t k, const InputLine& line, LineOutcome& outcome
     outcome = Rejection(LineReader::TooLongMessage());
     return;
   }
+  if (!line.rejection.empty()) {
+    outcome = Rejection(line.rejection);
+    return;
+  }
   if (!options_.trace) {
     if (const auto masks = ReadPuzzleMasks(line.text)) return for_lanes(*masks, std::nullopt);
   }

@@ -23,6 +23,7 @@ struct InputLine {
   long number = 0;
   std::string text;
   bool too_long = false;
+  std::string rejection;  // why the reading thread refused it (a grid of rows), or empty
 };
 
 // What became of a line.

@@ -110,6 +110,15 @@ std::optional<GridRead> GridReader::Begin(std::string_view line, std::string_vie
   return one_line(std::move(std::get<Puzzle>(read)));
 }
 
+bool StartsRows(std::string_view line) {
+  line = WithoutCr(line);
+  if (line.size() == static_cast<std::size_t>(kCellCount) || line.empty() || line[0] == '[' || line[0] == '{') {
+    return false;
+  }
+  // A line the reader would read or reject on its own comes back at once.
+  return !GridReader({}, true).Add(line, 1).has_value();
+}
+
 // Row rows_ of a grid into texts_.
 std::optional<Rejected> GridReader::ReadRow(std::string_view line) {
   std::array<std::string_view, kUnitSize> fields;

@@ -83,6 +83,12 @@ class GridReader {
   GridTexts texts_;
 };
 
+// Whether a line of a file of puzzle lines starts a grid of nine rows
+// instead: it is no puzzle line or JSON line, and it is a border or reads as
+// a row. A puzzle line (81 characters) or a JSON line is told at a glance,
+// so a file of them costs nothing more.
+bool StartsRows(std::string_view line);
+
 // The first puzzle of a whole text, such as the clipboard's, named `name` in
 // the messages. A UTF-8 byte-order mark at its start is skipped, and a line
 // longer than LineReader::kMaxLineBytes is rejected.

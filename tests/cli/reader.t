@@ -91,3 +91,33 @@ and the lines after it keep their numbers.
   -:2: unexpected character 'x' at column 82
   ................................................................................. open 2
   [1]
+
+Grids of nine rows, as .sdk and .ss files, forums and the window's Ctrl+S
+write them, between puzzle lines: each is one puzzle, named by the line it
+starts on; a grid cut short or with a row that is not one is refused there.
+
+  $ cat > grid.sdk <<'G'
+  > # saved by hand
+  > +-------+-------+-------+
+  > | 5 3 . | . 7 . | . . . |
+  > | 6 . . | 1 9 5 | . . . |
+  > | . 9 8 | . . . | . 6 . |
+  > +-------+-------+-------+
+  > 8...6...3
+  > 4..8.3..1
+  > 7...2...6
+  > .6....28.
+  > ...419..5
+  > ....8..79
+  > +-------+-------+-------+
+  > G
+  $ noralim-solve grid.sdk
+  534678912672195348198342567859761423426853791713924856961537284287419635345286179 solved 5
+  $ { echo "$SOLVED"; cat grid.sdk; echo "$EMPTY"; printf '123456789\n1 2 3 4 5 6 7 8 9 1\n'; } | noralim-solve --json 2>err | grep -o '^{"line":[0-9]*'; cat err
+  {"line":1
+  {"line":3
+  {"line":15
+  -:17: expected 9 cells, got 10
+  $ printf '53..7....\n6..195...\n' | noralim-solve
+  -:1: expected 9 rows, got 2
+  [1]
