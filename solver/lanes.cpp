@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <type_traits>
 
+#include "solver/passes.h"
 #include "solver/solution.h"
 
 namespace noralim {
@@ -16,12 +17,27 @@ namespace detail {
 // Defined in lanes_generic.cpp and lanes_avx2.cpp, each compiled for its own
 // instruction set: see laneskernel.h.
 void SolveLanesGeneric(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps,
-                       std::uint8_t* statuses);
+                       std::uint8_t* statuses, std::uint16_t* wheres);
 #if NORALIM_AVX2_KERNEL
 void SolveLanesAvx2(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps,
-                    std::uint8_t* statuses);
+                    std::uint8_t* statuses, std::uint16_t* wheres);
 #endif
 }  // namespace detail
+
+namespace {
+
+// The contradiction a lane stopped at, from the grid as it stood there and
+// the kernel's place of the write: 1 + 9 * unit + k, for target k of the
+// unit in pass order, units numbered boxes, columns, rows.
+Contradiction ContradictionOfLane(const DigitCells& cells, std::uint16_t where) {
+  const int unit = (where - 1) / kUnitSize;
+  const auto kind = static_cast<UnitKind>(unit / kUnitSize);
+  const auto n = static_cast<UnitNumber>(unit % kUnitSize + 1);
+  const CellIndex target = Unit(kind, n)[static_cast<std::size_t>((where - 1) % kUnitSize)];
+  return detail::ContradictionAt(DigitGrid(cells), kind, n, target);
+}
+
+}  // namespace
 
 std::vector<LaneKernel> AvailableLaneKernels() {
   std::vector<LaneKernel> kernels = {LaneKernel::Generic};
@@ -49,24 +65,29 @@ void LaneSolver::Solve(std::span<const DigitCells> starts, std::span<LaneRun> ru
   finals_.resize(count * kCellCount);
   sweeps_.resize(count);
   statuses_.resize(count);
+  wheres_.resize(count);
   if (count == 0) return;
   std::memcpy(starts_.data(), starts.data(), starts_.size() * sizeof(std::uint16_t));
 #if NORALIM_AVX2_KERNEL
   if (kernel_ == LaneKernel::Avx2) {
-    detail::SolveLanesAvx2(starts_.data(), count, finals_.data(), sweeps_.data(), statuses_.data());
+    detail::SolveLanesAvx2(starts_.data(), count, finals_.data(), sweeps_.data(), statuses_.data(), wheres_.data());
   } else {
-    detail::SolveLanesGeneric(starts_.data(), count, finals_.data(), sweeps_.data(), statuses_.data());
+    detail::SolveLanesGeneric(starts_.data(), count, finals_.data(), sweeps_.data(), statuses_.data(), wheres_.data());
   }
 #else
-  detail::SolveLanesGeneric(starts_.data(), count, finals_.data(), sweeps_.data(), statuses_.data());
+  detail::SolveLanesGeneric(starts_.data(), count, finals_.data(), sweeps_.data(), statuses_.data(), wheres_.data());
 #endif
   for (std::size_t k = 0; k < count; ++k) {
     std::memcpy(static_cast<void*>(runs[k].cells.data()), finals_.data() + k * kCellCount, sizeof(DigitCells));
-    // The kernel's codes: 0 open, 1 solved, 2 invalid, 3 to be finished here.
+    // The kernel's codes: 0 open, 1 solved, 2 invalid, 3 to be finished
+    // here, 4 stopped at a contradiction.
     if (statuses_[k] == 3) {
       const Solution solution = SolveOnDigitGrid(runs[k].cells, false);
       runs[k] = {std::get<DigitCells>(solution.cells), solution.result, solution.status};
       runs[k].result.sweeps += sweeps_[k];
+    } else if (statuses_[k] == 4) {
+      runs[k].result = {sweeps_[k], SolveEnd::Contradiction, ContradictionOfLane(runs[k].cells, wheres_[k])};
+      runs[k].status = GridStatus::Invalid;
     } else {
       constexpr GridStatus kStatusOfCode[] = {GridStatus::Open, GridStatus::Solved, GridStatus::Invalid};
       runs[k].result = {sweeps_[k], SolveEnd::Settled};

@@ -30,10 +30,9 @@ enum class LaneKernel : std::uint8_t { Generic, Avx2 };
 std::vector<LaneKernel> AvailableLaneKernels();
 
 // Solves every grid, runs[k] for starts[k]. A run that comes to a
-// contradiction, or would go past the lanes' bound of sweeps, is finished on
-// DigitGrid from the start of its last sweep in the lanes, which stops
-// exactly where the contradiction is. Keeps its buffers from one call to the
-// next.
+// contradiction stops in its lane exactly there; one that would go past the
+// lanes' bound of sweeps is finished on DigitGrid from the start of its last
+// sweep in the lanes. Keeps its buffers from one call to the next.
 class LaneSolver {
  public:
   // On the fastest kernel available.
@@ -51,6 +50,7 @@ class LaneSolver {
   std::vector<std::uint16_t> finals_;
   std::vector<int> sweeps_;
   std::vector<std::uint8_t> statuses_;
+  std::vector<std::uint16_t> wheres_;
 };
 
 // The same once, with buffers of its own.

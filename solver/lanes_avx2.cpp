@@ -9,8 +9,8 @@
 namespace noralim::detail {
 
 void SolveLanesAvx2(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps,
-                    std::uint8_t* statuses) {
-  SolveLanes(starts, count, finals, sweeps, statuses);
+                    std::uint8_t* statuses, std::uint16_t* wheres) {
+  SolveLanes(starts, count, finals, sweeps, statuses, wheres);
 }
 
 }  // namespace noralim::detail

@@ -26,11 +26,12 @@
 // at the higher ones, which is what counting every digit in turn comes to.
 //
 // A pass never writes an empty text: a target whose working string comes out
-// empty ends its run at that write. The kernel does not stop a lane there; it
-// marks the lane, which leaves at the end of the sweep with the grid the
-// sweep started from, for DigitGrid to run that sweep again and end exactly
-// at that write. Only puzzles whose givens contradict each other take that
-// path.
+// empty ends its run at that write. A sweep does not stop a lane there; it
+// marks the lane. A sweep that marked any lane is run again from where it
+// started, this time with every marked lane frozen at its first such write:
+// no later write of the sweep changes it, so it holds exactly the grid at
+// the contradiction, and the place of that write goes out with it. Only
+// puzzles whose givens contradict each other cost that second sweep.
 #pragma once
 
 #include <cstddef>
@@ -110,18 +111,10 @@ inline void SettledBehind(const Lanes16* cells, const Unit9& unit, Lanes16* afte
   }
 }
 
-// Each pass adds to *empty the lanes where a target came out empty.
-inline void BoxPass(Lanes16* cells, const Unit9& unit, Lanes16* empty) {
-  Lanes16 after[kUnitSize];
-  SettledBehind(cells, unit, after);
-  Lanes16 before = {};
-  for (int k = 0; k < kUnitSize; ++k) {
-    const Lanes16 w = Working(cells[unit.cell[k]]) & ~(before | after[k]);
-    cells[unit.cell[k]] = w;
-    *empty |= reinterpret_cast<Lanes16>(w == 0);
-    before |= ValueOf(w);
-  }
-  Lanes16 done = {};  // digits already decided, per lane
+// The box pass's second phase: digit by ascending digit, each digit held by
+// exactly one cell is written there. `done`: digits already decided, per
+// lane (all of them in a lane that is to be left alone).
+inline void WriteHiddenSingles(Lanes16* cells, const Unit9& unit, Lanes16 done) {
   for (;;) {
     Lanes16 once = {};
     Lanes16 twice = {};
@@ -142,6 +135,20 @@ inline void BoxPass(Lanes16* cells, const Unit9& unit, Lanes16* empty) {
     }
     done |= (lowest << 1) - 1;  // every digit up to the one written; all in a lane with none
   }
+}
+
+// Each pass adds to *empty the lanes where a target came out empty.
+inline void BoxPass(Lanes16* cells, const Unit9& unit, Lanes16* empty) {
+  Lanes16 after[kUnitSize];
+  SettledBehind(cells, unit, after);
+  Lanes16 before = {};
+  for (int k = 0; k < kUnitSize; ++k) {
+    const Lanes16 w = Working(cells[unit.cell[k]]) & ~(before | after[k]);
+    cells[unit.cell[k]] = w;
+    *empty |= reinterpret_cast<Lanes16>(w == 0);
+    before |= ValueOf(w);
+  }
+  WriteHiddenSingles(cells, unit, Lanes16{});
 }
 
 inline void LinePass(Lanes16* cells, const Unit9& unit, Lanes16* empty) {
@@ -169,10 +176,67 @@ inline Lanes16 Sweep(Lanes16* cells) {
   return empty;
 }
 
+// The passes again, for the sweep run a second time: a lane is frozen at its
+// first target that comes out empty (that write and every later one not
+// made), and `where` keeps the place of that write: 1 + 9 * unit + k for
+// target k of unit (0-8 boxes, 9-17 columns, 18-26 rows) in pass order.
+struct Frozen {
+  Lanes16 lanes = {};
+  Lanes16 where = {};
+
+  void Write(Lanes16& cell, Lanes16 w, int code) {
+    const Lanes16 first = reinterpret_cast<Lanes16>(w == 0) & ~lanes;
+    where |= first & static_cast<std::uint16_t>(code);
+    lanes |= first;
+    cell = (lanes & cell) | (~lanes & w);
+  }
+};
+
+inline void FrozenBoxPass(Lanes16* cells, const Unit9& unit, int code, Frozen* frozen) {
+  Lanes16 after[kUnitSize];
+  SettledBehind(cells, unit, after);
+  Lanes16 before = {};
+  for (int k = 0; k < kUnitSize; ++k) {
+    const Lanes16 w = Working(cells[unit.cell[k]]) & ~(before | after[k]);
+    frozen->Write(cells[unit.cell[k]], w, code + k);
+    before |= ValueOf(w);
+  }
+  WriteHiddenSingles(cells, unit, frozen->lanes);
+}
+
+inline void FrozenLinePass(Lanes16* cells, const Unit9& unit, int code, Frozen* frozen) {
+  Lanes16 after[kUnitSize];
+  SettledBehind(cells, unit, after);
+  Lanes16 before = {};
+  for (int k = 0; k < kUnitSize; ++k) {
+    const Lanes16 m = cells[unit.cell[k]];
+    const Lanes16 keep = SettledLanes(m);  // a settled target is not written
+    const Lanes16 w = (keep & m) | (~keep & Working(m) & ~(before | after[k]));
+    frozen->Write(cells[unit.cell[k]], w, code + k);
+    before |= ValueOf(w);
+  }
+}
+
+// The sweep again from its start, each lane that comes to a contradiction
+// frozen there. Out of line: the common sweep keeps the registers to itself.
+__attribute__((noinline)) inline Frozen SweepAgainFrozen(Lanes16* cells, const Lanes16* start) {
+  for (int i = 0; i < kCellCount; ++i) cells[i] = start[i];
+  Frozen frozen;
+  for (int n = 0; n < kUnitSize; ++n) {
+    const auto code = [n](int kind) { return 1 + kUnitSize * (kUnitSize * kind + n); };
+    FrozenBoxPass(cells, kUnitSlots.box[n], code(0), &frozen);
+    FrozenLinePass(cells, kUnitSlots.column[n], code(1), &frozen);
+    FrozenLinePass(cells, kUnitSlots.row[n], code(2), &frozen);
+  }
+  return frozen;
+}
+
 // What the final masks of a settled lane say, as SolveLanes reports it.
 // kLaneUnfinished: the run is to be finished on the scalar path from the
 // grid written to finals, after the sweeps written to sweeps.
-enum LaneStatus : std::uint8_t { kLaneOpen, kLaneSolved, kLaneInvalid, kLaneUnfinished };
+// kLaneContradiction: the run ended at the write whose place (as
+// Frozen::where) is written to wheres, the grid as it stood there to finals.
+enum LaneStatus : std::uint8_t { kLaneOpen, kLaneSolved, kLaneInvalid, kLaneUnfinished, kLaneContradiction };
 
 // The status of every lane's settled grid: invalid when a unit holds a
 // settled value twice or has a digit that no cell of it can hold, solved
@@ -206,12 +270,13 @@ inline void ClassifyLanes(const Lanes16* cells, Lanes16* invalid, Lanes16* solve
 
 // Solves count grids of 81 masks each (starts, by cell slot), writing each
 // final grid to finals, its sweep count to sweeps and its LaneStatus to
-// statuses. A grid that came to a contradiction, or left its lane
-// unsettled, gets kLaneUnfinished, the grid its last sweep started from and
-// the sweeps before that one. A lane whose grid has left takes the next grid
-// at the next sweep, so every vector stays full until the grids run out.
+// statuses. A grid that came to a contradiction gets kLaneContradiction, the
+// grid at that write and its place (wheres). One left unsettled after
+// kMaxLaneSweeps gets kLaneUnfinished, the grid its last sweep started from
+// and the sweeps before that one. A lane whose grid has left takes the next
+// grid at the next sweep, so every vector stays full until the grids run out.
 inline void SolveLanes(const std::uint16_t* starts, std::size_t count, std::uint16_t* finals, int* sweeps,
-                       std::uint8_t* statuses) {
+                       std::uint8_t* statuses, std::uint16_t* wheres) {
   Lanes16 cells[kCellCount] = {};
   std::size_t grid[kLanes];  // the grid in each lane
   int lane_sweeps[kLanes] = {};
@@ -228,7 +293,8 @@ inline void SolveLanes(const std::uint16_t* starts, std::size_t count, std::uint
   for (bool any = busy[0]; any;) {
     Lanes16 snapshot[kCellCount];
     for (int i = 0; i < kCellCount; ++i) snapshot[i] = cells[i];
-    const Lanes16 contradicted = Sweep(cells);
+    Frozen frozen;
+    if (AnyLane(Sweep(cells))) frozen = SweepAgainFrozen(cells, snapshot);
     Lanes16 changed = {};
     for (int i = 0; i < kCellCount; ++i) changed |= reinterpret_cast<Lanes16>(cells[i] != snapshot[i]);
     Lanes16 invalid = {};
@@ -238,22 +304,27 @@ inline void SolveLanes(const std::uint16_t* starts, std::size_t count, std::uint
     for (int j = 0; j < kLanes; ++j) {
       if (!busy[j]) continue;
       ++lane_sweeps[j];
-      const bool settled = changed[j] == 0 && contradicted[j] == 0;
-      if (!settled && contradicted[j] == 0 && lane_sweeps[j] < kMaxLaneSweeps) {
+      const bool stopped = frozen.lanes[j] != 0;
+      const bool settled = changed[j] == 0 && !stopped;
+      if (!settled && !stopped && lane_sweeps[j] < kMaxLaneSweeps) {
         any = true;
         continue;
       }
-      // A lane that did not settle hands over the grid its last sweep
-      // started from: the scalar path runs that sweep again, exactly.
-      const Lanes16* handed = settled ? cells : snapshot;
-      sweeps[grid[j]] = settled ? lane_sweeps[j] : lane_sweeps[j] - 1;
-      if (settled) {
+      // A lane still going hands over the grid its last sweep started from:
+      // the scalar path runs that sweep again, exactly.
+      const bool ended = settled || stopped;
+      sweeps[grid[j]] = ended ? lane_sweeps[j] : lane_sweeps[j] - 1;
+      if (stopped) {
+        statuses[grid[j]] = kLaneContradiction;
+        wheres[grid[j]] = frozen.where[j];
+      } else if (settled) {
         if (!classified) ClassifyLanes(cells, &invalid, &solved);
         classified = true;
         statuses[grid[j]] = invalid[j] != 0 ? kLaneInvalid : solved[j] != 0 ? kLaneSolved : kLaneOpen;
       } else {
         statuses[grid[j]] = kLaneUnfinished;
       }
+      const Lanes16* handed = ended ? cells : snapshot;
       for (int i = 0; i < kCellCount; ++i) finals[grid[j] * kCellCount + static_cast<std::size_t>(i)] = handed[i][j];
       load(j);
       any = any || busy[j];
