@@ -26,12 +26,13 @@
 // at the higher ones, which is what counting every digit in turn comes to.
 //
 // A pass never writes an empty text: a target whose working string comes out
-// empty ends its run at that write. A sweep does not stop a lane there; it
-// marks the lane. A sweep that marked any lane is run again from where it
-// started, this time with every marked lane frozen at its first such write:
-// no later write of the sweep changes it, so it holds exactly the grid at
-// the contradiction, and the place of that write goes out with it. Only
-// puzzles whose givens contradict each other cost that second sweep.
+// empty ends its run at that write. A pass does not stop a lane there; it
+// marks the lane, and the sweep stops after that box, column and row. It is
+// then run again from where it started, this time with every lane that comes
+// to a contradiction frozen at its first such write: no later write of the
+// sweep changes it, so it holds exactly the grid at the contradiction, and
+// the place of that write goes out with it. Only puzzles whose givens
+// contradict each other cost that second sweep.
 #pragma once
 
 #include <cstddef>
@@ -165,15 +166,17 @@ inline void LinePass(Lanes16* cells, const Unit9& unit, Lanes16* empty) {
   }
 }
 
-// One sweep; gives the lanes in which a pass came to a contradiction.
-inline Lanes16 Sweep(Lanes16* cells) {
+// One sweep; false, with the sweep left unfinished, as soon as a pass came
+// to a contradiction in some lane (the sweep is then run again).
+inline bool Sweep(Lanes16* cells) {
   Lanes16 empty = {};
   for (int n = 0; n < kUnitSize; ++n) {
     BoxPass(cells, kUnitSlots.box[n], &empty);
     LinePass(cells, kUnitSlots.column[n], &empty);
     LinePass(cells, kUnitSlots.row[n], &empty);
+    if (AnyLane(empty)) return false;
   }
-  return empty;
+  return true;
 }
 
 // The passes again, for the sweep run a second time: a lane is frozen at its
@@ -192,7 +195,7 @@ struct Frozen {
   }
 };
 
-inline void FrozenBoxPass(Lanes16* cells, const Unit9& unit, int code, Frozen* frozen) {
+__attribute__((always_inline)) inline void FrozenBoxPass(Lanes16* cells, const Unit9& unit, int code, Frozen* frozen) {
   Lanes16 after[kUnitSize];
   SettledBehind(cells, unit, after);
   Lanes16 before = {};
@@ -204,7 +207,7 @@ inline void FrozenBoxPass(Lanes16* cells, const Unit9& unit, int code, Frozen* f
   WriteHiddenSingles(cells, unit, frozen->lanes);
 }
 
-inline void FrozenLinePass(Lanes16* cells, const Unit9& unit, int code, Frozen* frozen) {
+__attribute__((always_inline)) inline void FrozenLinePass(Lanes16* cells, const Unit9& unit, int code, Frozen* frozen) {
   Lanes16 after[kUnitSize];
   SettledBehind(cells, unit, after);
   Lanes16 before = {};
@@ -294,7 +297,7 @@ inline void SolveLanes(const std::uint16_t* starts, std::size_t count, std::uint
     Lanes16 snapshot[kCellCount];
     for (int i = 0; i < kCellCount; ++i) snapshot[i] = cells[i];
     Frozen frozen;
-    if (AnyLane(Sweep(cells))) frozen = SweepAgainFrozen(cells, snapshot);
+    if (!Sweep(cells)) frozen = SweepAgainFrozen(cells, snapshot);
     Lanes16 changed = {};
     for (int i = 0; i < kCellCount; ++i) changed |= reinterpret_cast<Lanes16>(cells[i] != snapshot[i]);
     Lanes16 invalid = {};
