@@ -122,15 +122,39 @@ QString Heading(const BookletPuzzle& puzzle) {
   return heading;
 }
 
-// Draws the pages: the puzzles, per_page a page, then their solutions.
+// The number of pages `count` puzzles take at `per_page` a page.
+int PagesFor(std::size_t count, int per_page) {
+  return static_cast<int>((count + static_cast<std::size_t>(per_page) - 1) / static_cast<std::size_t>(per_page));
+}
+
+// Draws the pages: the puzzles, per_page a page, then their solutions; each
+// page numbered at its foot, "3 / 5".
 void DrawBooklet(QPdfWriter& pdf, const std::vector<BookletPuzzle>& puzzles, BookletLayout layout) {
+  constexpr int kSolutionsPerPage = 12;
+  std::vector<const BookletPuzzle*> all;
+  std::vector<const BookletPuzzle*> solved;
+  for (const BookletPuzzle& puzzle : puzzles) {
+    all.push_back(&puzzle);
+    if (!puzzle.solution.empty()) solved.push_back(&puzzle);
+  }
+  const int total =
+      PagesFor(all.size(), layout.per_page) + (layout.solutions ? PagesFor(solved.size(), kSolutionsPerPage) : 0);
   QPainter painter(&pdf);
   const QRectF page(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
-  bool first = true;
+  const double foot = page.height() * 0.03;
+  const QRectF body(page.topLeft(), QSizeF(page.width(), page.height() - foot));
+  int number = 0;
+  const auto next_page = [&] {
+    if (number > 0) pdf.newPage();
+    painter.setFont(SizedFont(foot * 0.5));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(page.left(), body.bottom(), page.width(), foot), Qt::AlignHCenter | Qt::AlignBottom,
+                     QStringLiteral("%1 / %2").arg(++number).arg(total));
+  };
   const auto pages = [&](const std::vector<const BookletPuzzle*>& items, int per_page, bool solutions) {
-    const std::vector<QRectF> places = Places(page, per_page);
+    const std::vector<QRectF> places = Places(body, per_page);
     for (std::size_t k = 0; k < items.size(); ++k) {
-      if (k % places.size() == 0 && !std::exchange(first, false)) pdf.newPage();
+      if (k % places.size() == 0) next_page();
       const BookletPuzzle& item = *items[k];
       const QRectF& slot = places[k % places.size()];
       if (solutions) {
@@ -142,14 +166,8 @@ void DrawBooklet(QPdfWriter& pdf, const std::vector<BookletPuzzle>& puzzles, Boo
       }
     }
   };
-  std::vector<const BookletPuzzle*> all;
-  std::vector<const BookletPuzzle*> solved;
-  for (const BookletPuzzle& puzzle : puzzles) {
-    all.push_back(&puzzle);
-    if (!puzzle.solution.empty()) solved.push_back(&puzzle);
-  }
   pages(all, layout.per_page, false);
-  if (layout.solutions) pages(solved, 12, true);
+  if (layout.solutions) pages(solved, kSolutionsPerPage, true);
 }
 
 }  // namespace
