@@ -14,6 +14,18 @@
 
 namespace noralim::ui {
 
+namespace {
+
+// A path as the user finds it, the home folder written "~": the notice names
+// the folder without taking two lines for it.
+QString ShownPath(const QString& path) {
+  const QString home = QDir::homePath();
+  if (!path.startsWith(home + QLatin1Char('/'))) return QDir::toNativeSeparators(path);
+  return QStringLiteral("~") + QDir::toNativeSeparators(path.mid(home.size()));
+}
+
+}  // namespace
+
 QString StateFile::DefaultPath() {
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/state.json");
 }
@@ -47,7 +59,7 @@ StateFile::Read StateFile::Load() {
   const QString notice =
       writable_
           ? Tr(QT_TRANSLATE_NOOP("noralim", "The last session could not be restored (%1); its file is kept as %2."))
-                .arg(why, QFileInfo(aside).fileName())
+                .arg(why, ShownPath(aside))
           : Tr(QT_TRANSLATE_NOOP("noralim", "The last session could not be restored (%1); nothing is saved.")).arg(why);
   return {std::nullopt, notice};
 }
