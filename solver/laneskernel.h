@@ -138,51 +138,25 @@ inline void WriteHiddenSingles(Lanes16* cells, const Unit9& unit, Lanes16 done) 
   }
 }
 
-// Each pass adds to *empty the lanes where a target came out empty.
-inline void BoxPass(Lanes16* cells, const Unit9& unit, Lanes16* empty) {
-  Lanes16 after[kUnitSize];
-  SettledBehind(cells, unit, after);
-  Lanes16 before = {};
-  for (int k = 0; k < kUnitSize; ++k) {
-    const Lanes16 w = Working(cells[unit.cell[k]]) & ~(before | after[k]);
-    cells[unit.cell[k]] = w;
-    *empty |= reinterpret_cast<Lanes16>(w == 0);
-    before |= ValueOf(w);
-  }
-  WriteHiddenSingles(cells, unit, Lanes16{});
-}
-
-inline void LinePass(Lanes16* cells, const Unit9& unit, Lanes16* empty) {
-  Lanes16 after[kUnitSize];
-  SettledBehind(cells, unit, after);
-  Lanes16 before = {};
-  for (int k = 0; k < kUnitSize; ++k) {
-    const Lanes16 m = cells[unit.cell[k]];
-    const Lanes16 keep = SettledLanes(m);  // a settled target is not written
-    const Lanes16 w = (keep & m) | (~keep & Working(m) & ~(before | after[k]));
-    cells[unit.cell[k]] = w;
-    *empty |= reinterpret_cast<Lanes16>(w == 0);
-    before |= ValueOf(w);
-  }
-}
-
-// One sweep; false, with the sweep left unfinished, as soon as a pass came
-// to a contradiction in some lane (the sweep is then run again).
-inline bool Sweep(Lanes16* cells) {
+// What the passes do with each target's new mask, the code of its place
+// in the sweep beside it (1 + 9 * unit + k for target k of unit, 0-8 boxes,
+// 9-17 columns, 18-26 rows, in pass order).
+//
+// Marker writes it, and marks the lanes where it is empty.
+struct Marker {
   Lanes16 empty = {};
-  for (int n = 0; n < kUnitSize; ++n) {
-    BoxPass(cells, kUnitSlots.box[n], &empty);
-    LinePass(cells, kUnitSlots.column[n], &empty);
-    LinePass(cells, kUnitSlots.row[n], &empty);
-    if (AnyLane(empty)) return false;
-  }
-  return true;
-}
 
-// The passes again, for the sweep run a second time: a lane is frozen at its
-// first target that comes out empty (that write and every later one not
-// made), and `where` keeps the place of that write: 1 + 9 * unit + k for
-// target k of unit (0-8 boxes, 9-17 columns, 18-26 rows) in pass order.
+  void Write(Lanes16& cell, Lanes16 w, int /*code*/) {
+    cell = w;
+    empty |= reinterpret_cast<Lanes16>(w == 0);
+  }
+  // The lanes the box pass's hidden singles leave alone.
+  [[nodiscard]] Lanes16 Untouched() const { return Lanes16{}; }
+};
+
+// Frozen, for a sweep run a second time: a lane is frozen at its first
+// target that comes out empty, that write and every later one not made, and
+// `where` keeps the place of that write.
 struct Frozen {
   Lanes16 lanes = {};
   Lanes16 where = {};
@@ -193,21 +167,24 @@ struct Frozen {
     lanes |= first;
     cell = (lanes & cell) | (~lanes & w);
   }
+  [[nodiscard]] Lanes16 Untouched() const { return lanes; }
 };
 
-__attribute__((always_inline)) inline void FrozenBoxPass(Lanes16* cells, const Unit9& unit, int code, Frozen* frozen) {
+template <class Writer>
+__attribute__((always_inline)) inline void BoxPass(Lanes16* cells, const Unit9& unit, int code, Writer* writer) {
   Lanes16 after[kUnitSize];
   SettledBehind(cells, unit, after);
   Lanes16 before = {};
   for (int k = 0; k < kUnitSize; ++k) {
     const Lanes16 w = Working(cells[unit.cell[k]]) & ~(before | after[k]);
-    frozen->Write(cells[unit.cell[k]], w, code + k);
+    writer->Write(cells[unit.cell[k]], w, code + k);
     before |= ValueOf(w);
   }
-  WriteHiddenSingles(cells, unit, frozen->lanes);
+  WriteHiddenSingles(cells, unit, writer->Untouched());
 }
 
-__attribute__((always_inline)) inline void FrozenLinePass(Lanes16* cells, const Unit9& unit, int code, Frozen* frozen) {
+template <class Writer>
+__attribute__((always_inline)) inline void LinePass(Lanes16* cells, const Unit9& unit, int code, Writer* writer) {
   Lanes16 after[kUnitSize];
   SettledBehind(cells, unit, after);
   Lanes16 before = {};
@@ -215,9 +192,29 @@ __attribute__((always_inline)) inline void FrozenLinePass(Lanes16* cells, const 
     const Lanes16 m = cells[unit.cell[k]];
     const Lanes16 keep = SettledLanes(m);  // a settled target is not written
     const Lanes16 w = (keep & m) | (~keep & Working(m) & ~(before | after[k]));
-    frozen->Write(cells[unit.cell[k]], w, code + k);
+    writer->Write(cells[unit.cell[k]], w, code + k);
     before |= ValueOf(w);
   }
+}
+
+// The box, column and row passes of index n.
+template <class Writer>
+__attribute__((always_inline)) inline void Passes(Lanes16* cells, int n, Writer* writer) {
+  const auto code = [n](int kind) { return 1 + kUnitSize * (kUnitSize * kind + n); };
+  BoxPass(cells, kUnitSlots.box[n], code(0), writer);
+  LinePass(cells, kUnitSlots.column[n], code(1), writer);
+  LinePass(cells, kUnitSlots.row[n], code(2), writer);
+}
+
+// One sweep; false, with the sweep left unfinished, as soon as a pass came
+// to a contradiction in some lane (the sweep is then run again).
+inline bool Sweep(Lanes16* cells) {
+  Marker marker;
+  for (int n = 0; n < kUnitSize; ++n) {
+    Passes(cells, n, &marker);
+    if (AnyLane(marker.empty)) return false;
+  }
+  return true;
 }
 
 // The sweep again from its start, each lane that comes to a contradiction
@@ -225,12 +222,7 @@ __attribute__((always_inline)) inline void FrozenLinePass(Lanes16* cells, const 
 __attribute__((noinline)) inline Frozen SweepAgainFrozen(Lanes16* cells, const Lanes16* start) {
   for (int i = 0; i < kCellCount; ++i) cells[i] = start[i];
   Frozen frozen;
-  for (int n = 0; n < kUnitSize; ++n) {
-    const auto code = [n](int kind) { return 1 + kUnitSize * (kUnitSize * kind + n); };
-    FrozenBoxPass(cells, kUnitSlots.box[n], code(0), &frozen);
-    FrozenLinePass(cells, kUnitSlots.column[n], code(1), &frozen);
-    FrozenLinePass(cells, kUnitSlots.row[n], code(2), &frozen);
-  }
+  for (int n = 0; n < kUnitSize; ++n) Passes(cells, n, &frozen);
   return frozen;
 }
 
