@@ -151,7 +151,7 @@ struct Marker {
     empty |= reinterpret_cast<Lanes16>(w == 0);
   }
   // The lanes the box pass's hidden singles leave alone.
-  [[nodiscard]] Lanes16 Untouched() const { return Lanes16{}; }
+  [[nodiscard]] static Lanes16 Untouched() { return Lanes16{}; }
 };
 
 // Frozen, for a sweep run a second time: a lane is frozen at its first

@@ -222,8 +222,9 @@ TEST(CountingTest, ALongSearchFindsWhatBacktrackingFinds) {
   EXPECT_EQ(CountSolutions(band).solutions, 0);
   for (const int box : {1, 3}) {
     DigitCells open = band;
-    for (const CellIndex c : Unit(UnitKind::Box, static_cast<UnitNumber>(box)))
+    for (const CellIndex c : Unit(UnitKind::Box, static_cast<UnitNumber>(box))) {
       open[static_cast<std::size_t>(c - 1)] = kAllDigits;
+    }
     EXPECT_EQ(CountSolutions(open).solutions, Reference(open).Count().solutions) << "box " << box;
   }
 }
