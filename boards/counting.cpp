@@ -126,6 +126,14 @@ bool Propagate(Node& n, Singles singles) {
 
 namespace {
 
+// The number of candidates of the cell at pos.
+int CandidateCount(const Node& n, int pos) {
+  const Board cell = CellBoard(pos);
+  int count = 0;
+  for (const Board b : n.cand) count += Any(b & cell) ? 1 : 0;
+  return count;
+}
+
 // The open cell with the fewest candidates, the first of them: a cell with
 // two, almost always. at_least[k] holds the cells with more than k
 // candidates, a bitwise counter over the nine boards that saturates at
@@ -146,9 +154,7 @@ int SplitCell(const Node& n) {
   int best = FirstCell(open);
   int fewest = 10;
   ForEachCell(open, [&](int pos) {
-    const Board cell = CellBoard(pos);
-    int count = 0;
-    for (const Board b : n.cand) count += Any(b & cell) ? 1 : 0;
+    const int count = CandidateCount(n, pos);
     if (count < fewest) {
       fewest = count;
       best = pos;
@@ -222,9 +228,7 @@ class Blame {
     unsigned best_count = 0;
     unsigned best_weight = 0;
     ForEachCell(kAll & ~n.done, [&](int pos) {
-      const Board cell = CellBoard(pos);
-      unsigned count = 0;
-      for (const Board b : n.cand) count += Any(b & cell) ? 1U : 0U;
+      const auto count = static_cast<unsigned>(CandidateCount(n, pos));
       unsigned weight = 1;
       for (const UnitKind kind : kUnitKinds) weight += weight_[static_cast<std::size_t>(UnitOf(pos, kind))];
       if (best < 0 || count * best_weight < best_count * weight) {

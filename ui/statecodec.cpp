@@ -37,12 +37,12 @@ Origin KindOf(char letter) {
 // leaves one out of range undefined.
 template <class T>
 T IntegerOf(const json& value) {
-  const bool fits = value.is_number_unsigned()  ? std::in_range<T>(value.get<std::uint64_t>())
-                    : value.is_number_integer() ? std::in_range<T>(value.get<std::int64_t>())
-                                                : false;
-  if (!fits) throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "a number is out of range"));
-  return value.is_number_unsigned() ? static_cast<T>(value.get<std::uint64_t>())
-                                    : static_cast<T>(value.get<std::int64_t>());
+  if (value.is_number_unsigned()) {
+    if (const auto n = value.get<std::uint64_t>(); std::in_range<T>(n)) return static_cast<T>(n);
+  } else if (value.is_number_integer()) {
+    if (const auto n = value.get<std::int64_t>(); std::in_range<T>(n)) return static_cast<T>(n);
+  }
+  throw std::invalid_argument(NORALIM_TRANSLATE_NOOP("noralim", "a number is out of range"));
 }
 
 json StepJson(const Change& change) {
