@@ -10,15 +10,74 @@
 #include "boards/generator.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdlib>
 #include <vector>
 
-#include "boards/counting.h"
+#include "boards/board.h"
+#include "boards/ladder.h"
 #include "boards/random.h"
 #include "boards/randomgrid.h"
 
 namespace noralim {
 namespace {
+
+using board::Board;
+using board::Grid;
+
+// Which orbits hold clues, and their cells.
+class Clues {
+ public:
+  Clues(std::size_t orbits, const std::vector<Board>& orbit_cells) : orbit_cells_(&orbit_cells) {
+    for (std::size_t o = 0; o < orbits; ++o) all_[o / 64] |= std::uint64_t{1} << (o % 64);
+  }
+
+  void PutAll() {
+    held_ = all_;
+    cells_ = board::kAll;
+  }
+  [[nodiscard]] bool Has(int o) const { return (held_[Word(o)] >> (o % 64) & 1U) != 0; }
+  void Put(int o) {
+    if (Has(o)) return;
+    held_[Word(o)] |= std::uint64_t{1} << (o % 64);
+    cells_ |= (*orbit_cells_)[static_cast<std::size_t>(o)];
+  }
+  void Take(int o) {
+    if (!Has(o)) return;
+    held_[Word(o)] &= ~(std::uint64_t{1} << (o % 64));
+    cells_ &= ~(*orbit_cells_)[static_cast<std::size_t>(o)];
+  }
+  [[nodiscard]] Board Cells() const { return cells_; }
+
+  // The orbits with clues (or without), ascending.
+  [[nodiscard]] std::array<std::uint64_t, 2> Orbits(bool held) const {
+    return held ? held_ : std::array<std::uint64_t, 2>{all_[0] & ~held_[0], all_[1] & ~held_[1]};
+  }
+
+ private:
+  static std::size_t Word(int o) { return static_cast<std::size_t>(o / 64); }
+
+  const std::vector<Board>* orbit_cells_;
+  std::array<std::uint64_t, 2> all_{};
+  std::array<std::uint64_t, 2> held_{};
+  Board cells_ = {};
+};
+
+// The k-th (from 0) orbit of a set, or -1.
+int NthOrbit(const std::array<std::uint64_t, 2>& orbits, int k) {
+  for (int w = 0; w < 2; ++w) {
+    std::uint64_t bits = orbits[static_cast<std::size_t>(w)];
+    const int count = std::popcount(bits);
+    if (k >= count) {
+      k -= count;
+      continue;
+    }
+    for (; k > 0; --k) bits &= bits - 1;
+    return 64 * w + std::countr_zero(bits);
+  }
+  return -1;
+}
 
 // The moves tried on one grid before a new one starts.
 constexpr int kMovesPerGrid = 200;
@@ -28,12 +87,20 @@ constexpr int kMaxAdds = 16;
 class Search {
  public:
   Search(std::uint64_t seed, const PuzzleOrder& order)
-      : random_(seed), order_(order), orbits_(OrbitsOf(order.symmetry)) {}
+      : random_(seed), order_(order), orbits_(OrbitsOf(order.symmetry)), given_(orbits_.size(), orbit_cells_) {
+    for (const Orbit& orbit : orbits_) {
+      Board cells = {};
+      for (int k = 0; k < orbit.size; ++k) cells |= board::CellBoard(orbit.cells[static_cast<std::size_t>(k)]);
+      orbit_cells_.push_back(cells);
+    }
+  }
 
   GeneratedPuzzle Run() {
     for (;;) {
       grid_ = RandomGrid(random_);
-      given_.assign(orbits_.size(), true);
+      digit_cells_ = {};
+      for (int pos = 0; pos < kCellCount; ++pos) digit_cells_[grid_[pos] - 1] |= board::CellBoard(pos);
+      given_.PutAll();
       level_ = Level::Calc;
       Dig();
       for (int move = 0;; ++move) {
@@ -47,17 +114,12 @@ class Search {
   }
 
  private:
-  // The puzzle's cells: the grid's digit where a clue is, every digit elsewhere.
-  [[nodiscard]] DigitCells Cells() const {
-    DigitCells cells;
-    cells.fill(kAllDigits);
-    for (std::size_t o = 0; o < orbits_.size(); ++o) {
-      if (!given_[o]) continue;
-      for (int k = 0; k < orbits_[o].size; ++k) {
-        const int pos = orbits_[o].cells[static_cast<std::size_t>(k)];
-        cells[kSlotOfPosition[pos]] = DigitSet::Of(grid_[pos]);
-      }
-    }
+  // The puzzle's candidates: the grid's digit where a clue is, every digit
+  // elsewhere.
+  [[nodiscard]] Grid Cells() const {
+    const Board given = given_.Cells();
+    Grid cells;
+    for (int d = 0; d < 9; ++d) cells[d] = (digit_cells_[d] & given) | (board::kAll & ~given);
     return cells;
   }
 
@@ -71,10 +133,10 @@ class Search {
   };
   [[nodiscard]] Verdict Judge() const {
     if (Capped()) {
-      const std::optional<Level> level = RateWithin(Cells(), *order_.level);
+      const std::optional<Level> level = ladder::RateWithin(Cells(), *order_.level);
       return {level.has_value(), level};
     }
-    return {CountSolutions(Cells()).solutions == 1, std::nullopt};
+    return {Unique(Cells()), std::nullopt};
   }
   [[nodiscard]] bool Capped() const { return order_.level && !order_.minimal && *order_.level != Level::Search; }
 
@@ -84,29 +146,48 @@ class Search {
   }
 
   // Takes away every orbit of clues, in a random order, whose going leaves the
-  // puzzle admissible: runs of them at once, a run twice as long after each
-  // that could go and half as long after each that could not, down to one
-  // orbit, which then stays. Then rates what is left.
+  // puzzle admissible: first those the other clues imply, then the rest in
+  // runs, a run twice as long after each that could go and half as long
+  // after each that could not, down to one orbit, which then stays. Then
+  // rates what is left.
   void Dig() {
     std::vector<int> order;
-    for (std::size_t o = 0; o < orbits_.size(); ++o) {
-      if (given_[o]) order.push_back(static_cast<int>(o));
+    for (int o = 0; o < static_cast<int>(orbits_.size()); ++o) {
+      if (given_.Has(o)) order.push_back(o);
     }
     random_.Shuffle(order.data(), static_cast<int>(order.size()));
+    std::erase_if(order, [&](int o) { return TakeIfImplied(o); });
     std::size_t run = 1;
     for (std::size_t next = 0; next < order.size();) {
       run = std::min(run, order.size() - next);
-      for (std::size_t k = next; k < next + run; ++k) given_[order[k]] = false;
+      for (std::size_t k = next; k < next + run; ++k) given_.Take(order[k]);
       if (Judge().admissible) {
         next += run;
         run *= 2;
         continue;
       }
-      for (std::size_t k = next; k < next + run; ++k) given_[order[k]] = true;
+      for (std::size_t k = next; k < next + run; ++k) given_.Put(order[k]);
       if (run == 1) ++next;
       run = std::max<std::size_t>(1, run / 2);
     }
-    level_ = *Rate(Cells()).level;
+    level_ = *ladder::Rate(Cells()).level;
+  }
+
+  // Takes away the orbit's clues when the clues left imply each of them: every
+  // other digit among the cell's peers. The first round of settled cells then
+  // puts them back, so the puzzle keeps its solutions and its rating, and no
+  // judge is needed.
+  bool TakeIfImplied(int o) {
+    const Board rest = given_.Cells() & ~orbit_cells_[static_cast<std::size_t>(o)];
+    bool implied = true;
+    board::ForEachCell(orbit_cells_[static_cast<std::size_t>(o)], [&](int pos) {
+      const Board peers = board::PeerBoard(pos) & rest;
+      unsigned seen = 1U << (grid_[pos] - 1);
+      for (int d = 0; d < 9; ++d) seen |= static_cast<unsigned>(board::Any(digit_cells_[d] & peers)) << d;
+      implied = implied && seen == board::kNine;
+    });
+    if (implied) given_.Take(o);
+    return implied;
   }
 
   // A few orbits of clues put back, then the puzzle dug again; kept when it
@@ -115,7 +196,7 @@ class Search {
   // a full dig: a move then costs a few ratings, and the walk makes many.
   // Minimal puzzles need the full dig.
   void Move() {
-    const std::vector<bool> before = given_;
+    const Clues before = given_;
     const Level level = level_;
     const int adds = 1 + random_.Below(kMaxAdds);
     std::vector<int> tried;
@@ -123,17 +204,17 @@ class Search {
       const int to = Pick(false);
       const int other = Pick(true);
       if (to < 0 || other < 0) break;
-      given_[to] = true;
+      given_.Put(to);
       tried.insert(tried.end(), {to, other});
     }
     if (Capped()) {
       random_.Shuffle(tried.data(), static_cast<int>(tried.size()));
       for (const int o : tried) {
-        if (!given_[o]) continue;
-        given_[o] = false;
-        if (!Judge().admissible) given_[o] = true;
+        if (!given_.Has(o) || TakeIfImplied(o)) continue;
+        given_.Take(o);
+        if (!Judge().admissible) given_.Put(o);
       }
-      level_ = *Rate(Cells()).level;
+      level_ = *ladder::Rate(Cells()).level;
     } else {
       Dig();
     }
@@ -145,13 +226,10 @@ class Search {
 
   // A random orbit with clues (or without); -1 when there is none.
   int Pick(bool given) {
-    const auto count = std::count(given_.begin(), given_.end(), given);
+    const std::array<std::uint64_t, 2> orbits = given_.Orbits(given);
+    const int count = std::popcount(orbits[0]) + std::popcount(orbits[1]);
     if (count == 0) return -1;
-    int k = random_.Below(static_cast<int>(count));
-    for (std::size_t o = 0; o < given_.size(); ++o) {
-      if (given_[o] == given && k-- == 0) return static_cast<int>(o);
-    }
-    return -1;
+    return NthOrbit(orbits, random_.Below(count));
   }
 
   [[nodiscard]] bool Fits() const {
@@ -161,21 +239,27 @@ class Search {
 
   // Whether every clue is needed: without any one of them, a second solution.
   [[nodiscard]] bool Minimal() const {
-    DigitCells cells = Cells();
-    for (DigitSet& cell : cells) {
-      if (cell == kAllDigits) continue;
-      const DigitSet held = cell;
-      cell = kAllDigits;
-      const bool needed = CountSolutions(cells).solutions > 1;
-      cell = held;
-      if (!needed) return false;
-    }
-    return true;
+    const Grid cells = Cells();
+    bool minimal = true;
+    board::ForEachCell(given_.Cells(), [&](int pos) {
+      if (!minimal) return;
+      Grid opened = cells;
+      for (Board& digit : opened) digit |= board::CellBoard(pos);
+      minimal = !Unique(opened);
+    });
+    return minimal;
+  }
+
+  static bool Unique(const Grid& cells) {
+    board::Node root;
+    root.cand = cells;
+    Grid solution;
+    return board::CloseUnderLocked(root) && board::CountUpToTwo(root, &solution) == 1;
   }
 
   [[nodiscard]] GeneratedPuzzle Result() const {
     GeneratedPuzzle puzzle;
-    const DigitCells cells = Cells();
+    const DigitCells cells = board::ToCells(Cells());
     for (int pos = 0; pos < kCellCount; ++pos) {
       const std::size_t slot = kSlotOfPosition[pos];
       puzzle.givens[slot] = cells[slot] == kAllDigits ? DigitSet() : cells[slot];
@@ -188,8 +272,10 @@ class Search {
   Random random_;
   const PuzzleOrder& order_;
   const std::vector<Orbit>& orbits_;
+  std::vector<Board> orbit_cells_;  // by orbit
+  Clues given_;
   GridDigits grid_{};
-  std::vector<bool> given_;  // by orbit
+  std::array<Board, 9> digit_cells_{};  // the grid's cells of each digit
   Level level_ = Level::Calc;
 };
 

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "boards/board.h"
@@ -44,6 +45,11 @@ struct UnitTables {
   std::array<std::uint16_t, board::kUnits> open_digits{};
 };
 UnitTables MakeUnitTables(const Grid& g);
+
+// Rate and RateWithin on a grid of boards, for callers inside boards/ that
+// keep their grids as boards.
+Rating Rate(const Grid& g);
+std::optional<Level> RateWithin(const Grid& g, Level highest);
 
 // A board's cells as places in every unit (bit p: the unit's p-th cell).
 std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells);

@@ -250,8 +250,10 @@ Level LevelOf(Technique technique) {
 // above are climbed only on a grid with one solution: on others they are
 // slow and tell nothing. The ladder's steps are the same either way, and so
 // is the rating.
-Rating Rate(const DigitCells& cells) {
-  Ladder ladder(board::FromCells(cells));
+namespace ladder {
+
+Rating Rate(const Grid& g) {
+  Ladder ladder(g);
   bool counted = false;
   Grid solution{};
   for (;;) {
@@ -267,11 +269,19 @@ Rating Rate(const DigitCells& cells) {
   return {1, Level::Search, board::ToCells(solution)};
 }
 
-std::optional<Level> RateWithin(const DigitCells& cells, Level highest) {
-  if (highest == Level::Search) return Rate(cells).level;
-  Ladder ladder(board::FromCells(cells));
+std::optional<Level> RateWithin(const Grid& g, Level highest) {
+  if (highest == Level::Search) return Rate(g).level;
+  Ladder ladder(g);
   if (ladder.Run(highest) != Ladder::End::Settled) return std::nullopt;
   return ladder.Highest();
+}
+
+}  // namespace ladder
+
+Rating Rate(const DigitCells& cells) { return ladder::Rate(board::FromCells(cells)); }
+
+std::optional<Level> RateWithin(const DigitCells& cells, Level highest) {
+  return ladder::RateWithin(board::FromCells(cells), highest);
 }
 
 DigitCells OpenEmptyCells(DigitCells cells) {
