@@ -102,13 +102,13 @@ class Search {
       for (int pos = 0; pos < kCellCount; ++pos) digit_cells_[grid_[pos] - 1] |= board::CellBoard(pos);
       given_.PutAll();
       level_ = Level::Calc;
-      Dig();
+      Dig(Level::Calc);  // a full grid, and what the clues imply taken from it, rates calc
       for (int move = 0;; ++move) {
         if (Fits()) return Result();
         if (move == kMovesPerGrid) break;
         Move();
         // At the rung after a move within it: dug in full, and checked again.
-        if (Capped() && Fits()) Dig();
+        if (Capped() && Fits()) Dig(level_);
       }
     }
   }
@@ -148,20 +148,22 @@ class Search {
   // Takes away every orbit of clues, in a random order, whose going leaves the
   // puzzle admissible: first those the other clues imply, then the rest in
   // runs, a run twice as long after each that could go and half as long
-  // after each that could not, down to one orbit, which then stays. Then
-  // rates what is left.
-  void Dig() {
+  // after each that could not, down to one orbit, which then stays. `start`
+  // is the puzzle's level, when known.
+  void Dig(std::optional<Level> start) {
     std::vector<int> order;
     for (int o = 0; o < static_cast<int>(orbits_.size()); ++o) {
       if (given_.Has(o)) order.push_back(o);
     }
     random_.Shuffle(order.data(), static_cast<int>(order.size()));
     std::erase_if(order, [&](int o) { return TakeIfImplied(o); });
+    std::optional<Level> level = start;
     std::size_t run = 1;
     for (std::size_t next = 0; next < order.size();) {
       run = std::min(run, order.size() - next);
       for (std::size_t k = next; k < next + run; ++k) given_.Take(order[k]);
-      if (Judge().admissible) {
+      if (const Verdict verdict = Judge(); verdict.admissible) {
+        level = verdict.level;
         next += run;
         run *= 2;
         continue;
@@ -170,7 +172,7 @@ class Search {
       if (run == 1) ++next;
       run = std::max<std::size_t>(1, run / 2);
     }
-    level_ = *ladder::Rate(Cells()).level;
+    level_ = level ? *level : *ladder::Rate(Cells()).level;
   }
 
   // Takes away the orbit's clues when the clues left imply each of them: every
@@ -209,14 +211,19 @@ class Search {
     }
     if (Capped()) {
       random_.Shuffle(tried.data(), static_cast<int>(tried.size()));
+      std::optional<Level> known;  // the puzzle's level once a judge has rated it
       for (const int o : tried) {
         if (!given_.Has(o) || TakeIfImplied(o)) continue;
         given_.Take(o);
-        if (!Judge().admissible) given_.Put(o);
+        if (const Verdict verdict = Judge(); verdict.admissible) {
+          known = verdict.level;
+        } else {
+          given_.Put(o);
+        }
       }
-      level_ = *ladder::Rate(Cells()).level;
+      level_ = known ? *known : *ladder::Rate(Cells()).level;
     } else {
-      Dig();
+      Dig(std::nullopt);
     }
     if (Distance(level_) > Distance(level)) {
       given_ = before;
