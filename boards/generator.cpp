@@ -19,6 +19,7 @@
 #include "boards/ladder.h"
 #include "boards/random.h"
 #include "boards/randomgrid.h"
+#include "boards/unavoidable.h"
 
 namespace noralim {
 namespace {
@@ -100,6 +101,7 @@ class Search {
       grid_ = RandomGrid(random_);
       digit_cells_ = {};
       for (int pos = 0; pos < kCellCount; ++pos) digit_cells_[grid_[pos] - 1] |= board::CellBoard(pos);
+      unavoidable_ = TwoDigitUnavoidableSets(digit_cells_);
       given_.PutAll();
       level_ = Level::Calc;
       Dig(Level::Calc);  // a full grid, and what the clues imply taken from it, rates calc
@@ -132,11 +134,19 @@ class Search {
     std::optional<Level> level;
   };
   [[nodiscard]] Verdict Judge() const {
+    if (MissesUnavoidableSet()) return {};
     if (Capped()) {
       const std::optional<Level> level = ladder::RateWithin(Cells(), *order_.level);
       return {level.has_value(), level};
     }
     return {Unique(Cells()), std::nullopt};
+  }
+  // Whether some unavoidable set has no clue: then the puzzle has a second
+  // solution, and the judge need not look.
+  [[nodiscard]] bool MissesUnavoidableSet() const {
+    const Board clues = given_.Cells();
+    return std::any_of(unavoidable_.begin(), unavoidable_.end(),
+                       [&](const Board& set) { return !board::Any(set & clues); });
   }
   [[nodiscard]] bool Capped() const { return order_.level && !order_.minimal && *order_.level != Level::Search; }
 
@@ -283,6 +293,7 @@ class Search {
   Clues given_;
   GridDigits grid_{};
   std::array<Board, 9> digit_cells_{};  // the grid's cells of each digit
+  std::vector<Board> unavoidable_;      // of the grid, as TwoDigitUnavoidableSets finds them
   Level level_ = Level::Calc;
 };
 
