@@ -101,7 +101,7 @@ class Search {
       grid_ = RandomGrid(random_);
       digit_cells_ = {};
       for (int pos = 0; pos < kCellCount; ++pos) digit_cells_[grid_[pos] - 1] |= board::CellBoard(pos);
-      unavoidable_ = TwoDigitUnavoidableSets(digit_cells_);
+      unavoidable_ = UnavoidableSets(grid_);
       given_.PutAll();
       level_ = Level::Calc;
       Dig(Level::Calc);  // a full grid, and what the clues imply taken from it, rates calc
@@ -293,7 +293,7 @@ class Search {
   Clues given_;
   GridDigits grid_{};
   std::array<Board, 9> digit_cells_{};  // the grid's cells of each digit
-  std::vector<Board> unavoidable_;      // of the grid, as TwoDigitUnavoidableSets finds them
+  std::vector<Board> unavoidable_;      // of the grid, as UnavoidableSets finds them
   Level level_ = Level::Calc;
 };
 

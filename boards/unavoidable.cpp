@@ -3,17 +3,22 @@
 
 #include "boards/unavoidable.h"
 
+#include <algorithm>
+#include <array>
+
 namespace noralim {
+namespace {
 
 using board::Board;
 
-// Exchanging the two digits in a set of their cells keeps every row, column
-// and box whole exactly when the set holds both cells of the two digits in
-// each unit it touches. The smallest such sets are the connected pieces of
-// the two digits' cells, a cell joined to the cells of the pair in its
-// row, column and box: each grows from one cell until it stops growing.
-std::vector<Board> TwoDigitUnavoidableSets(const std::array<Board, 9>& digit_cells) {
-  std::vector<Board> sets;
+// Exchanging two digits in a set of their cells keeps every row, column and
+// box whole exactly when the set holds both cells of the two digits in each
+// unit it touches. The smallest such sets are the connected pieces of the
+// two digits' cells, a cell joined to the cells of the pair in its row,
+// column and box: each grows from one cell until it stops growing.
+void AddTwoDigitSets(const GridDigits& grid, std::vector<Board>& sets) {
+  std::array<Board, 9> digit_cells{};
+  for (int pos = 0; pos < kCellCount; ++pos) digit_cells[grid[pos] - 1] |= board::CellBoard(pos);
   for (int a = 0; a < 9; ++a) {
     for (int b = a + 1; b < 9; ++b) {
       const Board pair = digit_cells[a] | digit_cells[b];
@@ -28,6 +33,53 @@ std::vector<Board> TwoDigitUnavoidableSets(const std::array<Board, 9>& digit_cel
       }
     }
   }
+}
+
+// Lines x and y (rows, or columns with `columns`) hold the same digits at a
+// set of crossing places when it is closed under next: place p, then the
+// place where y holds x's digit at p. Each cycle of next of three places or
+// more is one such set (two places make a set of two digits, found above);
+// when the lines lie in different bands, it must also keep to each box, each
+// place going to one of the same box.
+void AddLineSwapSets(const GridDigits& grid, bool columns, std::vector<Board>& sets) {
+  const auto at = [&](int line, int p) { return columns ? 9 * p + line : 9 * line + p; };
+  for (int x = 0; x < 9; ++x) {
+    for (int y = x + 1; y < 9; ++y) {
+      std::array<int, 10> place_in_y{};
+      for (int p = 0; p < 9; ++p) place_in_y[grid[at(y, p)]] = p;
+      const bool same_band = x / 3 == y / 3;
+      unsigned seen = 0;
+      for (int start = 0; start < 9; ++start) {
+        if ((seen >> start & 1U) != 0) continue;
+        Board set = {};
+        int length = 0;
+        bool within_boxes = true;
+        for (int p = start; (seen >> p & 1U) == 0; p = place_in_y[grid[at(x, p)]]) {
+          seen |= 1U << p;
+          ++length;
+          within_boxes = within_boxes && place_in_y[grid[at(x, p)]] / 3 == p / 3;
+          set |= board::CellBoard(at(x, p)) | board::CellBoard(at(y, p));
+        }
+        if (length >= 3 && (same_band || within_boxes)) sets.push_back(set);
+      }
+    }
+  }
+}
+
+int CellCount(Board set) {
+  int count = 0;
+  board::ForEachCell(set, [&](int) { ++count; });
+  return count;
+}
+
+}  // namespace
+
+std::vector<Board> UnavoidableSets(const GridDigits& grid) {
+  std::vector<Board> sets;
+  AddTwoDigitSets(grid, sets);
+  AddLineSwapSets(grid, false, sets);
+  AddLineSwapSets(grid, true, sets);
+  std::stable_sort(sets.begin(), sets.end(), [](Board a, Board b) { return CellCount(a) < CellCount(b); });
   return sets;
 }
 

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <functional>
 #include <string>
 #include <vector>
@@ -126,39 +127,27 @@ TEST(GeneratorTest, SeedsMakeTheSamePuzzleAndGridsMatchUpToDigitNames) {
   EXPECT_EQ(Canonical(first.solution)[8], 9);  // the first row reads 1 to 9
 }
 
-// Every set holds two digits, as often each; exchanging them there gives
-// another valid grid; the sets of a pair of digits share no cell and cover
-// all eighteen.
-TEST(UnavoidableTest, ExchangingTheTwoDigitsOfASetGivesAnotherGrid) {
+// Every set is unavoidable: the grid with the set's cells opened has a
+// second solution. Sets of three digits are among them.
+TEST(UnavoidableTest, OpeningASetLetsTheGridBeSolvedAnotherWay) {
+  int three_digits = 0;
   for (std::uint64_t seed = 1; seed <= 20; ++seed) {
     Random random(seed);
     const GridDigits grid = RandomGrid(random);
-    std::array<board::Board, 9> digit_cells{};
-    for (int pos = 0; pos < kCellCount; ++pos) digit_cells[grid[pos] - 1] |= board::CellBoard(pos);
-    std::array<std::array<int, 10>, 10> covered{};  // [a][b]: cells of the pair in some set
-    for (const board::Board set : TwoDigitUnavoidableSets(digit_cells)) {
-      std::array<int, 10> count{};
-      board::ForEachCell(set, [&](int pos) { ++count[grid[pos]]; });
-      std::vector<int> digits;
-      for (int d = 1; d <= 9; ++d) {
-        if (count[d] != 0) digits.push_back(d);
-      }
-      ASSERT_EQ(digits.size(), 2U);
-      EXPECT_EQ(count[digits[0]], count[digits[1]]);
-      covered[digits[0]][digits[1]] += count[digits[0]] + count[digits[1]];
-      GridDigits exchanged = grid;
-      board::ForEachCell(set, [&](int pos) { exchanged[pos] = static_cast<std::uint8_t>(digits[0] + digits[1] - grid[pos]); });
-      EXPECT_NE(exchanged, grid);
-      for (int u = 0; u < board::kUnits; ++u) {
-        unsigned seen = 0;
-        for (int p = 0; p < 9; ++p) seen |= 1U << exchanged[board::UnitPosition(u, p)];
-        EXPECT_EQ(seen, 0x3FEU) << "seed " << seed << ", unit " << u;
-      }
-    }
-    for (int a = 1; a <= 9; ++a) {
-      for (int b = a + 1; b <= 9; ++b) EXPECT_EQ(covered[a][b], 18) << a << b;
+    DigitCells cells{};
+    for (int pos = 0; pos < kCellCount; ++pos) cells[kSlotOfPosition[pos]] = DigitSet::Of(grid[pos]);
+    for (const board::Board set : UnavoidableSets(grid)) {
+      DigitCells opened = cells;
+      unsigned digits = 0;
+      board::ForEachCell(set, [&](int pos) {
+        opened[kSlotOfPosition[pos]] = kAllDigits;
+        digits |= 1U << grid[pos];
+      });
+      three_digits += std::popcount(digits) == 3 ? 1 : 0;
+      EXPECT_EQ(CountSolutions(opened).solutions, 2) << "seed " << seed;
     }
   }
+  EXPECT_GT(three_digits, 0);
 }
 
 }  // namespace
