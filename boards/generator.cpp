@@ -204,25 +204,31 @@ class Search {
 
   // A few orbits of clues put back, then the puzzle dug again; kept when it
   // is no farther from the rung. Within a rung, only the orbits put back and
-  // as many others are tried again, in a random order, not every one as in
-  // a full dig: a move then costs a few ratings, and the walk makes many.
-  // Minimal puzzles need the full dig.
+  // as many others are tried again, not every one as in a full dig: a move
+  // then costs a few ratings, and the walk makes many. The others go first,
+  // in a random order: none could go before the orbits came back, and the
+  // walk moves only when some of them do; then the orbits put back, in a
+  // random order. Minimal puzzles need the full dig.
   void Move() {
     const Clues before = given_;
     const Level level = level_;
     const int adds = 1 + random_.Below(kMaxAdds);
-    std::vector<int> tried;
+    std::vector<int> others;
+    std::vector<int> added;
     for (int k = 0; k < adds; ++k) {
       const int to = Pick(false);
       const int other = Pick(true);
       if (to < 0 || other < 0) break;
       given_.Put(to);
-      tried.insert(tried.end(), {to, other});
+      added.push_back(to);
+      others.push_back(other);
     }
     if (Capped()) {
-      random_.Shuffle(tried.data(), static_cast<int>(tried.size()));
+      random_.Shuffle(others.data(), static_cast<int>(others.size()));
+      random_.Shuffle(added.data(), static_cast<int>(added.size()));
+      others.insert(others.end(), added.begin(), added.end());
       std::optional<Level> known;  // the puzzle's level once a judge has rated it
-      for (const int o : tried) {
+      for (const int o : others) {
         if (!given_.Has(o) || TakeIfImplied(o)) continue;
         given_.Take(o);
         if (const Verdict verdict = Judge(); verdict.admissible) {
