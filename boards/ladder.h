@@ -39,10 +39,8 @@ struct UnitTables {
   std::array<std::uint16_t, kCellCount> mask{};  // by position
   std::array<Nine, board::kUnits> places{};      // [unit][digit]: bit p, the unit's p-th cell
   std::array<Nine, board::kUnits> cells{};       // [unit][p]: the candidates of the unit's p-th cell
-  // By unit: the places whose cell has two candidates or more, and the
-  // digits with two places or more.
+  // By unit: the places whose cell has two candidates or more.
   std::array<std::uint16_t, board::kUnits> open_cells{};
-  std::array<std::uint16_t, board::kUnits> open_digits{};
 };
 UnitTables MakeUnitTables(const Grid& g);
 
@@ -250,7 +248,7 @@ void FindSubsets(const UnitTables& t, int size, const Scope& scope, Sink& sink) 
   for (int u = 0; u < board::kUnits; ++u) {
     const int open = scope.lower_levels_done ? board::Count9(t.open_cells[u]) : 2 * size + 1;
     if (open < 2 * size) continue;
-    ForEachCover<false>(t.cells[u], t.open_cells[u], size, [&](unsigned cells, unsigned digits) {
+    ForEachCover<false>(t.cells[u], WithTwoTo(t.cells[u], size), size, [&](unsigned cells, unsigned digits) {
       const Board chosen = board::PlacesBoard(u, cells);
       sink.Remove(naked, board::UnitBoard(u) & ~chosen, digits, [=](Step& s) {
         s.units = {RefOf(u)};
@@ -259,7 +257,7 @@ void FindSubsets(const UnitTables& t, int size, const Scope& scope, Sink& sink) 
       });
     });
     if (open == 2 * size) continue;
-    ForEachCover<false>(t.places[u], t.open_digits[u], size, [&](unsigned digits, unsigned places) {
+    ForEachCover<false>(t.places[u], WithTwoTo(t.places[u], size), size, [&](unsigned digits, unsigned places) {
       const Board chosen = board::PlacesBoard(u, places);
       sink.Remove(hidden, chosen, board::kNine & ~digits, [=](Step& s) {
         s.units = {RefOf(u)};

@@ -5,6 +5,7 @@
 // that lose it, then the solution counter where the ladder stalls.
 #include "boards/rating.h"
 
+#include <algorithm>
 #include <array>
 
 #include "boards/ladderpatterns.h"
@@ -50,26 +51,20 @@ std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells) {
 }
 
 // Each digit's places in each unit; the cells' candidates by turning each
-// row's places over; the open cells from the board of cells with two
-// digits or more, the open digits by counting each unit's cells.
+// row's places over, which are a row's cells and, gathered, a column's or a
+// box's; the open cells from the board of cells with two digits or more.
 UnitTables MakeUnitTables(const Grid& g) {
   UnitTables t;
   for (int d = 0; d < 9; ++d) StoreUnitPlaces(g[d], [&](int u, std::uint16_t p) { t.places[u][d] = p; });
   for (int r = 0; r < 9; ++r) {
-    const std::array<std::uint16_t, 9> masks = board::Transpose9(t.places[board::UnitIndex(UnitKind::Row, r)]);
-    for (int c = 0; c < 9; ++c) t.mask[9 * r + c] = masks[c];
+    const int row = board::UnitIndex(UnitKind::Row, r);
+    t.cells[row] = board::Transpose9(t.places[row]);
+    std::copy(t.cells[row].begin(), t.cells[row].end(), t.mask.begin() + 9 * r);
+  }
+  for (int u = 0; u < board::UnitIndex(UnitKind::Row, 0); ++u) {
+    for (int i = 0; i < 9; ++i) t.cells[u][i] = t.mask[board::UnitPosition(u, i)];
   }
   t.open_cells = UnitPlaces(board::Cover(g).twice);
-  for (int u = 0; u < board::kUnits; ++u) {
-    unsigned once = 0;
-    unsigned twice = 0;
-    for (int i = 0; i < 9; ++i) {
-      t.cells[u][i] = t.mask[board::UnitPosition(u, i)];
-      twice |= once & t.cells[u][i];
-      once |= t.cells[u][i];
-    }
-    t.open_digits[u] = static_cast<std::uint16_t>(twice);
-  }
   return t;
 }
 
