@@ -15,36 +15,58 @@ namespace noralim {
 namespace board {
 namespace {
 
+// The settled cells' digits go from their peers, digit by digit: the cells
+// of a digit clear the union of their peers at once. For the first round of
+// a grid, when every given is newly settled. Two settled peers with one digit
+// empty each other, which the next round finds.
+unsigned ClearPeersByDigit(Grid& g, Board settled) {
+  unsigned changed = 0;
+  for (int d = 0; d < 9; ++d) {
+    const Board mine = settled & g[d];
+    if (!Any(mine)) continue;
+    Board peers = {};
+    ForEachCell(mine, [&](int pos) { peers |= PeerBoard(pos); });
+    changed |= static_cast<unsigned>(Any(g[d] & peers)) << d;
+    g[d] &= ~peers;
+  }
+  return changed;
+}
+
+// The same cell by cell, as a later round seldom settles more than two or
+// three: a settled cell's digit is read from four boards that hold the bits
+// of the digit's index (bit k: the digits d with d & 2^k), made beside the
+// count of candidates. Of two settled peers with one digit, the first
+// empties the second, which the next round finds.
+unsigned ClearPeersByCell(Grid& g, Board settled) {
+  unsigned changed = 0;
+  const Board g23 = g[2] | g[3];
+  const Board g67 = g[6] | g[7];
+  const std::array<Board, 4> index = {g[1] | g[3] | g[5] | g[7], g23 | g67, g[4] | g[5] | g67, g[8]};
+  ForEachCell(settled, [&](int pos) {
+    const auto lane = static_cast<std::size_t>(pos / 27);
+    const auto shift = static_cast<unsigned>(pos % 27);
+    unsigned d = 0;
+    for (unsigned k = 0; k < 4; ++k) d |= (index[k][lane] >> shift & 1U) << k;
+    const Board peers = PeerBoard(pos);
+    changed |= static_cast<unsigned>(Any(g[d] & peers)) << d;
+    g[d] &= ~peers;
+  });
+  return changed;
+}
+
 // Every newly settled cell's digit goes from its peers, until no cell
 // settles any more. False on an empty cell.
-//
-// Cell by cell, as a round seldom settles more than two or three: a settled
-// cell's digit is read from four boards that hold the bits of the digit's
-// index (bit k: the digits d with d & 2^k), made beside the count of
-// candidates. Of two settled peers with one digit, the first empties the
-// second, which the next round finds.
 bool ClearPeers(Node& n) {
-  const Grid& g = n.cand;
   unsigned changed = 0;
   bool alive = true;
   for (;;) {
-    const Coverage c = Cover(g);
+    const Coverage c = Cover(n.cand);
     alive = !Any(kAll & ~c.once);
     const Board fresh = Settled(c) & ~n.done;
     if (!alive || !Any(fresh)) break;
+    const bool first = !Any(n.done);
     n.done |= fresh;
-    const Board g23 = g[2] | g[3];
-    const Board g67 = g[6] | g[7];
-    const std::array<Board, 4> index = {g[1] | g[3] | g[5] | g[7], g23 | g67, g[4] | g[5] | g67, g[8]};
-    ForEachCell(fresh, [&](int pos) {
-      const auto lane = static_cast<std::size_t>(pos / 27);
-      const auto shift = static_cast<unsigned>(pos % 27);
-      unsigned d = 0;
-      for (unsigned k = 0; k < 4; ++k) d |= (index[k][lane] >> shift & 1U) << k;
-      const Board peers = PeerBoard(pos);
-      changed |= static_cast<unsigned>(Any(n.cand[d] & peers)) << d;
-      n.cand[d] &= ~peers;
-    });
+    changed |= first ? ClearPeersByDigit(n.cand, fresh) : ClearPeersByCell(n.cand, fresh);
   }
   n.stale |= changed;
   n.lost |= changed;
