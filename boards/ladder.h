@@ -209,19 +209,18 @@ void FindLocked(const Grid& g, const Scope& scope, Sink& sink) {
 // cover has grown past `size` bits.
 template <bool kSmaller, class Found>
 void ForEachCover(const std::array<std::uint16_t, 9>& masks, unsigned eligible, int size, Found&& found,
-                  unsigned chosen = 0, unsigned covered = 0) {
+                  unsigned chosen = 0, unsigned covered = 0, int count = 1) {
   for (unsigned rest = eligible; rest != 0; rest &= rest - 1) {
     const int i = std::countr_zero(rest);
     const unsigned cover = covered | masks[i];
     const int bits = board::Count9(cover);
     if (bits > size) continue;
-    const unsigned with = chosen | 1U << i;
-    const int count = board::Count9(with);
+    const unsigned with = chosen | 1U << i;  // `count` items
     if (count == size) {
       if (bits == size) found(with, cover);
     } else {
       if (kSmaller && bits == count) found(with, cover);
-      ForEachCover<kSmaller>(masks, rest & (rest - 1), size, found, with, cover);
+      ForEachCover<kSmaller>(masks, rest & (rest - 1), size, found, with, cover, count + 1);
     }
   }
 }
