@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 
 #include "boards/ladderpatterns.h"
 
@@ -59,7 +60,7 @@ UnitTables MakeUnitTables(const Grid& g) {
   for (int r = 0; r < 9; ++r) {
     const int row = board::UnitIndex(UnitKind::Row, r);
     t.cells[row] = board::Transpose9(t.places[row]);
-    std::copy(t.cells[row].begin(), t.cells[row].end(), t.mask.begin() + 9 * r);
+    std::copy(t.cells[row].begin(), t.cells[row].end(), t.mask.begin() + std::ptrdiff_t{9} * r);
   }
   for (int u = 0; u < board::UnitIndex(UnitKind::Row, 0); ++u) {
     for (int i = 0; i < 9; ++i) t.cells[u][i] = t.mask[board::UnitPosition(u, i)];
