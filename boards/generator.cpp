@@ -83,7 +83,7 @@ int NthOrbit(const std::array<std::uint64_t, 2>& orbits, int k) {
 // The moves tried on one grid before a new one starts.
 constexpr int kMovesPerGrid = 200;
 // The most orbits a move puts back.
-constexpr int kMaxAdds = 16;
+constexpr int kMaxAdds = 11;
 
 class Search {
  public:
