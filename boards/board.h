@@ -374,6 +374,10 @@ bool CloseUnderLocked(Node& n);
 // closed needs no more work before the first split.
 int CountUpToTwo(const Node& start, Grid* solution);
 
+// A solution of the node's grid other than `known`, in *other; false when
+// there is none. The node as for CountUpToTwo.
+bool AnotherSolution(const Node& start, const Grid& known, Grid* other);
+
 // The same with the one solution as cells: what CountSolutions and the
 // rating of a grid the ladder leaves open give.
 inline int CountUpToTwo(const Node& start, std::optional<DigitCells>* solution) {

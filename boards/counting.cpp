@@ -268,12 +268,21 @@ class Blame {
 
 class Search {
  public:
-  explicit Search(Grid* solution) : solution_(solution) {}
+  // With `avoid`, a solution equal to it is passed over, and the first other
+  // one ends the search as a second would.
+  explicit Search(Grid* solution, const Grid* avoid = nullptr) : solution_(solution), avoid_(avoid) {}
 
   // Narrows the node in place, then splits it.
   void Run(Node& n) {
     if (!Narrow(n)) return;
     if (!Any(kAll & ~n.done)) {
+      if (avoid_ != nullptr) {
+        if (!Same(n.cand, *avoid_)) {
+          *solution_ = n.cand;
+          found_ = 2;
+        }
+        return;
+      }
       if (++found_ == 1 && solution_ != nullptr) *solution_ = n.cand;
       return;
     }
@@ -313,7 +322,14 @@ class Search {
     return true;
   }
 
+  static bool Same(const Grid& a, const Grid& b) {
+    Board differ = {};
+    for (int d = 0; d < 9; ++d) differ |= a[d] ^ b[d];
+    return !Any(differ);
+  }
+
   Grid* solution_;
+  const Grid* avoid_;
   int found_ = 0;
   long nodes_ = 0;
   Blame blame_;
@@ -342,6 +358,13 @@ int CountUpToTwo(const Node& start, Grid* solution) {
   Node root = start;
   search.Run(root);
   return search.Found();
+}
+
+bool AnotherSolution(const Node& start, const Grid& known, Grid* other) {
+  Search search(other, &known);
+  Node root = start;
+  search.Run(root);
+  return search.Found() == 2;
 }
 
 }  // namespace board

@@ -82,6 +82,8 @@ int NthOrbit(const std::array<std::uint64_t, 2>& orbits, int k) {
 
 // The moves tried on one grid before a new one starts.
 constexpr int kMovesPerGrid = 200;
+// The most unavoidable sets learned on one grid.
+constexpr int kMostLearned = 64;
 // The most orbits a move puts back.
 constexpr int kMaxAdds = 11;
 
@@ -102,6 +104,8 @@ class Search {
       digit_cells_ = {};
       for (int pos = 0; pos < kCellCount; ++pos) digit_cells_[grid_[pos] - 1] |= board::CellBoard(pos);
       unavoidable_ = UnavoidableSets(grid_);
+      learned_ = 0;
+      for (int d = 0; d < 9; ++d) solution_[d] = digit_cells_[d];
       given_.PutAll();
       level_ = Level::Calc;
       Dig(Level::Calc);  // a full grid, and what the clues imply taken from it, rates calc
@@ -133,14 +137,33 @@ class Search {
     bool admissible = false;
     std::optional<Level> level;
   };
-  [[nodiscard]] Verdict Judge() const {
+  Verdict Judge() {
     if (MissesUnavoidableSet()) return {};
     if (Capped()) {
       const std::optional<Level> level = ladder::RateWithin(Cells(), *order_.level);
       return {level.has_value(), level};
     }
-    return {Unique(Cells()), std::nullopt};
+    return {!Learn(Cells()), std::nullopt};
   }
+
+  // Looks for a second solution of the cells; when there is one, the cells
+  // where it differs from the grid are an unavoidable set, kept for the
+  // judges to come. Whether there was one. (A judge capped by a rung does
+  // not look: the search would cost more than the ratings it spares.)
+  bool Learn(const Grid& cells) {
+    board::Node root;
+    root.cand = cells;
+    Grid other;
+    if (!board::CloseUnderLocked(root) || !board::AnotherSolution(root, solution_, &other)) return false;
+    if (learned_ < kMostLearned) {
+      Board differ = {};
+      for (int d = 0; d < 9; ++d) differ |= other[d] ^ solution_[d];
+      unavoidable_.push_back(differ);
+      ++learned_;
+    }
+    return true;
+  }
+
   // Whether some unavoidable set has no clue: then the puzzle has a second
   // solution, and the judge need not look.
   [[nodiscard]] bool MissesUnavoidableSet() const {
@@ -255,29 +278,22 @@ class Search {
     return NthOrbit(orbits, random_.Below(count));
   }
 
-  [[nodiscard]] bool Fits() const {
+  [[nodiscard]] bool Fits() {
     if (Distance(level_) != 0) return false;
     return !order_.minimal || Minimal();
   }
 
   // Whether every clue is needed: without any one of them, a second solution.
-  [[nodiscard]] bool Minimal() const {
+  [[nodiscard]] bool Minimal() {
     const Grid cells = Cells();
     bool minimal = true;
     board::ForEachCell(given_.Cells(), [&](int pos) {
       if (!minimal) return;
       Grid opened = cells;
       for (Board& digit : opened) digit |= board::CellBoard(pos);
-      minimal = !Unique(opened);
+      minimal = Learn(opened);
     });
     return minimal;
-  }
-
-  static bool Unique(const Grid& cells) {
-    board::Node root;
-    root.cand = cells;
-    Grid solution;
-    return board::CloseUnderLocked(root) && board::CountUpToTwo(root, &solution) == 1;
   }
 
   [[nodiscard]] GeneratedPuzzle Result() const {
@@ -299,7 +315,9 @@ class Search {
   Clues given_;
   GridDigits grid_{};
   std::array<Board, 9> digit_cells_{};  // the grid's cells of each digit
-  std::vector<Board> unavoidable_;      // of the grid, as UnavoidableSets finds them
+  std::vector<Board> unavoidable_;      // of the grid, as UnavoidableSets finds them, then learned
+  Grid solution_{};                     // the grid as candidates: one digit a cell
+  int learned_ = 0;                     // sets learned on this grid
   Level level_ = Level::Calc;
 };
 

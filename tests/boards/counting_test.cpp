@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "boards/board.h"
 #include "boards/rating.h"
 
 namespace noralim {
@@ -198,6 +199,27 @@ TEST(CountingTest, AgreesWithBacktrackingAndTheLadderStepByStep) {
     ++by_count[static_cast<std::size_t>(expected.solutions)];
   }
   for (const int n : by_count) EXPECT_GT(n, 0);  // the sample has grids with 0, 1 and 2 solutions
+}
+
+// Each sample grid against the solution of the puzzle it came from: another
+// solution exactly when it has two or more, one that keeps every cell within
+// its candidates and differs from the known one.
+TEST(CountingTest, AnotherSolutionIsFoundExactlyWhenThereAreTwo) {
+  const std::vector<DigitCells> grids = Sample();
+  for (std::size_t k = 0; k < grids.size(); ++k) {
+    SCOPED_TRACE(testing::Message() << "grid " << k);
+    const board::Grid known = board::FromCells(*CountSolutions(grids[k - k % 3]).solution);
+    board::Node root;
+    root.cand = board::FromCells(grids[k]);
+    board::Grid other{};
+    const bool found = board::CloseUnderLocked(root) && board::AnotherSolution(root, known, &other);
+    EXPECT_EQ(found, CountSolutions(grids[k]).solutions == 2);
+    if (!found) continue;
+    const DigitCells cells = board::ToCells(other);
+    EXPECT_EQ(CountSolutions(cells).solutions, 1);
+    EXPECT_NE(cells, board::ToCells(known));
+    for (std::size_t slot = 0; slot < cells.size(); ++slot) EXPECT_EQ(cells[slot].Bits() & ~grids[k][slot].Bits(), 0);
+  }
 }
 
 // A grid of candidates whose contradiction shows only deep down, where the
