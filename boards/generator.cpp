@@ -313,11 +313,11 @@ class Search {
   const std::vector<Orbit>& orbits_;
   std::vector<Board> orbit_cells_;  // by orbit
   Clues given_;
-  GridDigits grid_{};
   std::array<Board, 9> digit_cells_{};  // the grid's cells of each digit
-  std::vector<Board> unavoidable_;      // of the grid, as UnavoidableSets finds them, then learned
   Grid solution_{};                     // the grid as candidates: one digit a cell
-  int learned_ = 0;                     // sets learned on this grid
+  std::vector<Board> unavoidable_;      // of the grid, as UnavoidableSets finds them, then learned
+  GridDigits grid_{};
+  int learned_ = 0;  // sets learned on this grid
   Level level_ = Level::Calc;
 };
 
