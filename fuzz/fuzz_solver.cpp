@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string json;
     cli::AppendPlain(cells, first.status, first.result.sweeps, &plain);
     cli::AppendJson(7, "{\"x\":[1]}", cells, first.status, first.result.sweeps, &json);
-    Puzzle puzzle{start, "{\"x\":[1]}"};
+    Puzzle puzzle{start, "{\"x\":[1]}", std::nullopt};
     Require(plain == cli::FormatPlain(first) && json == cli::FormatJson(7, puzzle, first, false),
             "the output lines from masks are the ones from texts");
     CheckRating(*digits);
