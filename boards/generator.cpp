@@ -101,11 +101,9 @@ class Search {
   GeneratedPuzzle Run() {
     for (;;) {
       grid_ = RandomGrid(random_);
-      digit_cells_ = {};
-      for (int pos = 0; pos < kCellCount; ++pos) digit_cells_[grid_[pos] - 1] |= board::CellBoard(pos);
+      digit_cells_ = DigitBoards(grid_);
       unavoidable_ = UnavoidableSets(grid_);
       learned_ = 0;
-      for (int d = 0; d < 9; ++d) solution_[d] = digit_cells_[d];
       given_.PutAll();
       level_ = Level::Calc;
       Dig(Level::Calc);  // a full grid, and what the clues imply taken from it, rates calc
@@ -154,10 +152,10 @@ class Search {
     board::Node root;
     root.cand = cells;
     Grid other;
-    if (!board::CloseUnderLocked(root) || !board::AnotherSolution(root, solution_, &other)) return false;
+    if (!board::CloseUnderLocked(root) || !board::AnotherSolution(root, digit_cells_, &other)) return false;
     if (learned_ < kMostLearned) {
       Board differ = {};
-      for (int d = 0; d < 9; ++d) differ |= other[d] ^ solution_[d];
+      for (int d = 0; d < 9; ++d) differ |= other[d] ^ digit_cells_[d];
       unavoidable_.push_back(differ);
       ++learned_;
     }
@@ -313,9 +311,8 @@ class Search {
   const std::vector<Orbit>& orbits_;
   std::vector<Board> orbit_cells_;  // by orbit
   Clues given_;
-  std::array<Board, 9> digit_cells_{};  // the grid's cells of each digit
-  Grid solution_{};                     // the grid as candidates: one digit a cell
-  std::vector<Board> unavoidable_;      // of the grid, as UnavoidableSets finds them, then learned
+  Grid digit_cells_{};              // the grid's cells of each digit: the solution as candidates
+  std::vector<Board> unavoidable_;  // of the grid, as UnavoidableSets finds them, then learned
   GridDigits grid_{};
   int learned_ = 0;  // sets learned on this grid
   Level level_ = Level::Calc;

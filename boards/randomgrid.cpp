@@ -84,4 +84,10 @@ GridDigits RandomGrid(Random& random) {
   }
 }
 
+board::Grid DigitBoards(const GridDigits& grid) {
+  board::Grid boards{};
+  for (int pos = 0; pos < kCellCount; ++pos) boards[grid[pos] - 1] |= board::CellBoard(pos);
+  return boards;
+}
+
 }  // namespace noralim

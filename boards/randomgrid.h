@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+#include "boards/board.h"
 #include "boards/random.h"
 #include "solver/geometry.h"
 
@@ -19,5 +20,8 @@ using GridDigits = std::array<std::uint8_t, kCellCount>;
 // no unit, filled with shuffled digits, then the rest by a depth-first
 // search that tries each cell's digits in a shuffled order.
 GridDigits RandomGrid(Random& random);
+
+// The grid as candidates: each digit's board holds its cells.
+board::Grid DigitBoards(const GridDigits& grid);
 
 }  // namespace noralim

@@ -17,8 +17,7 @@ using board::Board;
 // two digits' cells, a cell joined to the cells of the pair in its row,
 // column and box: each grows from one cell until it stops growing.
 void AddTwoDigitSets(const GridDigits& grid, std::vector<Board>& sets) {
-  std::array<Board, 9> digit_cells{};
-  for (int pos = 0; pos < kCellCount; ++pos) digit_cells[grid[pos] - 1] |= board::CellBoard(pos);
+  const board::Grid digit_cells = DigitBoards(grid);
   for (int a = 0; a < 9; ++a) {
     for (int b = a + 1; b < 9; ++b) {
       const Board pair = digit_cells[a] | digit_cells[b];
