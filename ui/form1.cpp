@@ -16,6 +16,13 @@
 
 namespace noralim::ui {
 
+namespace {
+
+// How long typing pauses before what was typed is saved with the state.
+constexpr int kTypingSaveDelayMs = 300;
+
+}  // namespace
+
 Form1::Form1(QWidget* parent) : QWidget(parent) {
   InstallAccessibleInterfaces();
   setWindowTitle(QStringLiteral("Noralim"));
@@ -37,6 +44,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
       [this](const QString& sentence) { Say(sentence); });
   Form_Load();
   history_ = std::make_unique<GridHistory>(KeptGrid{ReadTexts(*grid_), Origins(), {}});
+  typing_saved_.setSingleShot(true);
+  typing_saved_.setInterval(kTypingSaveDelayMs);
+  connect(&typing_saved_, &QTimer::timeout, this, &Form1::SaveTyping);
 }
 
 Form1::~Form1() {
@@ -196,8 +206,12 @@ void Form1::Text1_Change(CellIndex index) {
     mistakes_[static_cast<std::size_t>(index - 1)] = false;
     DismissStep();
     if (!running_ && !std::exchange(outcome_, QString()).isEmpty()) UpdateTitle();
-    // A step of the history (a load, a Clear, an undo) marks once, at its end.
-    if (step_ == Step::None) RefreshMarks();
+    // A step of the history (a load, a Clear, an undo) marks once, at its end
+    // and is saved then; typing is saved after a pause.
+    if (step_ == Step::None) {
+      RefreshMarks();
+      typing_saved_.start();
+    }
   }
   QCoreApplication::processEvents();
 }

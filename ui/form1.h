@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -172,11 +173,17 @@ class Form1 final : public QWidget {
   void MoveFocus(CellIndex from, Qt::Key direction) const;
   // The grid as it is now, as the end of a step of the history.
   void Record();
+  // The grid as it is now, as a step of the history keeps it.
+  [[nodiscard]] KeptGrid Shown() const;
   // Writes a grid from the history, with its source and origins, and marks
   // the cells.
   void Restore(const KeptGrid& grid);
   // The window's state to the state file, when it keeps one.
   void SaveState();
+  // The same with the typing not yet recorded as if it were, so that a
+  // window killed in the middle of typing loses nothing; the history itself
+  // keeps the typing in one cell as one step.
+  void SaveTyping();
   void RestoreState(WindowState state);
   // Where every cell's text came from, and the same set again (a load makes
   // its texts givens, an undo brings back the origins of its grid).
@@ -229,6 +236,7 @@ class Form1 final : public QWidget {
   CellFlags contradicted_{};
   PuzzleSource source_;
   std::unique_ptr<StateFile> state_file_;
+  QTimer typing_saved_;   // a short pause in typing, then SaveTyping
   QString outcome_;       // how the last run ended, until the grid is edited
   CellFlags mistakes_{};  // cells Check found wrong, until they are edited
   CellColors colors_;     // ColorsFor the window's palette, made again when it changes

@@ -63,4 +63,12 @@ void Form1::SaveState() {
   state_file_->Save({*history_, source_, outcome_.toStdString(), guide_->Highlighted()});
 }
 
+void Form1::SaveTyping() {
+  if (state_file_ == nullptr || closing_ || step_ != Step::None) return;
+  GridHistory typed = *history_;  // its steps shared, not copied
+  if (typed.Record(Shown())) {
+    state_file_->Save({std::move(typed), source_, outcome_.toStdString(), guide_->Highlighted()});
+  }
+}
+
 }  // namespace noralim::ui

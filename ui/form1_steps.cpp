@@ -123,8 +123,10 @@ void Form1::Redo() {
   Restore(*history_->Redo());
 }
 
+KeptGrid Form1::Shown() const { return {ReadTexts(*grid_), Origins(), source_.title}; }
+
 void Form1::Record() {
-  if (!closing_ && step_ == Step::None && history_->Record({ReadTexts(*grid_), Origins(), source_.title})) SaveState();
+  if (!closing_ && step_ == Step::None && history_->Record(Shown())) SaveState();
 }
 
 CellOrigins Form1::Origins() const {

@@ -148,6 +148,31 @@ class StateTest : public QObject {
     QVERIFY(ReadAll(*again) == GridTexts{});
   }
 
+  // Typing still in its cell, the window never closed (as when it is
+  // killed): after a short pause the file has it. The history still takes
+  // the typing in one cell as one step.
+  void typingIsKeptBeforeItsCellIsLeft() {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("state.json"));
+    Form1 form;
+    form.KeepState(std::make_unique<StateFile>(path));
+    form.show();
+    form.LoadTexts(Texts(kContradictory));
+    form.Text1(1)->setFocus();
+    TypeInto(form.Text1(1), QStringLiteral("6"));
+    GridTexts typed = Texts(kContradictory);
+    typed[0] = U"6";
+    const auto saved = [&] {
+      const StateFile::Read read = StateFile(path).Load();
+      return read.state && read.state->history.Current().texts == typed;
+    };
+    QTRY_VERIFY(saved());
+    TypeInto(form.Text1(1), QStringLiteral("7"));
+    form.Text1(2)->setFocus();
+    form.Undo();
+    QVERIFY(ReadAll(form) == Texts(kContradictory));
+  }
+
   // Steps of whole grids of full cells: the history keeps as many of the
   // newest as fit its bytes, and undoes through them.
   void theHistoryKeepsItsBytes() {
