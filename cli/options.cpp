@@ -66,10 +66,11 @@ const char* const kUsage =
     "\n"
     "--generate writes a puzzle line a puzzle ('.' for a blank), a file that\n"
     "--rate reads back; with --json, objects with \"cells\", \"rating\", \"solution\"\n"
-    "and \"seed\", the seed with which --generate 1 makes that one puzzle. The\n"
-    "seed of the run goes to stderr; the same options and seed give the same\n"
-    "output for every -j. --summary: the count of each rating, the time and the\n"
-    "puzzles per second. Ctrl+C ends a run after its last whole line (status 130).\n";
+    "and \"seed\", the seed with which --generate 1, given the same --rating,\n"
+    "--symmetry and --minimal, makes that one puzzle. The seed of the run goes\n"
+    "to stderr; the same options and seed give the same output for every -j.\n"
+    "--summary: the count of each rating, the time and the puzzles per second.\n"
+    "Ctrl+C ends a run after its last whole line (status 130).\n";
 
 namespace {
 
