@@ -41,6 +41,9 @@ struct UnitTables {
   std::array<Nine, board::kUnits> cells{};       // [unit][p]: the candidates of the unit's p-th cell
   // By unit: the places whose cell has two candidates or more.
   std::array<std::uint16_t, board::kUnits> open_cells{};
+  // The cells with more than 2, 3 and 4 candidates.
+  std::array<Board, 3> crowded{};
+  Board open = {};  // the cells with two candidates or more
 };
 UnitTables MakeUnitTables(const Grid& g);
 
@@ -244,10 +247,13 @@ template <class Sink>
 void FindSubsets(const UnitTables& t, int size, const Scope& scope, Sink& sink) {
   const auto naked = static_cast<Technique>(static_cast<int>(Technique::NakedPair) + 2 * (size - 2));
   const auto hidden = static_cast<Technique>(static_cast<int>(naked) + 1);
+  // By unit, the cells with two to `size` candidates, all units at once.
+  const std::array<std::uint16_t, board::kUnits> few =
+      UnitPlaces(t.open & ~t.crowded[static_cast<std::size_t>(size - 2)]);
   for (int u = 0; u < board::kUnits; ++u) {
     const int open = scope.lower_levels_done ? board::Count9(t.open_cells[u]) : 2 * size + 1;
     if (open < 2 * size) continue;
-    ForEachCover<false>(t.cells[u], WithTwoTo(t.cells[u], size), size, [&](unsigned cells, unsigned digits) {
+    ForEachCover<false>(t.cells[u], few[u], size, [&](unsigned cells, unsigned digits) {
       const Board chosen = board::PlacesBoard(u, cells);
       sink.Remove(naked, board::UnitBoard(u) & ~chosen, digits, [=](Step& s) {
         s.units = {RefOf(u)};

@@ -53,7 +53,8 @@ std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells) {
 
 // Each digit's places in each unit; the cells' candidates by turning each
 // row's places over, which are a row's cells and, gathered, a column's or a
-// box's; the open cells from the board of cells with two digits or more.
+// box's; the open cells, and those with more than two, three and four
+// digits, from counting each cell's digits on the boards.
 UnitTables MakeUnitTables(const Grid& g) {
   UnitTables t;
   for (int d = 0; d < 9; ++d) StoreUnitPlaces(g[d], [&](int u, std::uint16_t p) { t.places[u][d] = p; });
@@ -65,7 +66,15 @@ UnitTables MakeUnitTables(const Grid& g) {
   for (int u = 0; u < board::UnitIndex(UnitKind::Row, 0); ++u) {
     for (int i = 0; i < 9; ++i) t.cells[u][i] = t.mask[board::UnitPosition(u, i)];
   }
-  t.open_cells = UnitPlaces(board::Cover(g).twice);
+  // How many candidates each cell has, counted up to five, bit-sliced.
+  std::array<Board, 5> at_least{};
+  for (const Board b : g) {
+    for (std::size_t k = at_least.size() - 1; k > 0; --k) at_least[k] |= at_least[k - 1] & b;
+    at_least[0] |= b;
+  }
+  t.open = at_least[1];
+  t.crowded = {at_least[2], at_least[3], at_least[4]};
+  t.open_cells = UnitPlaces(t.open);
   return t;
 }
 
