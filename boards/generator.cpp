@@ -83,7 +83,7 @@ int NthOrbit(const std::array<std::uint64_t, 2>& orbits, int k) {
 // The moves tried on one grid before a new one starts.
 constexpr int kMovesPerGrid = 200;
 // The most unavoidable sets learned on one grid.
-constexpr int kMostLearned = 64;
+constexpr int kMostLearned = 400;
 // The most orbits a move puts back.
 constexpr int kMaxAdds = 11;
 
@@ -138,7 +138,9 @@ class Search {
   Verdict Judge() {
     if (MissesUnavoidableSet()) return {};
     if (Capped()) {
-      const std::optional<Level> level = ladder::RateWithin(Cells(), *order_.level);
+      std::optional<Grid> other;
+      const std::optional<Level> level = ladder::RateWithin(Cells(), *order_.level, digit_cells_, &other);
+      if (other) Keep(*other);
       return {level.has_value(), level};
     }
     return {!Learn(Cells()), std::nullopt};
@@ -146,20 +148,26 @@ class Search {
 
   // Looks for a second solution of the cells; when there is one, the cells
   // where it differs from the grid are an unavoidable set, kept for the
-  // judges to come. Whether there was one. (A judge capped by a rung does
-  // not look: the search would cost more than the ratings it spares.)
+  // judges to come. Whether there was one. (A judge capped by a rung has
+  // the rating look, where it would climb above pointing and claiming.)
   bool Learn(const Grid& cells) {
     board::Node root;
     root.cand = cells;
     Grid other;
     if (!board::CloseUnderLocked(root) || !board::AnotherSolution(root, digit_cells_, &other)) return false;
-    if (learned_ < kMostLearned) {
-      Board differ = {};
-      for (int d = 0; d < 9; ++d) differ |= other[d] ^ digit_cells_[d];
-      unavoidable_.push_back(differ);
-      ++learned_;
-    }
+    Keep(other);
     return true;
+  }
+
+  // Keeps the cells where another solution differs from the grid as one
+  // more unavoidable set, while there is room: a puzzle with no clue among
+  // them has that solution too.
+  void Keep(const Grid& other) {
+    if (learned_ == kMostLearned) return;
+    Board differ = {};
+    for (int d = 0; d < 9; ++d) differ |= other[d] ^ digit_cells_[d];
+    unavoidable_.push_back(differ);
+    ++learned_;
   }
 
   // Whether some unavoidable set has no clue: then the puzzle has a second

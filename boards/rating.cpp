@@ -281,6 +281,24 @@ std::optional<Level> RateWithin(const Grid& g, Level highest) {
   return ladder.Highest();
 }
 
+std::optional<Level> RateWithin(const Grid& g, Level highest, const Grid& solution, std::optional<Grid>* other) {
+  if (highest < Level::Pairs || highest == Level::Search) return RateWithin(g, highest);
+  Ladder ladder(g);
+  for (bool searched = false;;) {
+    if (!ladder.Close(highest)) return std::nullopt;
+    if (ladder.AllSettled()) return ladder.Highest();
+    if (ladder.TakeLocked()) continue;
+    if (!searched) {
+      searched = true;
+      if (Grid found; board::AnotherSolution(ladder.Node(), solution, &found)) {
+        other->emplace(found);
+        return std::nullopt;
+      }
+    }
+    if (!ladder.ClimbAboveLocked(highest)) return std::nullopt;
+  }
+}
+
 }  // namespace ladder
 
 Rating Rate(const DigitCells& cells) { return ladder::Rate(board::FromCells(cells)); }

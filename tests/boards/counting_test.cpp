@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "boards/board.h"
+#include "boards/ladder.h"
 #include "boards/rating.h"
 
 namespace noralim {
@@ -220,6 +221,34 @@ TEST(CountingTest, AnotherSolutionIsFoundExactlyWhenThereAreTwo) {
     EXPECT_NE(cells, board::ToCells(known));
     for (std::size_t slot = 0; slot < cells.size(); ++slot) EXPECT_EQ(cells[slot].Bits() & ~grids[k][slot].Bits(), 0);
   }
+}
+
+// The rating within each level given the solution of the puzzle a sample
+// grid came from: the level it gives without it, and another solution, when
+// it finds one, only on a grid with two or more, and within its candidates.
+TEST(CountingTest, RatingWithinGivenTheSolutionRatesAlikeAndFindsOnlyRealSecondSolutions) {
+  const std::vector<DigitCells> grids = Sample();
+  int others = 0;
+  for (std::size_t k = 0; k < grids.size(); ++k) {
+    if (k % 3 == 2) continue;  // a wrong clue: the solution given is none of its own
+    SCOPED_TRACE(testing::Message() << "grid " << k);
+    const board::Grid known = board::FromCells(*CountSolutions(grids[k - k % 3]).solution);
+    const board::Grid g = board::FromCells(grids[k]);
+    const int solutions = CountSolutions(grids[k]).solutions;
+    for (int highest = 1; highest <= kLevelCount; ++highest) {
+      const auto level = static_cast<Level>(highest);
+      std::optional<board::Grid> other;
+      EXPECT_EQ(ladder::RateWithin(g, level, known, &other), ladder::RateWithin(g, level)) << highest;
+      if (!other) continue;
+      ++others;
+      const DigitCells cells = board::ToCells(*other);
+      EXPECT_EQ(solutions, 2);
+      EXPECT_NE(cells, board::ToCells(known));
+      EXPECT_EQ(CountSolutions(cells).solutions, 1);
+      for (std::size_t slot = 0; slot < cells.size(); ++slot) EXPECT_EQ(cells[slot].Bits() & ~grids[k][slot].Bits(), 0);
+    }
+  }
+  EXPECT_GT(others, 0);
 }
 
 // A grid of candidates whose contradiction shows only deep down, where the
