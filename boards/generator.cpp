@@ -13,6 +13,8 @@
 #include <array>
 #include <bit>
 #include <cstdlib>
+#include <memory>
+#include <span>
 #include <vector>
 
 #include "boards/board.h"
@@ -87,6 +89,27 @@ constexpr int kMostLearned = 400;
 // The most orbits a move puts back.
 constexpr int kMaxAdds = 11;
 
+// By position, the indices of the sets that hold the cell, at most
+// kMostIndexed a cell: a set left out is only a judge not spared.
+class SetsByCell {
+ public:
+  void Clear() { count_.fill(0); }
+  void Add(Board set, std::size_t k) {
+    board::ForEachCell(set, [&](int pos) {
+      std::uint16_t& n = count_[static_cast<std::size_t>(pos)];
+      if (n < kMostIndexed) at_[static_cast<std::size_t>(pos) * kMostIndexed + n++] = static_cast<std::uint16_t>(k);
+    });
+  }
+  [[nodiscard]] std::span<const std::uint16_t> At(int pos) const {
+    return {at_.get() + static_cast<std::size_t>(pos) * kMostIndexed, count_[static_cast<std::size_t>(pos)]};
+  }
+
+ private:
+  static constexpr std::size_t kMostIndexed = 1024;
+  std::array<std::uint16_t, kCellCount> count_{};
+  std::unique_ptr<std::uint16_t[]> at_ = std::make_unique_for_overwrite<std::uint16_t[]>(kCellCount * kMostIndexed);
+};
+
 class Search {
  public:
   Search(std::uint64_t seed, const PuzzleOrder& order)
@@ -102,7 +125,9 @@ class Search {
     for (;;) {
       grid_ = RandomGrid(random_);
       digit_cells_ = DigitBoards(grid_);
-      unavoidable_ = UnavoidableSets(grid_);
+      unavoidable_.clear();
+      sets_at_.Clear();
+      for (const Board set : UnavoidableSets(grid_)) AddUnavoidable(set);
       learned_ = 0;
       given_.PutAll();
       level_ = Level::Calc;
@@ -135,8 +160,8 @@ class Search {
     bool admissible = false;
     std::optional<Level> level;
   };
-  Verdict Judge() {
-    if (MissesUnavoidableSet()) return {};
+  Verdict Judge(Board taken) {
+    if (MissesUnavoidableSet(taken)) return {};
     if (Capped()) {
       std::optional<Grid> other;
       const std::optional<Level> level = ladder::RateWithin(Cells(), *order_.level, digit_cells_, &other);
@@ -166,17 +191,30 @@ class Search {
     if (learned_ == kMostLearned) return;
     Board differ = {};
     for (int d = 0; d < 9; ++d) differ |= other[d] ^ digit_cells_[d];
-    unavoidable_.push_back(differ);
+    AddUnavoidable(differ);
     ++learned_;
   }
 
-  // Whether some unavoidable set has no clue: then the puzzle has a second
-  // solution, and the judge need not look.
-  [[nodiscard]] bool MissesUnavoidableSet() const {
+  // Whether some unavoidable set has no clue, once the clues of `taken`
+  // have gone from a puzzle that had a clue in each: then the puzzle has a
+  // second solution, and the judge need not look. Only the sets that hold
+  // a cell of `taken` can have lost their last clue.
+  [[nodiscard]] bool MissesUnavoidableSet(Board taken) const {
     const Board clues = given_.Cells();
-    return std::any_of(unavoidable_.begin(), unavoidable_.end(),
-                       [&](const Board& set) { return !board::Any(set & clues); });
+    bool missed = false;
+    board::ForEachCell(taken, [&](int pos) {
+      const std::span<const std::uint16_t> sets = sets_at_.At(pos);
+      missed = missed || std::any_of(sets.begin(), sets.end(),
+                                     [&](std::uint16_t k) { return !board::Any(unavoidable_[k] & clues); });
+    });
+    return missed;
   }
+
+  void AddUnavoidable(Board set) {
+    sets_at_.Add(set, unavoidable_.size());
+    unavoidable_.push_back(set);
+  }
+
   [[nodiscard]] bool Capped() const { return order_.level && !order_.minimal && *order_.level != Level::Search; }
 
   // How far a level is from the rung asked for.
@@ -200,8 +238,12 @@ class Search {
     std::size_t run = 1;
     for (std::size_t next = 0; next < order.size();) {
       run = std::min(run, order.size() - next);
-      for (std::size_t k = next; k < next + run; ++k) given_.Take(order[k]);
-      if (const Verdict verdict = Judge(); verdict.admissible) {
+      Board taken = {};
+      for (std::size_t k = next; k < next + run; ++k) {
+        given_.Take(order[k]);
+        taken |= orbit_cells_[static_cast<std::size_t>(order[k])];
+      }
+      if (const Verdict verdict = Judge(taken); verdict.admissible) {
         level = verdict.level;
         next += run;
         run *= 2;
@@ -260,7 +302,7 @@ class Search {
       for (const int o : others) {
         if (!given_.Has(o) || TakeIfImplied(o)) continue;
         given_.Take(o);
-        if (const Verdict verdict = Judge(); verdict.admissible) {
+        if (const Verdict verdict = Judge(orbit_cells_[static_cast<std::size_t>(o)]); verdict.admissible) {
           known = verdict.level;
         } else {
           given_.Put(o);
@@ -321,6 +363,7 @@ class Search {
   Clues given_;
   Grid digit_cells_{};              // the grid's cells of each digit: the solution as candidates
   std::vector<Board> unavoidable_;  // of the grid, as UnavoidableSets finds them, then learned
+  SetsByCell sets_at_;
   GridDigits grid_{};
   int learned_ = 0;  // sets learned on this grid
   Level level_ = Level::Calc;
