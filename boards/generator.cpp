@@ -257,17 +257,23 @@ class Search {
   }
 
   // Takes away the orbit's clues when the clues left imply each of them: every
-  // other digit among the cell's peers. The first round of settled cells then
-  // puts them back, so the puzzle keeps its solutions and its rating, and no
-  // judge is needed.
+  // other digit among the cell's peers, or every other cell of its box taken
+  // or seeing its digit among the clues. The first round of settled cells or
+  // of hidden singles in boxes then puts them back, so the puzzle keeps its
+  // solutions and its rating, and no judge is needed.
   bool TakeIfImplied(int o) {
     const Board rest = given_.Cells() & ~orbit_cells_[static_cast<std::size_t>(o)];
     bool implied = true;
     board::ForEachCell(orbit_cells_[static_cast<std::size_t>(o)], [&](int pos) {
+      if (!implied) return;
       const Board peers = board::PeerBoard(pos) & rest;
       unsigned seen = 1U << (grid_[pos] - 1);
       for (int d = 0; d < 9; ++d) seen |= static_cast<unsigned>(board::Any(digit_cells_[d] & peers)) << d;
-      implied = implied && seen == board::kNine;
+      if (seen == board::kNine) return;
+      // Or the only cell of its box left to its digit.
+      Board covered = rest | board::CellBoard(pos);
+      board::ForEachCell(digit_cells_[grid_[pos] - 1] & rest, [&](int c) { covered |= board::PeerBoard(c); });
+      implied = !board::Any(board::UnitBoard(board::UnitOf(pos, UnitKind::Box)) & ~covered);
     });
     if (implied) given_.Take(o);
     return implied;
