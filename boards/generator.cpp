@@ -105,7 +105,7 @@ class SetsByCell {
   }
 
  private:
-  static constexpr std::size_t kMostIndexed = 1024;
+  static constexpr std::size_t kMostIndexed = 512;
   std::array<std::uint16_t, kCellCount> count_{};
   std::unique_ptr<std::uint16_t[]> at_ = std::make_unique_for_overwrite<std::uint16_t[]>(kCellCount * kMostIndexed);
 };
@@ -257,8 +257,8 @@ class Search {
   }
 
   // Takes away the orbit's clues when the clues left imply each of them: every
-  // other digit among the cell's peers, or every other cell of its box taken
-  // or seeing its digit among the clues. The first round of settled cells or
+  // other digit among the cell's peers, or every other cell of its box filled
+  // by a clue left or seeing its digit among them. The first round of settled cells or
   // of hidden singles in boxes then puts them back, so the puzzle keeps its
   // solutions and its rating, and no judge is needed.
   bool TakeIfImplied(int o) {

@@ -56,7 +56,8 @@ std::optional<Level> RateWithin(const Grid& g, Level highest);
 // and a level above them would be climbed, it looks for another solution
 // first: with two the ladder ends stuck whatever it climbs, and the search
 // costs less than the climb. A solution found goes to *other, with no
-// level. The level is always the one RateWithin gives.
+// level. When `solution` is one of g's, the level is always the one
+// RateWithin gives.
 std::optional<Level> RateWithin(const Grid& g, Level highest, const Grid& solution, std::optional<Grid>* other);
 
 // A board's cells as places in every unit (bit p: the unit's p-th cell).
