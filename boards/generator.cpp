@@ -258,9 +258,9 @@ class Search {
 
   // Takes away the orbit's clues when the clues left imply each of them: every
   // other digit among the cell's peers, or every other cell of its box filled
-  // by a clue left or seeing its digit among them. The first round of settled cells or
-  // of hidden singles in boxes then puts them back, so the puzzle keeps its
-  // solutions and its rating, and no judge is needed.
+  // by a clue left or seeing its digit among them. The first round of settled
+  // cells or of hidden singles in boxes then puts them back, so the puzzle
+  // keeps its solutions and its rating, and no judge is needed.
   bool TakeIfImplied(int o) {
     const Board rest = given_.Cells() & ~orbit_cells_[static_cast<std::size_t>(o)];
     bool implied = true;

@@ -178,6 +178,8 @@ class Form1 final : public QWidget {
   // Writes a grid from the history, with its source and origins, and marks
   // the cells.
   void Restore(const KeptGrid& grid);
+  // The window's state with the given history.
+  [[nodiscard]] WindowState StateWith(GridHistory history) const;
   // The window's state to the state file, when it keeps one.
   void SaveState();
   // The same with the typing not yet recorded as if it were, so that a

@@ -58,17 +58,19 @@ void Form1::RestoreState(WindowState state) {
   UpdateTitle();
 }
 
+WindowState Form1::StateWith(GridHistory history) const {
+  return {std::move(history), source_, outcome_.toStdString(), guide_->Highlighted()};
+}
+
 void Form1::SaveState() {
   if (state_file_ == nullptr || closing_) return;
-  state_file_->Save({*history_, source_, outcome_.toStdString(), guide_->Highlighted()});
+  state_file_->Save(StateWith(*history_));
 }
 
 void Form1::SaveTyping() {
   if (state_file_ == nullptr || closing_ || step_ != Step::None) return;
   GridHistory typed = *history_;  // its steps shared, not copied
-  if (typed.Record(Shown())) {
-    state_file_->Save({std::move(typed), source_, outcome_.toStdString(), guide_->Highlighted()});
-  }
+  if (typed.Record(Shown())) state_file_->Save(StateWith(std::move(typed)));
 }
 
 }  // namespace noralim::ui
