@@ -224,6 +224,32 @@ inline Board AloneInColumn(Board x) {
   return x & OverRows(c.once & ~c.twice);
 }
 
+// The fields of a band's three rows: the low eight bits of each, the ninth
+// of each, and the first of each.
+namespace band_rows {
+inline constexpr std::uint32_t kLow = 0xFF | 0xFF << 9 | 0xFF << 18;
+inline constexpr std::uint32_t kTop = 1U << 8 | 1U << 17 | 1U << 26;
+inline constexpr std::uint32_t kOnes = 1U | 1U << 9 | 1U << 18;
+}  // namespace band_rows
+
+// Whether x has a cell in every box and column (from their counts) and in
+// every row. A row field of a band is non-zero when adding 0xFF to its low
+// eight bits carries into its ninth (or that bit is set already):
+//
+//   field  [8 | 7 ... 0]  + 0xFF  ->  bit 8 set  <=>  field != 0
+inline bool Everywhere(Board x, const Coverage& box, const Coverage& column) {
+  constexpr Board kBands = {~0U, ~0U, ~0U, 0};
+  const Board rows = (((x & band_rows::kLow) + band_rows::kLow) | x) & band_rows::kTop;
+  return !Any(((box.once ^ kFirsts) | (column.once ^ kNine) | (rows ^ band_rows::kTop)) & kBands);
+}
+
+// Whether x has a cell in every unit: false for a digit of a grid that has
+// no solution.
+inline bool InEveryUnit(Board x) {
+  const Coverage band = ColumnCounts(x);
+  return Everywhere(x, BoxCounts(band), ColumnCountsOverBands(band));
+}
+
 // What Propagate places: hidden singles of boxes or of all units; and
 // whether it looks for digits with no place left in a unit, which only ends
 // a dead grid sooner (worth it in a search, where branches die all the time;
@@ -234,33 +260,23 @@ enum class Singles : std::uint8_t { Boxes, AllUnits, AllUnitsChecked };
 // alone in their row or column; with AllUnitsChecked, `everywhere` false
 // when some unit has no cell of x (the cells are then of no use).
 //
-// Rows without AloneInRow's three rounds: a row field of a band is non-zero
-// when adding 0xFF to its low eight bits carries into its ninth (or that
-// bit is set already):
-//
-//   field  [8 | 7 ... 0]  + 0xFF  ->  bit 8 set  <=>  field != 0
-//
-// and subtracting 1 from every field at once, x & (x - 1 per field) clears
-// each field's lowest bit, leaving the fields of rows with one cell zero.
-// That is exact when every row of the band has a cell of x. An empty field
-// borrows from the next field up (the band's next row), which can then hide
-// that row's lone cell, though it never makes a row of two cells look like
-// one: the row term may miss a single only when x has an empty row, a digit
-// with no place in a row, which happens on grids with no solution alone.
+// Rows without AloneInRow's three rounds: a row field is non-zero as in
+// Everywhere, and subtracting 1 from every field at once, x & (x - 1 per
+// field) clears each field's lowest bit, leaving the fields of rows with
+// one cell zero. That is exact when every row of the band has a cell of x.
+// An empty field borrows from the next field up (the band's next row),
+// which can then hide that row's lone cell, though it never makes a row of
+// two cells look like one: the row term may miss a single only when x has
+// an empty row, a digit with no place in a row, which happens on grids with
+// no solution alone.
 template <Singles kSingles>
 Board HiddenSingles(Board x, bool& everywhere) {
-  constexpr std::uint32_t kLow = 0xFF | 0xFF << 9 | 0xFF << 18;
-  constexpr std::uint32_t kTop = 1U << 8 | 1U << 17 | 1U << 26;
-  constexpr std::uint32_t kOnes = 1U | 1U << 9 | 1U << 18;
-  constexpr Board kBands = {~0U, ~0U, ~0U, 0};
+  using band_rows::kLow, band_rows::kTop, band_rows::kOnes;
   const Coverage band = ColumnCounts(x);
   const Coverage box = BoxCounts(band);
   const Board box_one = box.once & ~box.twice;
   const Coverage column = ColumnCountsOverBands(band);
-  if constexpr (kSingles == Singles::AllUnitsChecked) {
-    const Board rows = (((x & kLow) + kLow) | x) & kTop;
-    everywhere = !Any(((box.once ^ kFirsts) | (column.once ^ kNine) | (rows ^ kTop)) & kBands);
-  }
+  if constexpr (kSingles == Singles::AllUnitsChecked) everywhere = Everywhere(x, box, column);
   const Board alone = x & OverBoxes(box_one);
   if constexpr (kSingles == Singles::Boxes) return alone;
   const Board rest = x & (x - kOnes);

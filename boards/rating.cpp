@@ -123,7 +123,11 @@ class MaskSink {
 // take all their steps at once, as StepsOf finds them.
 class Ladder {
  public:
-  explicit Ladder(const Grid& g) { node_.cand = g; }
+  // On a grid not known to have a solution, the first closure under rows
+  // and columns, when it leaves the grid open, ends with a look for a digit
+  // left with no place in some unit: a wrong given mostly shows by then,
+  // and the grid ends before the ladder climbs and the counter searches.
+  explicit Ladder(const Grid& g, bool has_solution = false) : has_solution_(has_solution) { node_.cand = g; }
 
   // How the ladder ends: the grid settled, a cell emptied, or no level up
   // to the highest allowed has a step.
@@ -147,6 +151,9 @@ class Ladder {
       Used(Level::Singles);
       node_.stale = board::kNine;  // no row or column has been looked at yet
       ok = board::Propagate(node_, board::Singles::AllUnits);
+      if (ok && !has_solution_ && !AllSettled()) {
+        ok = std::all_of(node_.cand.begin(), node_.cand.end(), board::InEveryUnit);
+      }
     }
     lost_ |= node_.lost;
     return ok;
@@ -221,6 +228,7 @@ class Ladder {
   }
 
   board::Node node_;
+  bool has_solution_;
   bool lines_ = false;  // level 2 is in use
   unsigned lost_ = 0;   // digits that lost a cell, not yet in unseen_
   // By level: digits that lost a cell since the level last searched them.
@@ -283,7 +291,7 @@ std::optional<Level> RateWithin(const Grid& g, Level highest) {
 
 std::optional<Level> RateWithin(const Grid& g, Level highest, const Grid& solution, std::optional<Grid>* other) {
   if (highest < Level::Pairs || highest == Level::Search) return RateWithin(g, highest);
-  Ladder ladder(g);
+  Ladder ladder(g, /*has_solution=*/true);
   for (bool searched = false;;) {
     if (!ladder.Close(highest)) return std::nullopt;
     if (ladder.AllSettled()) return ladder.Highest();
