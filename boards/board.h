@@ -334,16 +334,27 @@ inline std::array<std::uint16_t, 9> Transpose9(const std::array<std::uint16_t, 9
   return out;
 }
 
-// The grid of 81 box-major masks; an empty mask is an empty cell. No branch
-// on what a cell holds, which no predictor guesses. With SSE2, band by band:
-// the band's 27 masks in row order, then each digit's bit of 16 masks at
-// once, shifted to the sign bit, packed to bytes and gathered by movemask.
-// Otherwise row by row: the row's nine masks (bit d: digit d + 1) turned
-// over are the nine digits' places in the row, its field in each digit's
-// band.
-inline Grid FromCells(const DigitCells& cells) {
+// The grid of 81 box-major masks; an empty mask is an empty cell. Row by
+// row: the row's nine masks (bit d: digit d + 1) turned over are the nine
+// digits' places in the row, its field in each digit's band. No branch on
+// what a cell holds, which no predictor guesses.
+inline Grid FromCellsByRows(const DigitCells& cells) {
   Grid g{};
+  for (int r = 0; r < 9; ++r) {
+    std::array<std::uint16_t, 9> masks{};
+    for (int c = 0; c < 9; ++c) masks[c] = static_cast<std::uint16_t>(cells[kSlotOfPosition[9 * r + c]].Bits() & kNine);
+    const std::array<std::uint16_t, 9> places = Transpose9(masks);
+    for (int d = 0; d < 9; ++d) g[d][r / 3] |= std::uint32_t{places[d]} << (9 * (r % 3));
+  }
+  return g;
+}
+
+// The same grid. With SSE2 band by band: the band's 27 masks in row order,
+// then each digit's bit of 16 masks at once, shifted to the sign bit,
+// packed to bytes and gathered by movemask.
+inline Grid FromCells(const DigitCells& cells) {
 #if defined(__SSE2__)
+  Grid g{};
   for (int lane = 0; lane < 3; ++lane) {
     alignas(16) std::array<std::uint16_t, 32> band{};
     for (int i = 0; i < 27; ++i) band[i] = cells[kSlotOfPosition[27 * lane + i]].Bits();
@@ -360,18 +371,13 @@ inline Grid FromCells(const DigitCells& cells) {
                    static_cast<std::uint32_t>(_mm_movemask_epi8(high)) << 16;
     }
   }
-#else
-  for (int r = 0; r < 9; ++r) {
-    std::array<std::uint16_t, 9> masks{};
-    for (int c = 0; c < 9; ++c) masks[c] = static_cast<std::uint16_t>(cells[kSlotOfPosition[9 * r + c]].Bits() & kNine);
-    const std::array<std::uint16_t, 9> places = Transpose9(masks);
-    for (int d = 0; d < 9; ++d) g[d][r / 3] |= std::uint32_t{places[d]} << (9 * (r % 3));
-  }
-#endif
   return g;
+#else
+  return FromCellsByRows(cells);
+#endif
 }
 
-// Back to 81 box-major masks, row by row as FromCells without SSE2.
+// Back to 81 box-major masks, row by row as FromCellsByRows.
 inline DigitCells ToCells(const Grid& g) {
   DigitCells cells{};
   for (int r = 0; r < 9; ++r) {

@@ -6,7 +6,8 @@
 // (tests/data/puzzles17.txt) as given, with one clue taken away and with one
 // wrong clue added: a backtracking search that tries every digit of the cell
 // with fewest choices, and the ladder taken one step at a time in a shuffled
-// order, as StepsOf lists the steps.
+// order, as StepsOf lists the steps; and the cells turned into digit boards
+// both ways there are.
 #include "boards/counting.h"
 
 #include <gtest/gtest.h>
@@ -200,6 +201,21 @@ TEST(CountingTest, AgreesWithBacktrackingAndTheLadderStepByStep) {
     ++by_count[static_cast<std::size_t>(expected.solutions)];
   }
   for (const int n : by_count) EXPECT_GT(n, 0);  // the sample has grids with 0, 1 and 2 solutions
+}
+
+// Random masks, each cell any subset of the nine digits: the digit boards
+// made band by band are those made row by row, and turn back into the masks.
+TEST(BoardTest, CellsBecomeTheSameBoardsEitherWayAndComeBack) {
+  std::mt19937 rng(20261209);
+  std::uniform_int_distribution<int> mask(0, 0x1FF);
+  for (int k = 0; k < 1000; ++k) {
+    DigitCells cells{};
+    for (DigitSet& cell : cells) cell = DigitSet::FromBits(static_cast<std::uint16_t>(mask(rng)));
+    const board::Grid g = board::FromCells(cells);
+    const board::Grid by_rows = board::FromCellsByRows(cells);
+    for (int d = 0; d < 9; ++d) ASSERT_FALSE(board::Any(g[d] ^ by_rows[d])) << "digit " << d + 1 << ", grid " << k;
+    ASSERT_EQ(board::ToCells(g), cells) << "grid " << k;
+  }
 }
 
 // Each sample grid against the solution of the puzzle it came from: another
