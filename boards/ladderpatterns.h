@@ -70,13 +70,8 @@ void FindFish(const UnitTables& t, const Scope& scope, Sink& sink) {
 // given digits is then one AND away.
 class Bivalues {
  public:
-  explicit Bivalues(const UnitTables& t) {
-    for (int pos = 0; pos < kCellCount; ++pos) {
-      if (board::Count9(t.mask[pos]) == 2) {
-        by_pair_[PairIndex(t.mask[pos])] |= board::CellBoard(pos);
-        all_ |= board::CellBoard(pos);
-      }
-    }
+  explicit Bivalues(const UnitTables& t) : all_(t.open & ~t.crowded[0]) {
+    board::ForEachCell(all_, [&](int pos) { by_pair_[PairIndex(t.mask[pos])] |= board::CellBoard(pos); });
   }
   [[nodiscard]] Board All() const { return all_; }
   // The cells whose candidates are exactly the two digits of `pair`.
@@ -138,16 +133,18 @@ void FindXyzWingsAt(const UnitTables& t, const Bivalues& pairs, int pivot, Sink&
   });
 }
 
-// Level 8: XY-wings and XYZ-wings on every pivot, in ascending cell index.
+// Level 8: XY-wings and XYZ-wings on every pivot, a cell of two or three
+// candidates.
 template <class Sink>
 void FindWings(const UnitTables& t, Sink& sink) {
   const Bivalues pairs(t);
-  for (CellIndex cell = 1; cell <= kCellCount; ++cell) {
-    const int pivot = board::PositionOfCell(cell);
-    const int n = board::Count9(t.mask[pivot]);
-    if (n == 2) FindXyWingsAt(t, pairs, pivot, sink);
-    if (n == 3) FindXyzWingsAt(t, pairs, pivot, sink);
-  }
+  board::ForEachCell(pairs.All() | (t.crowded[0] & ~t.crowded[1]), [&](int pivot) {
+    if (board::Count9(t.mask[pivot]) == 2) {
+      FindXyWingsAt(t, pairs, pivot, sink);
+    } else {
+      FindXyzWingsAt(t, pairs, pivot, sink);
+    }
+  });
 }
 
 }  // namespace noralim::ladder
