@@ -211,27 +211,28 @@ void FindLocked(const Grid& g, const Scope& scope, Sink& sink) {
   for (unsigned rest = scope.digits; rest != 0; rest &= rest - 1) FindLockedOf(g, std::countr_zero(rest), sink);
 }
 
-// Calls found(chosen, covered) for every choice of `size` of the eligible
-// items (bit i: item i) whose masks cover exactly `size` bits together; with
+// Calls found(chosen, covered) for every choice of kSize of the eligible
+// items (bit i: item i) whose masks cover exactly kSize bits together; with
 // kSmaller, for every smaller choice that covers as many bits as it has
 // items too (eligible items must then have two bits or more, or a lone item
 // would count). Depth-first, so in lexicographic order of the chosen items,
 // a choice before the larger choices it begins. A branch is dropped once its
-// cover has grown past `size` bits.
-template <bool kSmaller, class Found>
-void ForEachCover(const std::array<std::uint16_t, 9>& masks, unsigned eligible, int size, Found&& found,
-                  unsigned chosen = 0, unsigned covered = 0, int count = 1) {
+// cover has grown past kSize bits. Each depth (kCount items chosen) is a
+// function of its own, so that the whole search compiles to nested loops.
+template <bool kSmaller, int kSize, int kCount = 1, class Found>
+void ForEachCover(const std::array<std::uint16_t, 9>& masks, unsigned eligible, Found&& found, unsigned chosen = 0,
+                  unsigned covered = 0) {
   for (unsigned rest = eligible; rest != 0; rest &= rest - 1) {
     const int i = std::countr_zero(rest);
     const unsigned cover = covered | masks[i];
     const int bits = board::Count9(cover);
-    if (bits > size) continue;
-    const unsigned with = chosen | 1U << i;  // `count` items
-    if (count == size) {
-      if (bits == size) found(with, cover);
+    if (bits > kSize) continue;
+    const unsigned with = chosen | 1U << i;
+    if constexpr (kCount == kSize) {
+      if (bits == kSize) found(with, cover);
     } else {
-      if (kSmaller && bits == count) found(with, cover);
-      ForEachCover<kSmaller>(masks, rest & (rest - 1), size, found, with, cover, count + 1);
+      if (kSmaller && bits == kCount) found(with, cover);
+      ForEachCover<kSmaller, kSize, kCount + 1>(masks, rest & (rest - 1), found, with, cover);
     }
   }
 }
@@ -246,22 +247,22 @@ inline unsigned WithTwoTo(const std::array<std::uint16_t, 9>& masks, int size) {
   return eligible;
 }
 
-// Levels 4 to 6: naked and hidden subsets of `size` cells or digits in every
+// Levels 4 to 6: naked and hidden subsets of kSize cells or digits in every
 // unit. In a unit of n open cells, a naked subset of k cells and the hidden
 // subset of the other n - k cells and digits remove the same candidates; so
 // once the lower levels are done, only naked subsets with n - k >= k and
 // hidden ones with n - k > k can remove anything the lower levels did not.
-template <class Sink>
-void FindSubsets(const UnitTables& t, int size, const Scope& scope, Sink& sink) {
-  const auto naked = static_cast<Technique>(static_cast<int>(Technique::NakedPair) + 2 * (size - 2));
+template <int kSize, class Sink>
+void FindSubsets(const UnitTables& t, const Scope& scope, Sink& sink) {
+  const auto naked = static_cast<Technique>(static_cast<int>(Technique::NakedPair) + 2 * (kSize - 2));
   const auto hidden = static_cast<Technique>(static_cast<int>(naked) + 1);
-  // By unit, the cells with two to `size` candidates, all units at once.
+  // By unit, the cells with two to kSize candidates, all units at once.
   const std::array<std::uint16_t, board::kUnits> few =
-      UnitPlaces(t.open & ~t.crowded[static_cast<std::size_t>(size - 2)]);
+      UnitPlaces(t.open & ~t.crowded[static_cast<std::size_t>(kSize - 2)]);
   for (int u = 0; u < board::kUnits; ++u) {
-    const int open = scope.lower_levels_done ? board::Count9(t.open_cells[u]) : 2 * size + 1;
-    if (open < 2 * size) continue;
-    ForEachCover<false>(t.cells[u], few[u], size, [&](unsigned cells, unsigned digits) {
+    const int open = scope.lower_levels_done ? board::Count9(t.open_cells[u]) : 2 * kSize + 1;
+    if (open < 2 * kSize) continue;
+    ForEachCover<false, kSize>(t.cells[u], few[u], [&](unsigned cells, unsigned digits) {
       const Board chosen = board::PlacesBoard(u, cells);
       sink.Remove(naked, board::UnitBoard(u) & ~chosen, digits, [=](Step& s) {
         s.units = {RefOf(u)};
@@ -269,8 +270,8 @@ void FindSubsets(const UnitTables& t, int size, const Scope& scope, Sink& sink) 
         s.cells = CellList(chosen);
       });
     });
-    if (open == 2 * size) continue;
-    ForEachCover<false>(t.places[u], WithTwoTo(t.places[u], size), size, [&](unsigned digits, unsigned places) {
+    if (open == 2 * kSize) continue;
+    ForEachCover<false, kSize>(t.places[u], WithTwoTo(t.places[u], kSize), [&](unsigned digits, unsigned places) {
       const Board chosen = board::PlacesBoard(u, places);
       sink.Remove(hidden, chosen, board::kNine & ~digits, [=](Step& s) {
         s.units = {RefOf(u)};

@@ -38,7 +38,7 @@ void FindFishOn(const UnitTables& t, int d, UnitKind base, const Scope& scope, S
   if (scope.lower_levels_done) {
     most = std::min(most, board::Count9(WithTwoTo(places, 9)) - (base == UnitKind::Row ? 2 : 5));
   }
-  ForEachCover<true>(places, open, most, [&](unsigned lines, unsigned crossing) {
+  const auto report = [&](unsigned lines, unsigned crossing) {
     const auto technique = static_cast<Technique>(static_cast<int>(Technique::XWing) + board::Count9(lines) - 2);
     sink.Remove(technique, LinesBoard(cover, crossing) & ~LinesBoard(base, lines), 1U << d, [=](Step& s) {
       Board cells = {};
@@ -53,7 +53,20 @@ void FindFishOn(const UnitTables& t, int d, UnitKind base, const Scope& scope, S
       s.digits = DigitSet::Of(d + 1);
       s.cells = CellList(cells);
     });
-  });
+  };
+  switch (most) {
+    case 2:
+      ForEachCover<true, 2>(places, open, report);
+      break;
+    case 3:
+      ForEachCover<true, 3>(places, open, report);
+      break;
+    case 4:
+      ForEachCover<true, 4>(places, open, report);
+      break;
+    default:  // no fish of fewer than two lines
+      break;
+  }
 }
 
 // Level 7: X-wings, swordfish and jellyfish of every digit, rows over
@@ -157,9 +170,13 @@ template <class Sink>
 void FindAbove(Level level, const UnitTables& t, const Scope& scope, Sink& sink) {
   switch (level) {
     case Level::Pairs:
+      FindSubsets<2>(t, scope, sink);
+      break;
     case Level::Triples:
+      FindSubsets<3>(t, scope, sink);
+      break;
     case Level::Quads:
-      FindSubsets(t, static_cast<int>(level) - static_cast<int>(Level::Pairs) + 2, scope, sink);
+      FindSubsets<4>(t, scope, sink);
       break;
     case Level::Fish:
       FindFish(t, scope, sink);
