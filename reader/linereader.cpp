@@ -3,7 +3,6 @@
 
 #include "reader/linereader.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "reader/message.h"
@@ -35,7 +34,9 @@ LineReader::Status LineReader::Next(std::string* line) {
     any = true;
     const char* start = buffer_.data() + begin_;
     const char* stop = buffer_.data() + end_;
-    const char* newline = std::find(start, stop, '\n');
+    // memchr looks at many bytes a step, where a find looks at one.
+    const void* found = std::memchr(start, '\n', static_cast<std::size_t>(stop - start));
+    const char* newline = found != nullptr ? static_cast<const char*>(found) : stop;
     if (!too_long) {
       const auto piece = static_cast<std::size_t>(newline - start);
       if (line->size() + piece > max_line_bytes_) {
