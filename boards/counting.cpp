@@ -290,12 +290,27 @@ class Search {
     const Board cell = CellBoard(pos);
     unsigned digits = 0;
     for (int d = 0; d < 9; ++d) digits |= static_cast<unsigned>(Any(n.cand[d] & cell)) << d;
-    for (; digits != 0 && found_ < 2; digits &= digits - 1) {
-      const int d = std::countr_zero(digits);
-      Node branch = n;
-      KeepOnly(branch, d, cell);
-      Run(branch);
+    if (avoid_ != nullptr) {
+      // The known solution's digit first: the search then reaches that
+      // solution at once and backs up from the deepest split, so a second
+      // solution, when there is one, comes from near the bottom and differs
+      // from the known one in fewer cells (about 20 for 22 in the
+      // generator's judges), a smaller unavoidable set to learn.
+      unsigned known = 0;
+      for (int d = 0; d < 9; ++d) known |= static_cast<unsigned>(Any((*avoid_)[d] & cell)) << d;
+      if ((digits & known) != 0) {
+        Branch(n, std::countr_zero(known), cell);
+        digits &= ~known;
+      }
     }
+    for (; digits != 0 && found_ < 2; digits &= digits - 1) Branch(n, std::countr_zero(digits), cell);
+  }
+
+  // The branch of node n where the cell holds digit d.
+  void Branch(const Node& n, int d, Board cell) {
+    Node branch = n;
+    KeepOnly(branch, d, cell);
+    Run(branch);
   }
 
   [[nodiscard]] int Found() const { return found_; }
