@@ -148,13 +148,15 @@ bool Propagate(Node& n, Singles singles) {
 
 namespace {
 
-// The number of candidates of the cell at pos.
-int CandidateCount(const Node& n, int pos) {
-  const Board cell = CellBoard(pos);
-  int count = 0;
-  for (const Board b : n.cand) count += Any(b & cell) ? 1 : 0;
-  return count;
+// The digits a grid leaves a cell (bit d: digit d + 1).
+unsigned DigitsAt(const Grid& g, Board cell) {
+  unsigned digits = 0;
+  for (int d = 0; d < 9; ++d) digits |= static_cast<unsigned>(Any(g[d] & cell)) << d;
+  return digits;
 }
+
+// The number of candidates of the cell at pos.
+int CandidateCount(const Node& n, int pos) { return Count9(DigitsAt(n.cand, CellBoard(pos))); }
 
 // The open cell with the fewest candidates, the first of them: a cell with
 // two, almost always. at_least[k] holds the cells with more than k
@@ -288,16 +290,13 @@ class Search {
     }
     const int pos = nodes_ > kCheapNodes ? blame_.SplitCell(n) : SplitCell(n);
     const Board cell = CellBoard(pos);
-    unsigned digits = 0;
-    for (int d = 0; d < 9; ++d) digits |= static_cast<unsigned>(Any(n.cand[d] & cell)) << d;
+    unsigned digits = DigitsAt(n.cand, cell);
     if (avoid_ != nullptr) {
       // The known solution's digit first: the search then reaches that
       // solution at once and backs up from the deepest split, so a second
       // solution, when there is one, comes from near the bottom and differs
-      // from the known one in fewer cells (about 20 for 22 in the
-      // generator's judges), a smaller unavoidable set to learn.
-      unsigned known = 0;
-      for (int d = 0; d < 9; ++d) known |= static_cast<unsigned>(Any((*avoid_)[d] & cell)) << d;
+      // from the known one in fewer cells.
+      const unsigned known = DigitsAt(*avoid_, cell);
       if ((digits & known) != 0) {
         Branch(n, std::countr_zero(known), cell);
         digits &= ~known;
