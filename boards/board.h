@@ -401,10 +401,10 @@ struct Node {
 };
 
 // Settled cells clear their digit from their peers, and digits alone in a
-// box (or in any unit) go there, until neither changes anything. False on a
-// contradiction: an empty cell, or (AllUnitsChecked) a digit with no place
-// in a unit.
-bool Propagate(Node& n, Singles singles);
+// box (or in any unit) go there, until neither changes anything, or until
+// every cell of `until` is settled. False on a contradiction: an empty cell,
+// or (AllUnitsChecked) a digit with no place in a unit.
+bool Propagate(Node& n, Singles singles, Board until = kAll);
 
 // Digit board x without what pointing and claiming remove from it, in rows
 // and in columns, and what they remove in turn within a band once those

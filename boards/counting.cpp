@@ -123,10 +123,10 @@ bool PlaceHiddenSingles(Node& n, bool& progress) {
 }
 
 template <Singles kSingles>
-bool PropagateWith(Node& n) {
+bool PropagateWith(Node& n, Board until) {
   for (bool progress = true; progress;) {
     if (!ClearPeers(n)) return false;
-    if (!Any(kAll & ~n.done)) return true;
+    if (!Any(until & ~n.done)) return true;
     if (!PlaceHiddenSingles<kSingles>(n, progress)) return false;
   }
   return true;
@@ -134,16 +134,16 @@ bool PropagateWith(Node& n) {
 
 }  // namespace
 
-bool Propagate(Node& n, Singles singles) {
+bool Propagate(Node& n, Singles singles, Board until) {
   switch (singles) {
     case Singles::Boxes:
-      return PropagateWith<Singles::Boxes>(n);
+      return PropagateWith<Singles::Boxes>(n, until);
     case Singles::AllUnits:
-      return PropagateWith<Singles::AllUnits>(n);
+      return PropagateWith<Singles::AllUnits>(n, until);
     case Singles::AllUnitsChecked:
       break;
   }
-  return PropagateWith<Singles::AllUnitsChecked>(n);
+  return PropagateWith<Singles::AllUnitsChecked>(n, until);
 }
 
 namespace {

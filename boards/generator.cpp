@@ -160,11 +160,23 @@ class Search {
     bool admissible = false;
     std::optional<Level> level;
   };
-  Verdict Judge(Board taken) {
+  // `taken` are the clues just taken away, and `before` the level of the
+  // puzzle that had them, when known. When the other clues bring them back
+  // by singles in boxes, the puzzle closes to the grid it closed to before
+  // (the rules only take candidates the solution does not use, so the order
+  // they come in changes nothing) and keeps its level and its one solution:
+  // the closure stops there, and no rating is needed.
+  Verdict Judge(Board taken, std::optional<Level> before) {
     if (MissesUnavoidableSet(taken)) return {};
     if (Capped()) {
+      board::Node start;
+      start.cand = Cells();
+      if (before) {
+        board::Propagate(start, board::Singles::Boxes, taken);
+        if (!board::Any(taken & ~start.done)) return {true, before};
+      }
       std::optional<Grid> other;
-      const std::optional<Level> level = ladder::RateWithin(Cells(), *order_.level, digit_cells_, &other);
+      const std::optional<Level> level = ladder::RateWithin(start, *order_.level, digit_cells_, &other);
       if (other) Keep(*other);
       return {level.has_value(), level};
     }
@@ -243,7 +255,7 @@ class Search {
         given_.Take(order[k]);
         taken |= orbit_cells_[static_cast<std::size_t>(order[k])];
       }
-      if (const Verdict verdict = Judge(taken); verdict.admissible) {
+      if (const Verdict verdict = Judge(taken, level); verdict.admissible) {
         level = verdict.level;
         next += run;
         run *= 2;
@@ -308,7 +320,7 @@ class Search {
       for (const int o : others) {
         if (!given_.Has(o) || TakeIfImplied(o)) continue;
         given_.Take(o);
-        if (const Verdict verdict = Judge(orbit_cells_[static_cast<std::size_t>(o)]); verdict.admissible) {
+        if (const Verdict verdict = Judge(orbit_cells_[static_cast<std::size_t>(o)], known); verdict.admissible) {
           known = verdict.level;
         } else {
           given_.Put(o);

@@ -52,13 +52,15 @@ UnitTables MakeUnitTables(const Grid& g);
 Rating Rate(const Grid& g);
 std::optional<Level> RateWithin(const Grid& g, Level highest);
 
-// RateWithin for a grid whose solution is known. Where levels 1 to 3 stall
-// and a level above them would be climbed, it looks for another solution
-// first: with two the ladder ends stuck whatever it climbs, and the search
-// costs less than the climb. A solution found goes to *other, with no
-// level. When `solution` is one of g's, the level is always the one
-// RateWithin gives.
-std::optional<Level> RateWithin(const Grid& g, Level highest, const Grid& solution, std::optional<Grid>* other);
+// RateWithin for a grid whose solution is known, given as a node: its
+// candidates, or its closure under level 1 (Propagate with Singles::Boxes).
+// Where levels 1 to 3 stall and a level above them would be climbed, it
+// looks for another solution first: with two the ladder ends stuck whatever
+// it climbs, and the search costs less than the climb. A solution found
+// goes to *other, with no level. When `solution` is one of the grid's, the
+// level is always the one RateWithin gives.
+std::optional<Level> RateWithin(const board::Node& start, Level highest, const Grid& solution,
+                                std::optional<Grid>* other);
 
 // A board's cells as places in every unit (bit p: the unit's p-th cell).
 std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells);

@@ -128,6 +128,7 @@ class Ladder {
   // left with no place in some unit: a wrong given mostly shows by then,
   // and the grid ends before the ladder climbs and the counter searches.
   explicit Ladder(const Grid& g, bool has_solution = false) : has_solution_(has_solution) { node_.cand = g; }
+  Ladder(const board::Node& start, bool has_solution) : node_(start), has_solution_(has_solution) {}
 
   // How the ladder ends: the grid settled, a cell emptied, or no level up
   // to the highest allowed has a step.
@@ -289,9 +290,14 @@ std::optional<Level> RateWithin(const Grid& g, Level highest) {
   return ladder.Highest();
 }
 
-std::optional<Level> RateWithin(const Grid& g, Level highest, const Grid& solution, std::optional<Grid>* other) {
-  if (highest < Level::Pairs || highest == Level::Search) return RateWithin(g, highest);
-  Ladder ladder(g, /*has_solution=*/true);
+std::optional<Level> RateWithin(const board::Node& start, Level highest, const Grid& solution,
+                                std::optional<Grid>* other) {
+  if (highest == Level::Search) return Rate(start.cand).level;
+  Ladder ladder(start, /*has_solution=*/true);
+  if (highest < Level::Pairs) {
+    if (ladder.Run(highest) != Ladder::End::Settled) return std::nullopt;
+    return ladder.Highest();
+  }
   for (bool searched = false;;) {
     if (!ladder.Close(highest)) return std::nullopt;
     if (ladder.AllSettled()) return ladder.Highest();

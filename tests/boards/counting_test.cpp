@@ -240,8 +240,9 @@ TEST(CountingTest, AnotherSolutionIsFoundExactlyWhenThereAreTwo) {
 }
 
 // The rating within each level given the solution of the puzzle a sample
-// grid came from: the level it gives without it, and another solution, when
-// it finds one, only on a grid with two or more, and within its candidates.
+// grid came from, from the grid and from its closure under singles in boxes:
+// the level it gives without it, and another solution, when it finds one,
+// only on a grid with two or more, and within its candidates.
 TEST(CountingTest, RatingWithinGivenTheSolutionRatesAlikeAndFindsOnlyRealSecondSolutions) {
   const std::vector<DigitCells> grids = Sample();
   int others = 0;
@@ -250,11 +251,18 @@ TEST(CountingTest, RatingWithinGivenTheSolutionRatesAlikeAndFindsOnlyRealSecondS
     SCOPED_TRACE(testing::Message() << "grid " << k);
     const board::Grid known = board::FromCells(*CountSolutions(grids[k - k % 3]).solution);
     const board::Grid g = board::FromCells(grids[k]);
+    board::Node node;
+    node.cand = g;
+    board::Node closed = node;
+    ASSERT_TRUE(board::Propagate(closed, board::Singles::Boxes));
     const int solutions = CountSolutions(grids[k]).solutions;
     for (int highest = 1; highest <= kLevelCount; ++highest) {
       const auto level = static_cast<Level>(highest);
+      std::optional<board::Grid> from_closed;
+      EXPECT_EQ(ladder::RateWithin(closed, level, known, &from_closed), ladder::RateWithin(g, level)) << highest;
       std::optional<board::Grid> other;
-      EXPECT_EQ(ladder::RateWithin(g, level, known, &other), ladder::RateWithin(g, level)) << highest;
+      EXPECT_EQ(ladder::RateWithin(node, level, known, &other), ladder::RateWithin(g, level)) << highest;
+      EXPECT_EQ(other.has_value(), from_closed.has_value()) << highest;
       if (!other) continue;
       ++others;
       const DigitCells cells = board::ToCells(*other);
