@@ -65,12 +65,6 @@ void AddLineSwapSets(const GridDigits& grid, bool columns, std::vector<Board>& s
   }
 }
 
-int CellCount(Board set) {
-  int count = 0;
-  board::ForEachCell(set, [&](int) { ++count; });
-  return count;
-}
-
 }  // namespace
 
 std::vector<Board> UnavoidableSets(const GridDigits& grid) {
@@ -78,8 +72,14 @@ std::vector<Board> UnavoidableSets(const GridDigits& grid) {
   AddTwoDigitSets(grid, sets);
   AddLineSwapSets(grid, false, sets);
   AddLineSwapSets(grid, true, sets);
-  std::stable_sort(sets.begin(), sets.end(), [](Board a, Board b) { return CellCount(a) < CellCount(b); });
-  return sets;
+  // Smallest first, those of one size in the order found: a counting sort
+  // on the number of cells.
+  std::array<std::size_t, kCellCount + 2> first{};
+  for (const Board set : sets) ++first[static_cast<std::size_t>(board::Count(set)) + 1];
+  for (std::size_t size = 1; size < first.size(); ++size) first[size] += first[size - 1];
+  std::vector<Board> sorted(sets.size());
+  for (const Board set : sets) sorted[first[static_cast<std::size_t>(board::Count(set))]++] = set;
+  return sorted;
 }
 
 }  // namespace noralim
