@@ -419,6 +419,10 @@ struct Node {
 // or (AllUnitsChecked) a digit with no place in a unit.
 bool Propagate(Node& n, Singles singles, Board until = kAll);
 
+// The open cell of a node closed by Propagate with the fewest candidates,
+// the first of them.
+int FewestCandidates(const Node& n);
+
 // Digit board x without what pointing and claiming remove from it, in rows
 // and in columns, and what they remove in turn within a band once those
 // candidates have gone.

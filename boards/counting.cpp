@@ -160,13 +160,15 @@ unsigned DigitsAt(const Grid& g, Board cell) {
 // The number of candidates of the cell at pos.
 int CandidateCount(const Node& n, int pos) { return Count9(DigitsAt(n.cand, CellBoard(pos))); }
 
+}  // namespace
+
 // The open cell with the fewest candidates, the first of them: a cell with
 // two, almost always. at_least[k] holds the cells with more than k
 // candidates, a bitwise counter over the nine boards that saturates at
 // kCounted. Splitting anywhere else can leave a contradiction that singles
 // do not see (seven cells of a row with five digits between them) to be
 // found again in every branch.
-int SplitCell(const Node& n) {
+int FewestCandidates(const Node& n) {
   constexpr int kCounted = 5;
   std::array<Board, kCounted> at_least{};
   for (const Board b : n.cand) {
@@ -188,6 +190,8 @@ int SplitCell(const Node& n) {
   });
   return best;
 }
+
+namespace {
 
 // Finds digit d a place of its own in a unit: a free one, or one whose
 // digit can move to another place not tried yet (an augmenting path).
@@ -290,7 +294,7 @@ class Search {
       if (++found_ == 1 && solution_ != nullptr) *solution_ = n.cand;
       return;
     }
-    const int pos = nodes_ > kCheapNodes ? blame_.SplitCell(n) : SplitCell(n);
+    const int pos = nodes_ > kCheapNodes ? blame_.SplitCell(n) : FewestCandidates(n);
     const Board cell = CellBoard(pos);
     unsigned digits = DigitsAt(n.cand, cell);
     if (avoid_ != nullptr) {

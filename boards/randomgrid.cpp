@@ -24,27 +24,11 @@ void KeepOnly(Node& n, int d, int pos) {
   }
 }
 
-// The open cell with the fewest candidates, the first of them.
-int FewestCandidates(const Node& n) {
-  int best = -1;
-  int fewest = 10;
-  board::ForEachCell(board::kAll & ~n.done, [&](int pos) {
-    const Board cell = board::CellBoard(pos);
-    int count = 0;
-    for (const Board b : n.cand) count += board::Any(b & cell) ? 1 : 0;
-    if (count < fewest) {
-      fewest = count;
-      best = pos;
-    }
-  });
-  return best;
-}
-
 // Settles every cell of the node, or says that it cannot.
 bool Fill(Node& n, Random& random) {
   if (!board::Propagate(n, board::Singles::AllUnitsChecked)) return false;
   if (!board::Any(board::kAll & ~n.done)) return true;
-  const int pos = FewestCandidates(n);
+  const int pos = board::FewestCandidates(n);
   std::array<int, 9> digits{};
   int count = 0;
   for (int d = 0; d < 9; ++d) {
