@@ -22,10 +22,13 @@ void AddTwoDigitSets(const GridDigits& grid, std::vector<Board>& sets) {
     for (int b = a + 1; b < 9; ++b) {
       const Board pair = digit_cells[a] | digit_cells[b];
       for (Board rest = pair; board::Any(rest);) {
+        // Grown from its newest cells only: each cell's peers are looked at once.
         Board piece = board::CellBoard(board::FirstCell(rest));
-        for (Board grown = piece;; piece = grown) {
-          board::ForEachCell(piece, [&](int pos) { grown |= board::PeerBoard(pos) & pair; });
-          if (!board::Any(grown ^ piece)) break;
+        for (Board newest = piece; board::Any(newest);) {
+          Board grown = piece;
+          board::ForEachCell(newest, [&](int pos) { grown |= board::PeerBoard(pos) & pair; });
+          newest = grown & ~piece;
+          piece = grown;
         }
         sets.push_back(piece);
         rest &= ~piece;
@@ -34,14 +37,15 @@ void AddTwoDigitSets(const GridDigits& grid, std::vector<Board>& sets) {
   }
 }
 
-// Lines x and y (rows, or columns with `columns`) hold the same digits at a
+// Lines x and y (rows, or columns with kColumns) hold the same digits at a
 // set of crossing places when it is closed under next: place p, then the
 // place where y holds x's digit at p. Each cycle of next of three places or
 // more is one such set (two places make a set of two digits, found above);
 // when the lines lie in different bands, it must also keep to each box, each
 // place going to one of the same box.
-void AddLineSwapSets(const GridDigits& grid, bool columns, std::vector<Board>& sets) {
-  const auto at = [&](int line, int p) { return columns ? 9 * p + line : 9 * line + p; };
+template <bool kColumns>
+void AddLineSwapSets(const GridDigits& grid, std::vector<Board>& sets) {
+  const auto at = [](int line, int p) { return kColumns ? 9 * p + line : 9 * line + p; };
   for (int x = 0; x < 9; ++x) {
     for (int y = x + 1; y < 9; ++y) {
       std::array<int, 10> place_in_y{};
@@ -67,11 +71,16 @@ void AddLineSwapSets(const GridDigits& grid, bool columns, std::vector<Board>& s
 
 }  // namespace
 
+// Room for a grid's sets as a rule (about 400), so that the list is
+// seldom copied as it grows.
+constexpr std::size_t kTypicalSets = 512;
+
 std::vector<Board> UnavoidableSets(const GridDigits& grid) {
   std::vector<Board> sets;
+  sets.reserve(kTypicalSets);
   AddTwoDigitSets(grid, sets);
-  AddLineSwapSets(grid, false, sets);
-  AddLineSwapSets(grid, true, sets);
+  AddLineSwapSets<false>(grid, sets);
+  AddLineSwapSets<true>(grid, sets);
   // Smallest first, those of one size in the order found: a counting sort
   // on the number of cells.
   std::array<std::size_t, kCellCount + 2> first{};
