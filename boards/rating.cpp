@@ -142,6 +142,12 @@ class Ladder {
     }
   }
 
+  // The level of the grid when the levels up to the highest settle it.
+  std::optional<Level> LevelWithin(Level highest) {
+    if (Run(highest) != End::Settled) return std::nullopt;
+    return Highest();
+  }
+
   // Closes the grid under level 1, or levels 1 and 2 once level 1 alone has
   // failed to settle it and level 2 is allowed. False on a contradiction.
   bool Close(Level highest) {
@@ -285,19 +291,14 @@ Rating Rate(const Grid& g) {
 
 std::optional<Level> RateWithin(const Grid& g, Level highest) {
   if (highest == Level::Search) return Rate(g).level;
-  Ladder ladder(g);
-  if (ladder.Run(highest) != Ladder::End::Settled) return std::nullopt;
-  return ladder.Highest();
+  return Ladder(g).LevelWithin(highest);
 }
 
 std::optional<Level> RateWithin(const board::Node& start, Level highest, const Grid& solution,
                                 std::optional<Grid>* other) {
   if (highest == Level::Search) return Rate(start.cand).level;
   Ladder ladder(start, /*has_solution=*/true);
-  if (highest < Level::Pairs) {
-    if (ladder.Run(highest) != Ladder::End::Settled) return std::nullopt;
-    return ladder.Highest();
-  }
+  if (highest < Level::Pairs) return ladder.LevelWithin(highest);
   for (bool searched = false;;) {
     if (!ladder.Close(highest)) return std::nullopt;
     if (ladder.AllSettled()) return ladder.Highest();

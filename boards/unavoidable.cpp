@@ -69,11 +69,11 @@ void AddLineSwapSets(const GridDigits& grid, std::vector<Board>& sets) {
   }
 }
 
-}  // namespace
-
 // Room for a grid's sets as a rule (about 400), so that the list is
 // seldom copied as it grows.
 constexpr std::size_t kTypicalSets = 512;
+
+}  // namespace
 
 std::vector<Board> UnavoidableSets(const GridDigits& grid) {
   std::vector<Board> sets;
