@@ -380,6 +380,25 @@ int CountUpToTwo(const Node& start, Grid* solution) {
   return search.Found();
 }
 
+bool AnotherSolution(const Node& start, const Grid& known, Grid* other, Board differ_in) {
+  Node rest = start;
+  for (Board open = differ_in & ~start.done; Any(open);) {
+    const int pos = FirstCell(open);
+    const Board cell = CellBoard(pos);
+    open &= ~cell;
+    const int d = std::countr_zero(DigitsAt(known, cell));
+    Node branch = rest;
+    branch.cand[d] &= ~cell;
+    branch.stale |= 1U << d;
+    branch.lost |= 1U << d;
+    Search search(other, &known);
+    search.Run(branch);
+    if (search.Found() == 2) return true;
+    KeepOnly(rest, d, cell);
+  }
+  return false;
+}
+
 bool AnotherSolution(const Node& start, const Grid& known, Grid* other) {
   Search search(other, &known);
   Node root = start;

@@ -173,7 +173,10 @@ class Search {
   // by singles in boxes, the puzzle closes to the grid it closed to before
   // (the rules only take candidates the solution does not use, so the order
   // they come in changes nothing) and keeps its level and its one solution:
-  // the closure stops there, and no rating is needed.
+  // the closure stops there, and no rating is needed. The puzzle with them
+  // always has one solution, the grid (clues are taken only while it
+  // keeps one, and put back onto one), so a second solution of the puzzle
+  // without them differs from the grid in one of them.
   Verdict Judge(Board taken, std::optional<Level> before) {
     if (MissesUnavoidableSet(taken)) return {};
     if (Capped()) {
@@ -184,22 +187,23 @@ class Search {
         if (!board::Any(taken & ~start.done)) return {true, before};
       }
       std::optional<Grid> other;
-      const std::optional<Level> level = ladder::RateWithin(start, *order_.level, digit_cells_, &other);
+      const std::optional<Level> level = ladder::RateWithin(start, *order_.level, digit_cells_, &other, taken);
       if (other) Keep(*other);
       return {level.has_value(), level};
     }
-    return {!Learn(Cells()), std::nullopt};
+    return {!Learn(Cells(), taken), std::nullopt};
   }
 
   // Looks for a second solution of the cells; when there is one, the cells
   // where it differs from the grid are an unavoidable set, kept for the
-  // judges to come. Whether there was one. (A judge capped by a rung has
-  // the rating look, where it would climb above pointing and claiming.)
-  bool Learn(const Grid& cells) {
+  // judges to come. Whether there was one. Any second solution differs from
+  // the grid in some cell of `taken`. (A judge capped by a rung has the
+  // rating look, where it would climb above pointing and claiming.)
+  bool Learn(const Grid& cells, Board taken) {
     board::Node root;
     root.cand = cells;
     Grid other;
-    if (!board::CloseUnderLocked(root) || !board::AnotherSolution(root, digit_cells_, &other)) return false;
+    if (!board::CloseUnderLocked(root) || !board::AnotherSolution(root, digit_cells_, &other, taken)) return false;
     Keep(other);
     return true;
   }
@@ -366,7 +370,7 @@ class Search {
       if (!minimal) return;
       Grid opened = cells;
       for (Board& digit : opened) digit |= board::CellBoard(pos);
-      minimal = Learn(opened);
+      minimal = Learn(opened, board::CellBoard(pos));
     });
     return minimal;
   }

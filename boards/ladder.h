@@ -58,9 +58,11 @@ std::optional<Level> RateWithin(const Grid& g, Level highest);
 // looks for another solution first: with two the ladder ends stuck whatever
 // it climbs, and the search costs less than the climb. A solution found
 // goes to *other, with no level. When `solution` is one of the grid's, the
-// level is always the one RateWithin gives.
+// level is always the one RateWithin gives. When every other solution
+// differs from `solution` in some cell of `differ_in`, the look is narrower
+// (AnotherSolution with differ_in).
 std::optional<Level> RateWithin(const board::Node& start, Level highest, const Grid& solution,
-                                std::optional<Grid>* other);
+                                std::optional<Grid>* other, Board differ_in = board::kAll);
 
 // A board's cells as places in every unit (bit p: the unit's p-th cell).
 std::array<std::uint16_t, board::kUnits> UnitPlaces(Board cells);

@@ -295,7 +295,7 @@ std::optional<Level> RateWithin(const Grid& g, Level highest) {
 }
 
 std::optional<Level> RateWithin(const board::Node& start, Level highest, const Grid& solution,
-                                std::optional<Grid>* other) {
+                                std::optional<Grid>* other, Board differ_in) {
   if (highest == Level::Search) return Rate(start.cand).level;
   Ladder ladder(start, /*has_solution=*/true);
   if (highest < Level::Pairs) return ladder.LevelWithin(highest);
@@ -305,7 +305,9 @@ std::optional<Level> RateWithin(const board::Node& start, Level highest, const G
     if (ladder.TakeLocked()) continue;
     if (!searched) {
       searched = true;
-      if (Grid found; board::AnotherSolution(ladder.Node(), solution, &found)) {
+      const bool anywhere = !board::Any(board::kAll & ~differ_in);
+      if (Grid found; anywhere ? board::AnotherSolution(ladder.Node(), solution, &found)
+                               : board::AnotherSolution(ladder.Node(), solution, &found, differ_in)) {
         other->emplace(found);
         return std::nullopt;
       }
