@@ -170,7 +170,9 @@ class Search {
   };
   // `taken` are the clues just taken away, and `before` the level of the
   // puzzle that had them, when known. When the other clues bring them back
-  // by singles in boxes, the puzzle closes to the grid it closed to before
+  // by singles in boxes (or in every unit, when that puzzle needed more than
+  // singles in boxes, as one with fewer clues then does too), the puzzle
+  // closes to the grid it closed to before
   // (the rules only take candidates the solution does not use, so the order
   // they come in changes nothing) and keeps its level and its one solution:
   // the closure stops there, and no rating is needed. The puzzle with them
@@ -182,12 +184,13 @@ class Search {
     if (Capped()) {
       board::Node start;
       start.cand = Cells();
+      const bool lines = before && *before >= Level::Singles;
       if (before) {
-        board::Propagate(start, board::Singles::Boxes, taken);
+        board::Propagate(start, lines ? board::Singles::AllUnits : board::Singles::Boxes, taken);
         if (!board::Any(taken & ~start.done)) return {true, before};
       }
       std::optional<Grid> other;
-      const std::optional<Level> level = ladder::RateWithin(start, *order_.level, digit_cells_, &other, taken);
+      const std::optional<Level> level = ladder::RateWithin(start, *order_.level, digit_cells_, &other, taken, lines);
       if (other) Keep(*other);
       return {level.has_value(), level};
     }

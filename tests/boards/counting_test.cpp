@@ -250,8 +250,9 @@ TEST(CountingTest, AnotherSolutionWhereTheCluesWereTakenIsFoundExactlyWhenThereA
     const DigitCells solution = *CountSolutions(grids[k]).solution;
     const board::Grid known = board::FromCells(solution);
     DigitCells more = grids[k];
-    for (int p = static_cast<int>(k / 3) % 4; p < kCellCount; p += 4)
+    for (int p = static_cast<int>(k / 3) % 4; p < kCellCount; p += 4) {
       more[kSlotOfPosition[p]] = solution[kSlotOfPosition[p]];
+    }
     for (const int taken_count : {1, 2, 5}) {
       SCOPED_TRACE(testing::Message() << "grid " << k << ", " << taken_count << " taken");
       DigitCells fewer = more;
@@ -282,9 +283,10 @@ TEST(CountingTest, AnotherSolutionWhereTheCluesWereTakenIsFoundExactlyWhenThereA
 }
 
 // The rating within each level given the solution of the puzzle a sample
-// grid came from, from the grid and from its closure under singles in boxes:
-// the level it gives without it, and another solution, when it finds one,
-// only on a grid with two or more, and within its candidates.
+// grid came from, from the grid and from its closure under singles in boxes
+// (or in every unit, told so, when the grid needs more than calc): the level
+// it gives without it, and another solution, when it finds one, only on a
+// grid with two or more, and within its candidates.
 TEST(CountingTest, RatingWithinGivenTheSolutionRatesAlikeAndFindsOnlyRealSecondSolutions) {
   const std::vector<DigitCells> grids = Sample();
   int others = 0;
@@ -297,11 +299,20 @@ TEST(CountingTest, RatingWithinGivenTheSolutionRatesAlikeAndFindsOnlyRealSecondS
     node.cand = g;
     board::Node closed = node;
     ASSERT_TRUE(board::Propagate(closed, board::Singles::Boxes));
+    board::Node lines = node;
+    ASSERT_TRUE(board::Propagate(lines, board::Singles::AllUnits));
+    const std::optional<Level> rated = ladder::Rate(g).level;
+    const bool beyond_calc = !rated || *rated > Level::Calc;
     const int solutions = CountSolutions(grids[k]).solutions;
     for (int highest = 1; highest <= kLevelCount; ++highest) {
       const auto level = static_cast<Level>(highest);
       std::optional<board::Grid> from_closed;
       EXPECT_EQ(ladder::RateWithin(closed, level, known, &from_closed), ladder::RateWithin(g, level)) << highest;
+      if (std::optional<board::Grid> from_lines; beyond_calc) {
+        EXPECT_EQ(ladder::RateWithin(lines, level, known, &from_lines, board::kAll, /*lines=*/true),
+                  ladder::RateWithin(g, level))
+            << highest;
+      }
       std::optional<board::Grid> other;
       EXPECT_EQ(ladder::RateWithin(node, level, known, &other), ladder::RateWithin(g, level)) << highest;
       EXPECT_EQ(other.has_value(), from_closed.has_value()) << highest;
