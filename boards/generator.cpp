@@ -184,13 +184,16 @@ class Search {
     if (Capped()) {
       board::Node start;
       start.cand = Cells();
-      const bool lines = before && *before >= Level::Singles;
+      // What the puzzle needs, as the one with the clues did, up to singles.
+      // (Closing under pointing and claiming too would keep the level of a
+      // few more without a rating, at a cost above what they save.)
+      const Level needs = before ? std::min(*before, Level::Singles) : Level::Calc;
       if (before) {
-        board::Propagate(start, lines ? board::Singles::AllUnits : board::Singles::Boxes, taken);
+        board::Propagate(start, needs == Level::Singles ? board::Singles::AllUnits : board::Singles::Boxes, taken);
         if (!board::Any(taken & ~start.done)) return {true, before};
       }
       std::optional<Grid> other;
-      const std::optional<Level> level = ladder::RateWithin(start, *order_.level, digit_cells_, &other, taken, lines);
+      const std::optional<Level> level = ladder::RateWithin(start, *order_.level, digit_cells_, &other, taken, needs);
       if (other) Keep(*other);
       return {level.has_value(), level};
     }

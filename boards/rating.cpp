@@ -128,9 +128,11 @@ class Ladder {
   // left with no place in some unit: a wrong given mostly shows by then,
   // and the grid ends before the ladder climbs and the counter searches.
   explicit Ladder(const Grid& g, bool has_solution = false) : has_solution_(has_solution) { node_.cand = g; }
-  Ladder(const board::Node& start, bool has_solution, bool lines = false)
-      : node_(start), has_solution_(has_solution), lines_(lines) {
-    if (lines) Used(Level::Singles);
+  // `needs`: a level the grid is known to need at least (its closure under
+  // the levels below does not settle it), calc or singles.
+  Ladder(const board::Node& start, bool has_solution, Level needs = Level::Calc)
+      : node_(start), has_solution_(has_solution), lines_(needs >= Level::Singles) {
+    Used(needs);
   }
 
   // How the ladder ends: the grid settled, a cell emptied, or no level up
@@ -298,13 +300,13 @@ std::optional<Level> RateWithin(const Grid& g, Level highest) {
 }
 
 std::optional<Level> RateWithin(const board::Node& start, Level highest, const Grid& solution,
-                                std::optional<Grid>* other, Board differ_in, bool lines) {
-  if (lines && highest < Level::Singles) return std::nullopt;
+                                std::optional<Grid>* other, Board differ_in, Level needs) {
+  if (highest < needs) return std::nullopt;
   if (highest == Level::Search) {
     const std::optional<Level> level = Rate(start.cand).level;
-    return lines && level ? std::max(*level, Level::Singles) : level;
+    return level ? std::max(*level, needs) : level;
   }
-  Ladder ladder(start, /*has_solution=*/true, lines);
+  Ladder ladder(start, /*has_solution=*/true, needs);
   if (highest < Level::Pairs) return ladder.LevelWithin(highest);
   for (bool searched = false;;) {
     if (!ladder.Close(highest)) return std::nullopt;

@@ -309,7 +309,7 @@ TEST(CountingTest, RatingWithinGivenTheSolutionRatesAlikeAndFindsOnlyRealSecondS
       std::optional<board::Grid> from_closed;
       EXPECT_EQ(ladder::RateWithin(closed, level, known, &from_closed), ladder::RateWithin(g, level)) << highest;
       if (std::optional<board::Grid> from_lines; beyond_calc) {
-        EXPECT_EQ(ladder::RateWithin(lines, level, known, &from_lines, board::kAll, /*lines=*/true),
+        EXPECT_EQ(ladder::RateWithin(lines, level, known, &from_lines, board::kAll, Level::Singles),
                   ladder::RateWithin(g, level))
             << highest;
       }
