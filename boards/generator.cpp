@@ -92,6 +92,7 @@ constexpr int kMaxAdds = 11;
 
 // The units whose cells a move for quads puts no clue back into.
 constexpr int kBarredUnits = 4;
+
 // The fewest orbits a move puts back. Fish want larger moves: a fish is a
 // pattern over several lines of one digit, which a clue or two moved seldom
 // makes or breaks (over 300 fish, moves of 5 to 11 orbits took 17 % fewer
@@ -362,7 +363,7 @@ class Search {
   }
 
   // Adds the orbits with clues among the barred ones to those a move tries
-  // to take again, so that the unit they meet empties as the walk goes.
+  // to take again, so that the units they meet empty as the walk goes.
   void TryAgainBarred(std::vector<int>& others) const {
     const std::array<std::uint64_t, 2> held = given_.Orbits(true);
     for (std::size_t w = 0; w < held.size(); ++w) {
