@@ -439,15 +439,14 @@ bool CloseUnderLocked(Node& n);
 int CountUpToTwo(const Node& start, Grid* solution);
 
 // A solution of the node's grid other than `known`, in *other; false when
-// there is none. The node as for CountUpToTwo.
-bool AnotherSolution(const Node& start, const Grid& known, Grid* other);
-// The same when every solution other than `known` differs from it in some
-// cell of `differ_in` (the grid is a puzzle with one solution, `known`,
-// whose clues in differ_in were taken away): one search for each cell of
-// differ_in not yet settled, with its known digit taken from it and the
-// cells before it kept to theirs. Each search is narrower than one over the
-// whole grid, and ends at the first solution it finds.
-bool AnotherSolution(const Node& start, const Grid& known, Grid* other, Board differ_in);
+// there is none. The node as for CountUpToTwo. When every solution other
+// than `known` differs from it in some cell of `differ_in` (the grid is a
+// puzzle with one solution, `known`, whose clues in differ_in were taken
+// away), one search for each cell of differ_in not yet settled, with its
+// known digit taken from it and the cells before it kept to theirs: each
+// narrower than one over the whole grid, and ended by the first solution
+// it finds.
+bool AnotherSolution(const Node& start, const Grid& known, Grid* other, Board differ_in = kAll);
 
 // The same with the one solution as cells: what CountSolutions and the
 // rating of a grid the ladder leaves open give.

@@ -381,6 +381,12 @@ int CountUpToTwo(const Node& start, Grid* solution) {
 }
 
 bool AnotherSolution(const Node& start, const Grid& known, Grid* other, Board differ_in) {
+  if (!Any(kAll & ~differ_in)) {  // no cell ruled out: one search over the whole grid
+    Search search(other, &known);
+    Node root = start;
+    search.Run(root);
+    return search.Found() == 2;
+  }
   Node rest = start;
   for (Board open = differ_in & ~start.done; Any(open);) {
     const int pos = FirstCell(open);
@@ -397,13 +403,6 @@ bool AnotherSolution(const Node& start, const Grid& known, Grid* other, Board di
     KeepOnly(rest, d, cell);
   }
   return false;
-}
-
-bool AnotherSolution(const Node& start, const Grid& known, Grid* other) {
-  Search search(other, &known);
-  Node root = start;
-  search.Run(root);
-  return search.Found() == 2;
 }
 
 }  // namespace board

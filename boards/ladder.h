@@ -60,7 +60,7 @@ std::optional<Level> RateWithin(const Grid& g, Level highest);
 // goes to *other, with no level. When `solution` is one of the grid's, the
 // level is always the one RateWithin gives. When every other solution
 // differs from `solution` in some cell of `differ_in`, the look is narrower
-// (AnotherSolution with differ_in). `needs` is a level up to singles that
+// (AnotherSolution). `needs` is a level up to singles that
 // the grid is known to need (a puzzle with more clues and the same solution
 // needs it): the node may then be closed under the levels up to it.
 std::optional<Level> RateWithin(const board::Node& start, Level highest, const Grid& solution,

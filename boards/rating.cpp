@@ -314,9 +314,7 @@ std::optional<Level> RateWithin(const board::Node& start, Level highest, const G
     if (ladder.TakeLocked()) continue;
     if (!searched) {
       searched = true;
-      const bool anywhere = !board::Any(board::kAll & ~differ_in);
-      if (Grid found; anywhere ? board::AnotherSolution(ladder.Node(), solution, &found)
-                               : board::AnotherSolution(ladder.Node(), solution, &found, differ_in)) {
+      if (Grid found; board::AnotherSolution(ladder.Node(), solution, &found, differ_in)) {
         other->emplace(found);
         return std::nullopt;
       }
