@@ -18,7 +18,7 @@ Rating RatePuzzle(const DigitCells& givens, const DigitCells& calculated, GridSt
     const unsigned given = givens[k].Bits();
     changed |= static_cast<unsigned>(given != 0) & static_cast<unsigned>(calculated[k].Bits() != given);
   }
-  return changed != 0 ? RatePuzzle(givens) : Rate(calculated);
+  return changed != 0 ? RatePuzzle(givens) : RateCalcClosure(calculated);
 }
 
 }  // namespace noralim

@@ -276,9 +276,10 @@ Level LevelOf(Technique technique) {
 // slow and tell nothing. The ladder's steps are the same either way, and so
 // is the rating.
 namespace ladder {
+namespace {
 
-Rating Rate(const Grid& g) {
-  Ladder ladder(g);
+Rating RateFrom(const board::Node& start) {
+  Ladder ladder(start, /*has_solution=*/false);
   bool counted = false;
   Grid solution{};
   for (;;) {
@@ -292,6 +293,14 @@ Rating Rate(const Grid& g) {
     if (!ladder.ClimbAboveLocked(Level::Wings)) break;
   }
   return {1, Level::Search, board::ToCells(solution)};
+}
+
+}  // namespace
+
+Rating Rate(const Grid& g) {
+  board::Node start;
+  start.cand = g;
+  return RateFrom(start);
 }
 
 std::optional<Level> RateWithin(const Grid& g, Level highest) {
@@ -326,6 +335,16 @@ std::optional<Level> RateWithin(const board::Node& start, Level highest, const G
 }  // namespace ladder
 
 Rating Rate(const DigitCells& cells) { return ladder::Rate(board::FromCells(cells)); }
+
+// Level 1 would settle no cell and clear no peer: the settled cells are
+// done already and no digit is stale.
+Rating RateCalcClosure(const DigitCells& cells) {
+  board::Node start;
+  start.cand = board::FromCells(cells);
+  start.done = board::Settled(board::Cover(start.cand));
+  start.stale = 0;
+  return ladder::RateFrom(start);
+}
 
 std::optional<Level> RateWithin(const DigitCells& cells, Level highest) {
   return ladder::RateWithin(board::FromCells(cells), highest);

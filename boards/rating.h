@@ -130,6 +130,12 @@ struct Rating {
 // step. A grid the ladder settles at once rates Calc. Allocates nothing.
 Rating Rate(const DigitCells& cells);
 
+// Rate for a grid that level 1 leaves as it is (no settled cell's digit
+// among its peers, no digit alone in a box that is not settled there), such
+// as where a run of Calc ended open or solved: the same rating, without the
+// first look for what level 1 would change.
+Rating RateCalcClosure(const DigitCells& cells);
+
 // Rate's level when it is at most `highest`, nullopt when Rate gives a
 // higher one or none; quicker than Rate where the ladder would go higher,
 // since it stops there.
