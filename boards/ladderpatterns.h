@@ -33,10 +33,20 @@ template <class Sink>
 void FindFishOn(const UnitTables& t, int d, UnitKind base, const Scope& scope, Sink& sink) {
   const UnitKind cover = base == UnitKind::Row ? UnitKind::Column : UnitKind::Row;
   const std::array<std::uint16_t, 9> places = LinePlaces(t, base, d);
-  const unsigned open = WithTwoTo(places, 4);
+  unsigned open = 0;
   int most = 4;
   if (scope.lower_levels_done) {
-    most = std::min(most, board::Count9(WithTwoTo(places, 9)) - (base == UnitKind::Row ? 2 : 5));
+    // Under the singles a line holds d in one cell where d is settled and
+    // in two or more elsewhere, or in none on a grid with no solution, which
+    // no removal settles. A line of more places than the fish has lines
+    // ends its branch at once.
+    for (int n = 0; n < 9; ++n) {
+      const unsigned settled = places[n] & ~t.open_cells[board::UnitIndex(base, n)];
+      open |= static_cast<unsigned>(settled == 0) << n;
+    }
+    most = std::min(most, board::Count9(open) - (base == UnitKind::Row ? 2 : 5));
+  } else {
+    open = WithTwoTo(places, 4);
   }
   const auto report = [&](unsigned lines, unsigned crossing) {
     const auto technique = static_cast<Technique>(static_cast<int>(Technique::XWing) + board::Count9(lines) - 2);
