@@ -33,12 +33,13 @@ using board::Board;
 using board::Grid;
 
 // What the techniques above the singles read: each cell's candidates and
-// each digit's places in each unit, built once for a grid.
+// each digit's places in each unit, built once for a grid. MakeUnitTables
+// writes every entry, so the tables are not cleared first.
 struct UnitTables {
   using Nine = std::array<std::uint16_t, 9>;
-  std::array<std::uint16_t, kCellCount> mask{};  // by position
-  std::array<Nine, board::kUnits> places{};      // [unit][digit]: bit p, the unit's p-th cell
-  std::array<Nine, board::kUnits> cells{};       // [unit][p]: the candidates of the unit's p-th cell
+  std::array<std::uint16_t, kCellCount> mask;  // by position
+  std::array<Nine, board::kUnits> places;      // [unit][digit]: bit p, the unit's p-th cell
+  std::array<Nine, board::kUnits> cells;       // [unit][p]: the candidates of the unit's p-th cell
   // By unit: the places whose cell has two candidates or more.
   std::array<std::uint16_t, board::kUnits> open_cells{};
   // The cells with more than 2, 3 and 4 candidates.
