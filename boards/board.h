@@ -330,7 +330,7 @@ inline std::uint64_t Fields(std::uint64_t bytes, unsigned ninth) {  // four byte
   t = (t | t << 8) & 0x00FF00FF00FF00FFULL;
   return t | ((ninth & 0xFU) * 0x0020004000800100ULL & 0x0100010001000100ULL);
 }
-inline std::array<std::uint16_t, 9> Transpose9(const std::array<std::uint16_t, 9>& in) {
+inline std::array<std::uint16_t, 9> Transpose9ByWords(const std::array<std::uint16_t, 9>& in) {
   std::uint64_t w[2];
   std::memcpy(w, in.data(), sizeof w);
   std::uint64_t x = LowBytes(w[0]) | LowBytes(w[1]) << 32;
@@ -345,6 +345,27 @@ inline std::array<std::uint16_t, 9> Transpose9(const std::array<std::uint16_t, 9
   std::memcpy(out.data(), out_words, sizeof out_words);
   out[8] = static_cast<std::uint16_t>(NinthBits(w[0]) | NinthBits(w[1]) << 4 | (in[8] & 0x100U));
   return out;
+}
+
+// The same. With SSE2 column by column: rows 0-7 in one vector and row 8 in
+// another, each row shifted so that its column 8 is its lane's sign bit;
+// packed to bytes with signed saturation, which keeps the signs, they give
+// column 8 of all nine rows to one movemask, and doubling every lane brings
+// the next column down to the sign bit.
+inline std::array<std::uint16_t, 9> Transpose9(const std::array<std::uint16_t, 9>& in) {
+#if defined(__SSE2__)
+  __m128i rows = _mm_slli_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in.data())), 7);
+  __m128i last = _mm_slli_epi16(_mm_cvtsi32_si128(in[8]), 7);
+  std::array<std::uint16_t, 9> out{};
+  for (int c = 8; c >= 0; --c) {
+    out[static_cast<std::size_t>(c)] = static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_packs_epi16(rows, last)));
+    rows = _mm_add_epi16(rows, rows);
+    last = _mm_add_epi16(last, last);
+  }
+  return out;
+#else
+  return Transpose9ByWords(in);
+#endif
 }
 
 // The grid of 81 box-major masks; an empty mask is an empty cell. Row by

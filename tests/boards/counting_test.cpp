@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <fstream>
 #include <random>
@@ -215,6 +216,23 @@ TEST(BoardTest, CellsBecomeTheSameBoardsEitherWayAndComeBack) {
     const board::Grid by_rows = board::FromCellsByRows(cells);
     for (int d = 0; d < 9; ++d) ASSERT_FALSE(board::Any(g[d] ^ by_rows[d])) << "digit " << d + 1 << ", grid " << k;
     ASSERT_EQ(board::ToCells(g), cells) << "grid " << k;
+  }
+}
+
+// Random rows of sixteen bits: both turns of a 9x9 bit matrix give
+// out[c] bit r = in[r] bit c, whatever lies above a row's nine bits.
+TEST(BoardTest, BitMatricesTurnOverTheirDiagonalBothWays) {
+  std::mt19937 rng(20261210);
+  std::uniform_int_distribution<int> row(0, 0xFFFF);
+  for (int k = 0; k < 1000; ++k) {
+    std::array<std::uint16_t, 9> in{};
+    for (std::uint16_t& r : in) r = static_cast<std::uint16_t>(row(rng));
+    std::array<std::uint16_t, 9> expected{};
+    for (int r = 0; r < 9; ++r) {
+      for (int c = 0; c < 9; ++c) expected[c] |= static_cast<std::uint16_t>((in[r] >> c & 1U) << r);
+    }
+    ASSERT_EQ(board::Transpose9(in), expected) << "matrix " << k;
+    ASSERT_EQ(board::Transpose9ByWords(in), expected) << "matrix " << k;
   }
 }
 
