@@ -92,13 +92,15 @@ class MaskSink {
  public:
   template <class Describe>
   void Remove(Technique /*technique*/, Board cells, unsigned digits, Describe&& /*describe*/) {
+    reported_ |= digits;
     for (; digits != 0; digits &= digits - 1) remove_[std::countr_zero(digits)] |= cells;
   }
 
   // Takes every removal at once. The digits that lost a cell.
   unsigned ApplyTo(Grid& g) const {
     unsigned changed = 0;
-    for (int d = 0; d < 9; ++d) {
+    for (unsigned rest = reported_; rest != 0; rest &= rest - 1) {
+      const int d = std::countr_zero(rest);
       const Board next = g[d] & ~remove_[d];
       if (board::Any(next ^ g[d])) changed |= 1U << d;
       g[d] = next;
@@ -108,6 +110,7 @@ class MaskSink {
 
  private:
   std::array<Board, 9> remove_{};
+  unsigned reported_ = 0;  // the digits of every report
 };
 
 // The rating's ladder on one grid.
