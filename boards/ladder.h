@@ -269,16 +269,21 @@ void FindSubsets(const UnitTables& t, const Scope& scope, Sink& sink) {
   for (int u = 0; u < board::kUnits; ++u) {
     const int open = scope.lower_levels_done ? board::Count9(t.open_cells[u]) : 2 * kSize + 1;
     if (open < 2 * kSize) continue;
-    ForEachCover<false, kSize>(t.cells[u], few[u], [&](unsigned cells, unsigned digits) {
-      const Board chosen = board::PlacesBoard(u, cells);
-      sink.Remove(naked, board::UnitBoard(u) & ~chosen, digits, [=](Step& s) {
-        s.units = {RefOf(u)};
-        s.digits = Digits(digits);
-        s.cells = CellList(chosen);
+    // A subset needs kSize cells or digits to choose from.
+    if (board::Count9(few[u]) >= kSize) {
+      ForEachCover<false, kSize>(t.cells[u], few[u], [&](unsigned cells, unsigned digits) {
+        const Board chosen = board::PlacesBoard(u, cells);
+        sink.Remove(naked, board::UnitBoard(u) & ~chosen, digits, [=](Step& s) {
+          s.units = {RefOf(u)};
+          s.digits = Digits(digits);
+          s.cells = CellList(chosen);
+        });
       });
-    });
+    }
     if (open == 2 * kSize) continue;
-    ForEachCover<false, kSize>(t.places[u], WithTwoTo(t.places[u], kSize), [&](unsigned digits, unsigned places) {
+    const unsigned digits_few = WithTwoTo(t.places[u], kSize);
+    if (board::Count9(digits_few) < kSize) continue;
+    ForEachCover<false, kSize>(t.places[u], digits_few, [&](unsigned digits, unsigned places) {
       const Board chosen = board::PlacesBoard(u, places);
       sink.Remove(hidden, chosen, board::kNine & ~digits, [=](Step& s) {
         s.units = {RefOf(u)};
