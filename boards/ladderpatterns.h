@@ -89,16 +89,24 @@ void FindFish(const UnitTables& t, const Scope& scope, Sink& sink) {
   }
 }
 
-// The cells with exactly two candidates, by their two digits: a pincer of
-// given digits is then one AND away.
+// The cells with exactly two candidates, by their two digits and by each
+// digit: a pincer of given digits is then one AND away.
 class Bivalues {
  public:
   explicit Bivalues(const UnitTables& t) : all_(t.open & ~t.crowded[0]) {
-    board::ForEachCell(all_, [&](int pos) { by_pair_[PairIndex(t.mask[pos])] |= board::CellBoard(pos); });
+    board::ForEachCell(all_, [&](int pos) {
+      const unsigned pair = t.mask[pos];
+      const Board cell = board::CellBoard(pos);
+      by_pair_[PairIndex(pair)] |= cell;
+      by_digit_[std::countr_zero(pair)] |= cell;
+      by_digit_[31 - std::countl_zero(pair)] |= cell;
+    });
   }
   [[nodiscard]] Board All() const { return all_; }
   // The cells whose candidates are exactly the two digits of `pair`.
   [[nodiscard]] Board With(unsigned pair) const { return by_pair_[PairIndex(pair)]; }
+  // The cells with digit d (bit d: digit d + 1) among their two.
+  [[nodiscard]] Board WithDigit(unsigned d) const { return by_digit_[d]; }
 
  private:
   // Pairs {a < b} numbered by b * (b - 1) / 2 + a, 0 to 35.
@@ -108,6 +116,7 @@ class Bivalues {
     return b * (b - 1) / 2 + a;
   }
   std::array<Board, 36> by_pair_{};
+  std::array<Board, 9> by_digit_{};
   Board all_ = {};
 };
 
@@ -128,8 +137,8 @@ void FindXyWingsAt(const UnitTables& t, const Bivalues& pairs, int pivot, Sink& 
   const Board near = board::PeerBoard(pivot);
   const unsigned m = t.mask[pivot];
   const unsigned x = m & (0 - m);
-  board::ForEachCell(near & pairs.All(), [&](int a) {
-    if ((t.mask[a] & m) != x) return;
+  const Board x_not_y = pairs.WithDigit(std::countr_zero(m)) & ~pairs.WithDigit(31 - std::countl_zero(m));
+  board::ForEachCell(near & x_not_y, [&](int a) {
     const unsigned z = t.mask[a] & ~m;
     board::ForEachCell(near & pairs.With((m & ~x) | z), [&](int b) {
       ReportWing(sink, Technique::XyWing, board::PeerBoard(a) & board::PeerBoard(b), {pivot, a, b}, m | z, z);
@@ -142,8 +151,11 @@ template <class Sink>
 void FindXyzWingsAt(const UnitTables& t, const Bivalues& pairs, int pivot, Sink& sink) {
   const Board near = board::PeerBoard(pivot);
   const unsigned m = t.mask[pivot];
-  board::ForEachCell(near & pairs.All(), [&](int a) {
-    if ((t.mask[a] & ~m) != 0) return;
+  const unsigned low = m & (0 - m);
+  const unsigned high = std::bit_floor(m);
+  const unsigned middle = m & ~low & ~high;
+  const Board within = pairs.With(low | middle) | pairs.With(low | high) | pairs.With(middle | high);
+  board::ForEachCell(near & within, [&](int a) {
     const unsigned y = m & ~t.mask[a];
     for (unsigned rest = t.mask[a]; rest != 0; rest &= rest - 1) {
       const unsigned z = rest & (0 - rest);
@@ -161,13 +173,8 @@ void FindXyzWingsAt(const UnitTables& t, const Bivalues& pairs, int pivot, Sink&
 template <class Sink>
 void FindWings(const UnitTables& t, Sink& sink) {
   const Bivalues pairs(t);
-  board::ForEachCell(pairs.All() | (t.crowded[0] & ~t.crowded[1]), [&](int pivot) {
-    if (board::Count9(t.mask[pivot]) == 2) {
-      FindXyWingsAt(t, pairs, pivot, sink);
-    } else {
-      FindXyzWingsAt(t, pairs, pivot, sink);
-    }
-  });
+  board::ForEachCell(pairs.All(), [&](int pivot) { FindXyWingsAt(t, pairs, pivot, sink); });
+  board::ForEachCell(t.crowded[0] & ~t.crowded[1], [&](int pivot) { FindXyzWingsAt(t, pairs, pivot, sink); });
 }
 
 }  // namespace noralim::ladder
