@@ -76,6 +76,12 @@ TEST(PuzzlesTest, EachPuzzleGetsItsOwnRatingAndRunOnAnyNumberOfThreads) {
   for (const DigitCells& givens : sample.givens) {
     ratings.push_back(RatePuzzle(givens));
     runs.push_back(SolveOnDigitGrid(givens, false));
+    // From where the run ended, taken as closed under the first rung, the
+    // rating is the one from the givens.
+    const Rating from_run = RatePuzzle(givens, std::get<DigitCells>(runs.back().cells), runs.back().status);
+    ASSERT_EQ(from_run.solutions, ratings.back().solutions) << "puzzle " << ratings.size() - 1;
+    ASSERT_EQ(from_run.level, ratings.back().level) << "puzzle " << ratings.size() - 1;
+    ASSERT_EQ(from_run.solution, ratings.back().solution) << "puzzle " << ratings.size() - 1;
   }
   const PuzzleDigits digits(sample.digits.data(), count);
   const std::pair<const PuzzleSource*, int> cases[] = {{&sample.lines, 1}, {&digits, 3}};
