@@ -99,14 +99,14 @@ class Bivalues {
       const Board cell = board::CellBoard(pos);
       by_pair_[PairIndex(pair)] |= cell;
       by_digit_[std::countr_zero(pair)] |= cell;
-      by_digit_[31 - std::countl_zero(pair)] |= cell;
+      by_digit_[std::countr_zero(pair & (pair - 1))] |= cell;
     });
   }
   [[nodiscard]] Board All() const { return all_; }
   // The cells whose candidates are exactly the two digits of `pair`.
   [[nodiscard]] Board With(unsigned pair) const { return by_pair_[PairIndex(pair)]; }
-  // The cells with digit d (bit d: digit d + 1) among their two.
-  [[nodiscard]] Board WithDigit(unsigned d) const { return by_digit_[d]; }
+  // The cells with the one digit of `digit` (a single bit) among their two.
+  [[nodiscard]] Board WithDigit(unsigned digit) const { return by_digit_[std::countr_zero(digit)]; }
 
  private:
   // Pairs {a < b} numbered by b * (b - 1) / 2 + a, 0 to 35.
@@ -137,7 +137,7 @@ void FindXyWingsAt(const UnitTables& t, const Bivalues& pairs, int pivot, Sink& 
   const Board near = board::PeerBoard(pivot);
   const unsigned m = t.mask[pivot];
   const unsigned x = m & (0 - m);
-  const Board x_not_y = pairs.WithDigit(std::countr_zero(m)) & ~pairs.WithDigit(31 - std::countl_zero(m));
+  const Board x_not_y = pairs.WithDigit(x) & ~pairs.WithDigit(m & ~x);
   board::ForEachCell(near & x_not_y, [&](int a) {
     const unsigned z = t.mask[a] & ~m;
     board::ForEachCell(near & pairs.With((m & ~x) | z), [&](int b) {
