@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "boards/board.h"
+#include "boards/knownsingles.h"
 #include "boards/ladder.h"
 #include "boards/random.h"
 #include "boards/randomgrid.h"
@@ -181,39 +182,44 @@ class Search {
   // closes to the grid it closed to before
   // (the rules only take candidates the solution does not use, so the order
   // they come in changes nothing) and keeps its level and its one solution:
-  // the closure stops there, and no rating is needed. The puzzle with them
+  // the closure stops there, and no rating is needed. Otherwise the rating
+  // starts from the closure, under singles in every unit once those in boxes
+  // leave the grid open (it then needs them). The puzzle with the clues
   // always has one solution, the grid (clues are taken only while it
   // keeps one, and put back onto one), so a second solution of the puzzle
-  // without them differs from the grid in one of them.
+  // without them differs from the grid in one of them, and what singles
+  // settle in it is the grid's (KnownSingles).
   Verdict Judge(Board taken, std::optional<Level> before) {
     if (MissesUnavoidableSet(taken)) return {};
-    if (Capped()) {
-      board::Node start;
-      start.cand = Cells();
-      // What the puzzle needs, as the one with the clues did, up to singles.
-      // (Closing under pointing and claiming too would keep the level of a
-      // few more without a rating, at a cost above what they save.)
-      const Level needs = before ? std::min(*before, Level::Singles) : Level::Calc;
-      if (before) {
-        board::Propagate(start, needs == Level::Singles ? board::Singles::AllUnits : board::Singles::Boxes, taken);
-        if (!board::Any(taken & ~start.done)) return {true, before};
-      }
-      std::optional<Grid> other;
-      const std::optional<Level> level = ladder::RateWithin(start, *order_.level, digit_cells_, &other, taken, needs);
-      if (other) Keep(*other);
-      return {level.has_value(), level};
+    if (!Capped()) return {!Learn(given_.Cells(), taken), std::nullopt};
+    // What the puzzle needs, as the one with the clues did, up to singles.
+    // (Closing under pointing and claiming too would keep the level of a
+    // few more without a rating, at a cost above what they save.)
+    Level needs = before ? std::min(*before, Level::Singles) : Level::Calc;
+    board::KnownSingles singles(digit_cells_, grid_, given_.Cells());
+    const bool back = singles.Close(needs == Level::Singles ? board::Singles::AllUnits : board::Singles::Boxes,
+                                    before ? taken : board::kAll);
+    if (before && back) return {true, before};
+    if (needs == Level::Calc && !singles.AllSettled() && *order_.level >= Level::Singles) {
+      singles.Close(board::Singles::AllUnits);
+      needs = Level::Singles;
     }
-    return {!Learn(Cells(), taken), std::nullopt};
+    std::optional<Grid> other;
+    const std::optional<Level> level =
+        ladder::RateWithin(singles.Closure(), *order_.level, digit_cells_, &other, taken, needs);
+    if (other) Keep(*other);
+    return {level.has_value(), level};
   }
 
-  // Looks for a second solution of the cells; when there is one, the cells
-  // where it differs from the grid are an unavoidable set, kept for the
-  // judges to come. Whether there was one. Any second solution differs from
-  // the grid in some cell of `taken`. (A judge capped by a rung has the
+  // Looks for a second solution of the puzzle of these clues; when there is
+  // one, the cells where it differs from the grid are an unavoidable set,
+  // kept for the judges to come. Whether there was one. Any second solution
+  // differs from the grid in some cell of `taken`. (A judge capped by a rung has the
   // rating look, where it would climb above pointing and claiming.)
-  bool Learn(const Grid& cells, Board taken) {
-    board::Node root;
-    root.cand = cells;
+  bool Learn(Board clues, Board taken) {
+    board::KnownSingles singles(digit_cells_, grid_, clues);
+    if (singles.Close(board::Singles::AllUnits)) return false;
+    board::Node root = singles.Closure();
     Grid other;
     if (!board::CloseUnderLocked(root) || !board::AnotherSolution(root, digit_cells_, &other, taken)) return false;
     Keep(other);
@@ -415,13 +421,11 @@ class Search {
 
   // Whether every clue is needed: without any one of them, a second solution.
   [[nodiscard]] bool Minimal() {
-    const Grid cells = Cells();
+    const Board clues = given_.Cells();
     bool minimal = true;
-    board::ForEachCell(given_.Cells(), [&](int pos) {
+    board::ForEachCell(clues, [&](int pos) {
       if (!minimal) return;
-      Grid opened = cells;
-      for (Board& digit : opened) digit |= board::CellBoard(pos);
-      minimal = Learn(opened, board::CellBoard(pos));
+      minimal = Learn(clues & ~board::CellBoard(pos), board::CellBoard(pos));
     });
     return minimal;
   }

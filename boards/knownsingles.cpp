@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Noralim developers
+
+#include "boards/knownsingles.h"
+
+namespace noralim::board {
+namespace {
+
+// The cells of the boxes (and unless kSingles is Boxes, of the rows and the
+// columns) in which x has no cell; lane 3 may hold stray bits.
+template <Singles kSingles>
+Board EmptyUnits(Board x) {
+  const Board columns = (x | x >> 9 | x >> 18) & kNine;  // the columns of each band that hold a cell
+  const Board boxes = (columns | columns >> 1 | columns >> 2) & kFirsts;
+  Board empty = OverBoxes(boxes ^ kFirsts);
+  if constexpr (kSingles != Singles::Boxes) {
+    using band_rows::kLow, band_rows::kTop;
+    const Board rows = ((((x & kLow) + kLow) | x) & kTop) ^ kTop;  // bit 8 of each empty row, as in Everywhere
+    Board fill = rows | rows >> 1;
+    fill |= fill >> 2;
+    fill |= fill >> 4;
+    fill |= rows >> 8;
+    const Board c1 = __builtin_shufflevector(columns, columns, 1, 2, 0, 3);
+    const Board c2 = __builtin_shufflevector(columns, columns, 2, 0, 1, 3);
+    empty |= fill | OverRows((columns | c1 | c2) ^ kNine);
+  }
+  return empty;
+}
+
+}  // namespace
+
+KnownSingles::KnownSingles(const Grid& solution, const GridDigits& digits, Board clues)
+    : solution_(&solution), digits_(&digits), settled_(clues) {
+  for (int d = 0; d < 9; ++d) rivals_[d] = kAll & ~solution[d];
+  Settle(clues);
+}
+
+void KnownSingles::Settle(Board cells) {
+  for (int d = 0; d < 9; ++d) {
+    const Board kept = rivals_[d] & ~cells;
+    stale_ |= static_cast<unsigned>(Any(kept ^ rivals_[d])) << d;
+    rivals_[d] = kept;
+  }
+  ForEachCell(cells, [&](int pos) {
+    const int d = (*digits_)[pos] - 1;
+    rivals_[d] &= ~PeerBoard(pos);
+    stale_ |= 1U << d;
+  });
+}
+
+bool KnownSingles::Close(Singles singles, Board until) {
+  if (singles != singles_) stale_ = kNine;  // no row or column looked at yet
+  singles_ = singles;
+  return singles == Singles::Boxes ? CloseWith<Singles::Boxes>(until) : CloseWith<Singles::AllUnits>(until);
+}
+
+template <Singles kSingles>
+bool KnownSingles::CloseWith(Board until) {
+  while (Any(until & ~settled_)) {
+    Board any = {};
+    for (const Board r : rivals_) any |= r;
+    Board fresh = kAll & ~any;
+    for (; stale_ != 0; stale_ &= stale_ - 1) {
+      const int d = std::countr_zero(stale_);
+      fresh |= (*solution_)[d] & EmptyUnits<kSingles>(rivals_[d]);
+    }
+    fresh &= ~settled_;
+    if (!Any(fresh)) return false;
+    settled_ |= fresh;
+    Settle(fresh);
+  }
+  return true;
+}
+
+Node KnownSingles::Closure() const {
+  Node n;
+  for (int d = 0; d < 9; ++d) n.cand[d] = (*solution_)[d] | rivals_[d];
+  n.done = settled_;
+  n.stale = 0;
+  return n;
+}
+
+}  // namespace noralim::board
