@@ -27,12 +27,29 @@ Board EmptyUnits(Board x) {
   return empty;
 }
 
+// The cells of the boxes, rows and columns that meet x.
+Board UnitsMeeting(Board x) {
+  using band_rows::kLow, band_rows::kTop;
+  const Board columns = (x | x >> 9 | x >> 18) & kNine;
+  const Board boxes = (columns | columns >> 1 | columns >> 2) & kFirsts;
+  const Board rows = (((x & kLow) + kLow) | x) & kTop;
+  Board fill = rows | rows >> 1;
+  fill |= fill >> 2;
+  fill |= fill >> 4;
+  fill |= rows >> 8;
+  const Board c1 = __builtin_shufflevector(columns, columns, 1, 2, 0, 3);
+  const Board c2 = __builtin_shufflevector(columns, columns, 2, 0, 1, 3);
+  return OverBoxes(boxes) | fill | OverRows(columns | c1 | c2);
+}
+
 }  // namespace
 
+// The clues of a digit meet each unit at most once, so the units they meet
+// are what they see: nine digits of shifts and masks, where the clues one
+// by one would be a loop of twenty or more.
 KnownSingles::KnownSingles(const Grid& solution, const GridDigits& digits, Board clues)
     : solution_(&solution), digits_(&digits), settled_(clues) {
-  for (int d = 0; d < 9; ++d) rivals_[d] = kAll & ~solution[d];
-  Settle(clues);
+  for (int d = 0; d < 9; ++d) rivals_[d] = kAll & ~clues & ~UnitsMeeting(clues & solution[d]) & ~solution[d];
 }
 
 void KnownSingles::Settle(Board cells) {
