@@ -84,8 +84,11 @@ int NthOrbit(const std::array<std::uint64_t, 2>& orbits, int k) {
   return -1;
 }
 
-// The moves tried on one grid before a new one starts.
-constexpr int kMovesPerGrid = 200;
+// The moves tried on one grid before a new one starts: twice as many for
+// quads, whose walk climbs for longer through pairs and triples (over 1,200
+// quads from six seeds, 11 % less time; 400 moves do not help the other
+// rungs, nor quads with central symmetry).
+int MovesPerGrid(const PuzzleOrder& order) { return order.level == Level::Quads ? 400 : 200; }
 // The most unavoidable sets learned on one grid.
 constexpr int kMostLearned = 400;
 // The most orbits a move puts back.
@@ -154,7 +157,7 @@ class Search {
           order_.level == Level::Quads ? OrbitsMeeting(EmptiestUnits(kBarredUnits)) : std::array<std::uint64_t, 2>{};
       for (int move = 0;; ++move) {
         if (Fits()) return Result();
-        if (move == kMovesPerGrid) break;
+        if (move == MovesPerGrid(order_)) break;
         Move();
         // At the rung after a move within it: dug in full, and checked again.
         if (Capped() && Fits()) Dig(level_);
