@@ -91,23 +91,30 @@ int NthOrbit(const std::array<std::uint64_t, 2>& orbits, int k) {
 int MovesPerGrid(const PuzzleOrder& order) { return order.level == Level::Quads ? 400 : 200; }
 // The most unavoidable sets learned on one grid.
 constexpr int kMostLearned = 400;
-// The most orbits a move puts back.
-constexpr int kMaxAdds = 11;
 
 // The units whose cells a move for quads puts no clue back into.
 constexpr int kBarredUnits = 4;
 
-// The fewest orbits a move puts back. Fish and quads want larger moves: a
-// fish is a pattern over several lines of one digit, and a quad needs a
-// unit of eight open cells or more, which a clue or two moved seldom makes
-// or breaks (over 300 fish, moves of 5 to 11 orbits took 17 % fewer
-// instructions than moves of 1 to 11; over 900 quads from three seeds, 15 %
-// less time, and 15 % less over 80 with central symmetry), where the common
-// rungs (triples too) do best with small moves as well. A minimal puzzle's
-// move digs in full, which larger moves make dearer.
-int LeastAdds(const PuzzleOrder& order) {
-  const bool large = order.level == Level::Fish || order.level == Level::Quads;
-  return large && !order.minimal ? 5 : 1;
+// How many orbits a move puts back: from `least` to `most`, each as likely.
+// Fish and quads want large moves: a fish is a pattern over several lines
+// of one digit, and a quad needs a unit of eight open cells or more, which
+// a clue or two moved seldom makes or breaks (over 300 fish, moves of 5 to
+// 11 orbits took 17 % fewer instructions than moves of 1 to 11; over 900
+// quads from three seeds, 15 % less time, and 15 % less over 80 with central
+// symmetry). Pairs and triples do best with moves of middling size (3 to
+// 8: over 9,000 pairs from three seeds, 8 % less time than 1 to 11, and
+// over 900 triples 10 %; with central symmetry 9 % and 21 %, minimal 4 % and
+// 18 %), the other rungs with moves of any size. A minimal puzzle's move
+// digs in full, which larger moves make dearer for fish and quads.
+struct MoveSize {
+  int least;
+  int most;
+};
+MoveSize AddsPerMove(const PuzzleOrder& order) {
+  const std::optional<Level> level = order.level;
+  if (level == Level::Pairs || level == Level::Triples) return {3, 8};
+  if ((level == Level::Fish || level == Level::Quads) && !order.minimal) return {5, 11};
+  return {1, 11};
 }
 
 // By position, the indices of the sets that hold the cell, at most
@@ -339,8 +346,8 @@ class Search {
   void Move() {
     const Clues before = given_;
     const Level level = level_;
-    const int least = LeastAdds(order_);
-    const int adds = least + random_.Below(kMaxAdds - least + 1);
+    const MoveSize size = AddsPerMove(order_);
+    const int adds = size.least + random_.Below(size.most - size.least + 1);
     std::vector<int> others;
     std::vector<int> added;
     for (int k = 0; k < adds; ++k) {
