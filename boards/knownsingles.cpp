@@ -6,40 +6,51 @@
 namespace noralim::board {
 namespace {
 
+// The units a board meets, as flags where the board keeps its cells: for
+// each band, the columns (bits 0-8), the boxes (bits 0, 3 and 6) and the
+// rows (bit 8 of each row's field, set when the row's field is not zero, as
+// in Everywhere).
+struct UnitsMet {
+  Board columns;
+  Board boxes;
+  Board rows;
+};
+UnitsMet Met(Board x) {
+  using band_rows::kLow, band_rows::kTop;
+  const Board columns = (x | x >> 9 | x >> 18) & kNine;
+  return {columns, (columns | columns >> 1 | columns >> 2) & kFirsts, (((x & kLow) + kLow) | x) & kTop};
+}
+
+// The cells of the rows whose flag is set.
+Board OverRowFlags(Board rows) {
+  Board fill = rows | rows >> 1;
+  fill |= fill >> 2;
+  fill |= fill >> 4;
+  return fill | rows >> 8;
+}
+
+// A band's column flags for the columns met in any band.
+Board InAnyBand(Board columns) {
+  return columns | __builtin_shufflevector(columns, columns, 1, 2, 0, 3) |
+         __builtin_shufflevector(columns, columns, 2, 0, 1, 3);
+}
+
 // The cells of the boxes (and unless kSingles is Boxes, of the rows and the
 // columns) in which x has no cell; lane 3 may hold stray bits.
 template <Singles kSingles>
 Board EmptyUnits(Board x) {
-  const Board columns = (x | x >> 9 | x >> 18) & kNine;  // the columns of each band that hold a cell
-  const Board boxes = (columns | columns >> 1 | columns >> 2) & kFirsts;
-  Board empty = OverBoxes(boxes ^ kFirsts);
+  const UnitsMet met = Met(x);
+  Board empty = OverBoxes(met.boxes ^ kFirsts);
   if constexpr (kSingles != Singles::Boxes) {
-    using band_rows::kLow, band_rows::kTop;
-    const Board rows = ((((x & kLow) + kLow) | x) & kTop) ^ kTop;  // bit 8 of each empty row, as in Everywhere
-    Board fill = rows | rows >> 1;
-    fill |= fill >> 2;
-    fill |= fill >> 4;
-    fill |= rows >> 8;
-    const Board c1 = __builtin_shufflevector(columns, columns, 1, 2, 0, 3);
-    const Board c2 = __builtin_shufflevector(columns, columns, 2, 0, 1, 3);
-    empty |= fill | OverRows((columns | c1 | c2) ^ kNine);
+    empty |= OverRowFlags(met.rows ^ band_rows::kTop) | OverRows(InAnyBand(met.columns) ^ kNine);
   }
   return empty;
 }
 
 // The cells of the boxes, rows and columns that meet x.
 Board UnitsMeeting(Board x) {
-  using band_rows::kLow, band_rows::kTop;
-  const Board columns = (x | x >> 9 | x >> 18) & kNine;
-  const Board boxes = (columns | columns >> 1 | columns >> 2) & kFirsts;
-  const Board rows = (((x & kLow) + kLow) | x) & kTop;
-  Board fill = rows | rows >> 1;
-  fill |= fill >> 2;
-  fill |= fill >> 4;
-  fill |= rows >> 8;
-  const Board c1 = __builtin_shufflevector(columns, columns, 1, 2, 0, 3);
-  const Board c2 = __builtin_shufflevector(columns, columns, 2, 0, 1, 3);
-  return OverBoxes(boxes) | fill | OverRows(columns | c1 | c2);
+  const UnitsMet met = Met(x);
+  return OverBoxes(met.boxes) | OverRowFlags(met.rows) | OverRows(InAnyBand(met.columns));
 }
 
 }  // namespace
