@@ -89,6 +89,7 @@ int NthOrbit(const std::array<std::uint64_t, 2>& orbits, int k) {
 // quads from six seeds, 11 % less time; 400 moves do not help the other
 // rungs, nor quads with central symmetry).
 int MovesPerGrid(const PuzzleOrder& order) { return order.level == Level::Quads ? 400 : 200; }
+
 // The most unavoidable sets learned on one grid.
 constexpr int kMostLearned = 400;
 
@@ -229,8 +230,9 @@ class Search {
   // Looks for a second solution of the puzzle of these clues; when there is
   // one, the cells where it differs from the grid are an unavoidable set,
   // kept for the judges to come. Whether there was one. Any second solution
-  // differs from the grid in some cell of `taken`. (A judge capped by a rung has the
-  // rating look, where it would climb above pointing and claiming.)
+  // differs from the grid in some cell of `taken`. (A judge capped by a
+  // rung has the rating look, where it would climb above pointing and
+  // claiming.)
   bool Learn(Board clues, Board taken) {
     board::KnownSingles singles(digit_cells_, grid_, clues);
     if (singles.Close(board::Singles::AllUnits)) return false;
