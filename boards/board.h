@@ -248,15 +248,26 @@ inline constexpr std::uint32_t kTop = 1U << 8 | 1U << 17 | 1U << 26;
 inline constexpr std::uint32_t kOnes = 1U | 1U << 9 | 1U << 18;
 }  // namespace band_rows
 
-// Whether x has a cell in every box and column (from their counts) and in
-// every row. A row field of a band is non-zero when adding 0xFF to its low
-// eight bits carries into its ninth (or that bit is set already):
+// The rows of each band that hold a cell of x, as bit 8 of their fields. A
+// row field of a band is non-zero when adding 0xFF to its low eight bits
+// carries into its ninth (or that bit is set already):
 //
 //   field  [8 | 7 ... 0]  + 0xFF  ->  bit 8 set  <=>  field != 0
+inline Board RowsHolding(Board x) { return (((x & band_rows::kLow) + band_rows::kLow) | x) & band_rows::kTop; }
+
+// The cells of the rows whose field has bit 0 set.
+inline Board OverRowStarts(Board starts) {
+  Board fill = starts | starts << 1;
+  fill |= fill << 2;
+  fill |= fill << 4;
+  return fill | starts << 8;
+}
+
+// Whether x has a cell in every box and column (from their counts) and in
+// every row.
 inline bool Everywhere(Board x, const Coverage& box, const Coverage& column) {
   constexpr Board kBands = {~0U, ~0U, ~0U, 0};
-  const Board rows = (((x & band_rows::kLow) + band_rows::kLow) | x) & band_rows::kTop;
-  return !Any(((box.once ^ kFirsts) | (column.once ^ kNine) | (rows ^ band_rows::kTop)) & kBands);
+  return !Any(((box.once ^ kFirsts) | (column.once ^ kNine) | (RowsHolding(x) ^ band_rows::kTop)) & kBands);
 }
 
 // Whether x has a cell in every unit: false for a digit of a grid that has
@@ -287,7 +298,7 @@ enum class Singles : std::uint8_t { Boxes, AllUnits, AllUnitsChecked };
 // no solution alone.
 template <Singles kSingles>
 Board HiddenSingles(Board x, bool& everywhere) {
-  using band_rows::kLow, band_rows::kTop, band_rows::kOnes;
+  using band_rows::kOnes;
   const Coverage band = ColumnCounts(x);
   const Coverage box = BoxCounts(band);
   const Board box_one = box.once & ~box.twice;
@@ -296,12 +307,8 @@ Board HiddenSingles(Board x, bool& everywhere) {
   const Board alone = x & OverBoxes(box_one);
   if constexpr (kSingles == Singles::Boxes) return alone;
   const Board rest = x & (x - kOnes);
-  const Board many = ((((rest & kLow) + kLow) | rest) & kTop) >> 8;  // bit 0 of each row with two or more
-  Board fill = many | many << 1;
-  fill |= fill << 2;
-  fill |= fill << 4;
-  fill |= many << 8;
-  return alone | (x & OverRows(column.once & ~column.twice)) | (x & ~fill);
+  const Board many = RowsHolding(rest) >> 8;  // bit 0 of each row with two or more
+  return alone | (x & OverRows(column.once & ~column.twice)) | (x & ~OverRowStarts(many));
 }
 
 // A 9x9 bit matrix turned over its diagonal: out[c] bit r = in[r] bit c.

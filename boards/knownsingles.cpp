@@ -7,32 +7,16 @@ namespace noralim::board {
 namespace {
 
 // The units a board meets, as flags where the board keeps its cells: for
-// each band, the columns (bits 0-8), the boxes (bits 0, 3 and 6) and the
-// rows (bit 8 of each row's field, set when the row's field is not zero, as
-// in Everywhere).
+// each band, the boxes (bits 0, 3 and 6), the columns met in any band (bits
+// 0-8) and the rows (RowsHolding).
 struct UnitsMet {
-  Board columns;
   Board boxes;
+  Board columns;
   Board rows;
 };
 UnitsMet Met(Board x) {
-  using band_rows::kLow, band_rows::kTop;
-  const Board columns = (x | x >> 9 | x >> 18) & kNine;
-  return {columns, (columns | columns >> 1 | columns >> 2) & kFirsts, (((x & kLow) + kLow) | x) & kTop};
-}
-
-// The cells of the rows whose flag is set.
-Board OverRowFlags(Board rows) {
-  Board fill = rows | rows >> 1;
-  fill |= fill >> 2;
-  fill |= fill >> 4;
-  return fill | rows >> 8;
-}
-
-// A band's column flags for the columns met in any band.
-Board InAnyBand(Board columns) {
-  return columns | __builtin_shufflevector(columns, columns, 1, 2, 0, 3) |
-         __builtin_shufflevector(columns, columns, 2, 0, 1, 3);
+  const Coverage band = ColumnCounts(x);
+  return {BoxCounts(band).once, ColumnCountsOverBands(band).once, RowsHolding(x)};
 }
 
 // The cells of the boxes (and unless kSingles is Boxes, of the rows and the
@@ -42,7 +26,7 @@ Board EmptyUnits(Board x) {
   const UnitsMet met = Met(x);
   Board empty = OverBoxes(met.boxes ^ kFirsts);
   if constexpr (kSingles != Singles::Boxes) {
-    empty |= OverRowFlags(met.rows ^ band_rows::kTop) | OverRows(InAnyBand(met.columns) ^ kNine);
+    empty |= OverRowStarts((met.rows ^ band_rows::kTop) >> 8) | OverRows(met.columns ^ kNine);
   }
   return empty;
 }
@@ -50,7 +34,7 @@ Board EmptyUnits(Board x) {
 // The cells of the boxes, rows and columns that meet x.
 Board UnitsMeeting(Board x) {
   const UnitsMet met = Met(x);
-  return OverBoxes(met.boxes) | OverRowFlags(met.rows) | OverRows(InAnyBand(met.columns));
+  return OverBoxes(met.boxes) | OverRowStarts(met.rows >> 8) | OverRows(met.columns);
 }
 
 }  // namespace
